@@ -1,0 +1,37 @@
+# The project's commands. Each one first installs what the machine lacks.
+SHELL := /bin/bash
+BUILD_DIR := build
+NATIVE_DIR := $(BUILD_DIR)/native
+WINDOWS_DIR := $(BUILD_DIR)/windows
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps native build run test bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+# The portable core and its unit tests, with the machine's own compiler.
+native: deps
+	@cmake -S . -B $(NATIVE_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(NATIVE_DIR) -j$(JOBS)
+
+# kromelik.exe and the Windows tests, cross-compiled for 64-bit Windows.
+build: deps
+	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	       -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_DIR) -j$(JOBS)
+
+run: build
+	@bash scripts/run.sh
+
+test: native build
+	@bash scripts/test.sh
+
+bench: native build
+	@bash scripts/bench.sh
+
+clean:
+	@if [ -d $(BUILD_DIR)/wine ]; then bash -c 'source scripts/wine-env.sh; for p in $(BUILD_DIR)/wine/*prefix; do WINEPREFIX=$$PWD/$$p $$WINESERVER -k 2>/dev/null; done; true'; fi
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks for building, running and testing.
+# Asks apt only when a package is missing, so repeated runs cost nothing.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  mingw-w64 g++-mingw-w64-x86-64-posix
+  wine64 fonts-wine
+  xvfb xdotool x11-utils imagemagick
+  python3 procps
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

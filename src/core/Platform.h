@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/ports/Connectivity.h"
+#include "core/ports/FileInformation.h"
+#include "core/ports/FileSystem.h"
+#include "core/ports/ProgramFile.h"
+#include "core/ports/Registry.h"
+#include "core/ports/ShellLauncher.h"
+#include "core/ports/Shortcuts.h"
+#include "core/ports/SpecialFolders.h"
+#include "core/ports/TempFolder.h"
+#include "core/ports/TextServices.h"
+
+namespace kromelik {
+
+// Every port the program reaches the platform through; owned by the entry point (or a
+// test), borrowed by everything else.
+struct Platform {
+  Registry& registry;
+  ShellLauncher& shell;
+  FileSystem& files;
+  SpecialFolders& folders;
+  FileInformation& fileInformation;
+  Shortcuts& shortcuts;
+  ProgramFile& program;
+  TempFolder& temp;
+  Connectivity& connectivity;
+  TextServices& text;
+};
+
+}  // namespace kromelik
