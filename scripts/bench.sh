@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The benchmarks: the core's micro-benchmarks natively, then the real program under Wine
+# on a virtual display: time from its start to its main window, and its peak memory.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+export WINEPREFIX="$PWD/build/wine/bench-prefix"
+source scripts/wine-env.sh
+
+echo "== Core micro-benchmarks"
+build/native/bench/core_bench --benchmark_min_time=0.2
+
+trap kromelik_cleanup EXIT
+kromelik_start_xvfb || exit 1
+kromelik_wine_prefix
+program="$PWD/build/windows/kromelik.exe"
+probe="$PWD/build/windows/tests/winprobe.exe"
+# The first start of a prefix pays for Wine's own warm-up; it is not counted.
+"$WINE" "$probe" wait-window Kromelik 1 >/dev/null 2>&1
+
+echo "== Program under Wine (5 starts)"
+for run in 1 2 3 4 5; do
+  start=$(date +%s%N)
+  "$WINE" "$program" &
+  "$WINE" "$probe" wait-window Kromelik 30000 >/dev/null || { echo "no window" >&2; exit 1; }
+  shown=$(date +%s%N)
+  # Peak resident memory of the program's process, as the kernel counts it.
+  pid=$(pgrep -f 'kromelik\.exe' | head -n 1)
+  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+  "$WINE" "$probe" close Kromelik >/dev/null
+  wait
+  printf 'start %d: window after %d ms, peak memory %s KiB\n' "$run" $(( (shown - start) / 1000000 )) "${peak:-?}"
+done

@@ -1,0 +1,66 @@
+#include "win32/Window.h"
+
+namespace kromelik {
+
+Window::~Window() {
+  if (window_ != nullptr) {
+    // The object goes first: the window must not call back into it while it dies.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool Window::RegisterClassOnce(const wchar_t* className, HINSTANCE instance, HBRUSH background) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, className, &existing)) return true;
+
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &Window::Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = className;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* title,
+                          DWORD style, int x, int y, int width, int height, HWND owner,
+                          HINSTANCE instance) {
+  return CreateWindowExW(exStyle, className, title, style, x, y, width, height, owner, nullptr,
+                         instance, this);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
+  Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may unwind through the system's frames; a failed handler counts as
+    // handled by default processing.
+    result = DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace kromelik
