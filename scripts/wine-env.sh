@@ -9,24 +9,47 @@ export WINEPREFIX=${WINEPREFIX:-$KROMELIK_WINE_DIR/prefix}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 
+# Starts this shell's own wineserver for the prefix, so that it can be ended by its id;
+# every Wine program started afterwards in the prefix talks to it.
+kromelik_start_wineserver() {
+  [ -n "${KROMELIK_WINESERVER_PID:-}" ] && kill -0 "$KROMELIK_WINESERVER_PID" 2>/dev/null && return 0
+  mkdir -p "$WINEPREFIX"
+  "$WINESERVER" -f -p >/dev/null 2>&1 &
+  KROMELIK_WINESERVER_PID=$!
+}
+
 # Creates the prefix unless it is there already; with "fresh", always anew. The Mono and
 # Gecko installers are switched off, since they would open dialogs and wait forever.
 kromelik_wine_prefix() {
   if [ "${1:-}" = fresh ] && [ -d "$WINEPREFIX" ]; then
-    "$WINESERVER" -k 2>/dev/null || true
-    "$WINESERVER" -w 2>/dev/null || true
+    kromelik_stop_wineserver
     rm -rf "$WINEPREFIX"
   fi
-  [ -f "$WINEPREFIX/.kromelik-ready" ] && return 0
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+  kromelik_start_wineserver
+  if [ -f "$WINEPREFIX/.kromelik-ready" ]; then
+    # The prefix's first program starts Wine's background services, which keep the
+    # standard streams they inherit: give them none, or a pipe read by the caller
+    # would never close.
+    "$WINE" wineboot </dev/null >/dev/null 2>&1
+    return 0
+  fi
+  WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i </dev/null >/dev/null 2>&1
   # A crash must never wait for a click, and without a window manager every hide of a
   # managed window would stall for seconds.
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-  "$WINESERVER" -w
   touch "$WINEPREFIX/.kromelik-ready"
+}
+
+# Ends every program of the prefix, then the wineserver this shell started.
+kromelik_stop_wineserver() {
+  "$WINESERVER" -k 2>/dev/null || true
+  if [ -n "${KROMELIK_WINESERVER_PID:-}" ]; then
+    kill "$KROMELIK_WINESERVER_PID" 2>/dev/null || true
+    wait "$KROMELIK_WINESERVER_PID" 2>/dev/null || true
+    KROMELIK_WINESERVER_PID=""
+  fi
 }
 
 # Starts Xvfb on the first free display number and exports DISPLAY.
@@ -50,10 +73,10 @@ kromelik_start_xvfb() {
   done
 }
 
-# Ends what this shell started: the prefix's processes and our Xvfb, by its id.
+# Ends what this shell started, by the ids it recorded: the prefix's wineserver (with
+# the programs still running in it) and Xvfb.
 kromelik_cleanup() {
-  "$WINESERVER" -k 2>/dev/null || true
-  "$WINESERVER" -w 2>/dev/null || true
+  kromelik_stop_wineserver
   if [ -n "${KROMELIK_XVFB_PID:-}" ]; then
     kill "$KROMELIK_XVFB_PID" 2>/dev/null || true
     wait "$KROMELIK_XVFB_PID" 2>/dev/null || true

@@ -17,7 +17,7 @@ std::multiset<std::string> AsSet(const std::vector<std::string>& names) {
 
 }  // namespace
 
-void RegistryContract::SetUp() { harness_ = GetParam()(); }
+void RegistryContract::SetUp() { harness_ = GetParam().make(); }
 
 void RegistryContract::TearDown() {
   if (harness_) harness_->Cleanup();

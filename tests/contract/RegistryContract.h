@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,15 +37,23 @@ class RegistryHarness {
 
 using RegistryHarnessFactory = std::unique_ptr<RegistryHarness> (*)();
 
-// Names the instantiation's single subject, instead of printing the factory's address.
+// What a suite runs against, named so the test names say it ("Fake", "Win32").
+template <typename Factory>
+struct Subject {
+  const char* name;
+  Factory make;
+
+  friend void PrintTo(const Subject& subject, std::ostream* out) { *out << subject.name; }
+};
+
 struct SubjectName {
   template <typename Param>
-  std::string operator()(const ::testing::TestParamInfo<Param>&) const {
-    return "Subject";
+  std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
+    return info.param.name;
   }
 };
 
-class RegistryContract : public ::testing::TestWithParam<RegistryHarnessFactory> {
+class RegistryContract : public ::testing::TestWithParam<Subject<RegistryHarnessFactory>> {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -59,5 +68,5 @@ class RegistryContract : public ::testing::TestWithParam<RegistryHarnessFactory>
 }  // namespace kromelik::contract
 
 // Each test binary instantiates the suite with its own harness:
-//   INSTANTIATE_TEST_SUITE_P(Fake, RegistryContract, ::testing::Values(&MakeFakeHarness),
-//                            kromelik::contract::SubjectName);
+//   INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
+//       ::testing::Values(Subject<RegistryHarnessFactory>{"Fake", &MakeFakeHarness}), SubjectName());

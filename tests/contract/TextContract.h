@@ -14,13 +14,13 @@ namespace kromelik::contract {
 
 using TextServicesFactory = std::unique_ptr<TextServices> (*)();
 
-class TextContract : public ::testing::TestWithParam<TextServicesFactory> {
+class TextContract : public ::testing::TestWithParam<Subject<TextServicesFactory>> {
  protected:
-  void SetUp() override { text_ = GetParam()(); }
+  void SetUp() override { text_ = GetParam().make(); }
   std::unique_ptr<TextServices> text_;
 };
 
 }  // namespace kromelik::contract
 
-// INSTANTIATE_TEST_SUITE_P(Fake, TextContract, ::testing::Values(&MakeFakeText),
-//                          kromelik::contract::SubjectName);
+// INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
+//     ::testing::Values(Subject<TextServicesFactory>{"Fake", &MakeFakeText}), SubjectName());

@@ -35,9 +35,12 @@ class FakeRegistryHarness : public RegistryHarness {
 std::unique_ptr<RegistryHarness> MakeFakeHarness() { return std::make_unique<FakeRegistryHarness>(); }
 std::unique_ptr<TextServices> MakeFakeText() { return std::make_unique<fakes::FakeTextServices>(); }
 
-INSTANTIATE_TEST_SUITE_P(Fake, RegistryContract, ::testing::Values(&MakeFakeHarness),
+INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
+                         ::testing::Values(Subject<RegistryHarnessFactory>{"Fake", &MakeFakeHarness}),
                          SubjectName());
-INSTANTIATE_TEST_SUITE_P(Fake, TextContract, ::testing::Values(&MakeFakeText), SubjectName());
+INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
+                         ::testing::Values(Subject<TextServicesFactory>{"Fake", &MakeFakeText}),
+                         SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

@@ -1,0 +1,224 @@
+#pragma once
+
+// Owners of Win32 handles and COM objects. Each one closes what it holds exactly once;
+// they move but never copy, since two owners of one handle would close it twice.
+// Borrowed handles (an HWND, a submenu from GetSubMenu) are kept as plain handles.
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <utility>
+
+namespace kromelik {
+
+template <class Traits>
+class UniqueHandle {
+ public:
+  using Handle = typename Traits::Handle;
+
+  UniqueHandle() noexcept = default;
+  explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+  ~UniqueHandle() { Reset(); }
+
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    Reset(other.Release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  Handle Get() const noexcept { return handle_; }
+  explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+
+  // Gives the handle up without closing it.
+  Handle Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+  void Reset(Handle handle = Traits::Invalid()) noexcept {
+    const Handle old = std::exchange(handle_, handle);
+    if (old != Traits::Invalid()) Traits::Close(old);
+  }
+  // For calls that return a handle through an out-parameter; closes the current one first.
+  Handle* Put() noexcept {
+    Reset();
+    return &handle_;
+  }
+
+ private:
+  Handle handle_ = Traits::Invalid();
+};
+
+namespace handle_traits {
+
+struct Key {
+  using Handle = HKEY;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { RegCloseKey(handle); }
+};
+
+// Processes, threads, tokens: the handles that CloseHandle closes and null marks absent.
+struct Kernel {
+  using Handle = HANDLE;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+
+// FindFirstFile marks failure with INVALID_HANDLE_VALUE, not null.
+struct Find {
+  using Handle = HANDLE;
+  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle handle) noexcept { FindClose(handle); }
+};
+
+struct Icon {
+  using Handle = HICON;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { DestroyIcon(handle); }
+};
+
+struct Menu {
+  using Handle = HMENU;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { DestroyMenu(handle); }
+};
+
+template <class GdiHandle>
+struct GdiObject {
+  using Handle = GdiHandle;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { DeleteObject(handle); }
+};
+
+// Memory the shell or COM hands out for the caller to free, such as an item list.
+template <class Pointee>
+struct CoTaskMemory {
+  using Handle = Pointee*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { CoTaskMemFree(handle); }
+};
+
+struct MemoryDc {
+  using Handle = HDC;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { DeleteDC(handle); }
+};
+
+}  // namespace handle_traits
+
+using UniqueKey = UniqueHandle<handle_traits::Key>;
+using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
+using UniqueFindHandle = UniqueHandle<handle_traits::Find>;
+using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
+using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
+using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
+template <class Pointee>
+using UniqueCoTaskMemory = UniqueHandle<handle_traits::CoTaskMemory<Pointee>>;
+// A device context from CreateCompatibleDC or CreateDC.
+using MemoryDc = UniqueHandle<handle_traits::MemoryDc>;
+
+// A window's device context from GetDC, which must go back with ReleaseDC to the same
+// window.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      if (dc_ != nullptr) ReleaseDC(window_, dc_);
+      window_ = other.window_;
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+
+  HDC Get() const noexcept { return dc_; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back, so the DC never ends its
+// life holding an object that is about to be deleted. Tied to one scope: not movable.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) noexcept
+      : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelectObject() {
+    // HGDI_ERROR, spelled out: the header's macro does not pass strict conversion warnings.
+    const auto failed = reinterpret_cast<HGDIOBJ>(static_cast<INT_PTR>(-1));
+    if (previous_ != nullptr && previous_ != failed) SelectObject(dc_, previous_);
+  }
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+template <class Interface>
+class ComPtr {
+ public:
+  ComPtr() noexcept = default;
+  ~ComPtr() { Reset(); }
+
+  ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      pointer_ = std::exchange(other.pointer_, nullptr);
+    }
+    return *this;
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* Get() const noexcept { return pointer_; }
+  Interface* operator->() const noexcept { return pointer_; }
+  explicit operator bool() const noexcept { return pointer_ != nullptr; }
+
+  void Reset() noexcept {
+    if (pointer_ != nullptr) std::exchange(pointer_, nullptr)->Release();
+  }
+  // For CoCreateInstance and QueryInterface, through IID_PPV_ARGS; releases the current
+  // object first.
+  Interface** Put() noexcept {
+    Reset();
+    return &pointer_;
+  }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// COM for the current thread while the object lives. A thread that already has COM in
+// the other threading model (RPC_E_CHANGED_MODE, e.g. when a host initialised it first)
+// can still use it, but must not uninitialise what it did not initialise.
+class ComApartment {
+ public:
+  explicit ComApartment(DWORD model = COINIT_APARTMENTTHREADED) noexcept
+      : result_(CoInitializeEx(nullptr, model)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+  bool Usable() const noexcept { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+  HRESULT Result() const noexcept { return result_; }
+
+ private:
+  HRESULT result_;
+};
+
+}  // namespace kromelik

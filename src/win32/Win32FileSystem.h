@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/ports/FileSystem.h"
+
+namespace kromelik {
+
+class Win32FileSystem : public FileSystem {
+ public:
+  bool FileExists(std::string_view path) const override;
+  bool DirectoryExists(std::string_view path) const override;
+  std::vector<DirectoryEntry> FindEntries(std::string_view pattern) const override;
+};
+
+}  // namespace kromelik

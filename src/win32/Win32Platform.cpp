@@ -1,0 +1,10 @@
+#include "win32/Win32Platform.h"
+
+namespace kromelik {
+
+Platform Win32Platform::Ports() {
+  return Platform{registry,    shellLauncher, fileSystem, specialFolders, fileInformation,
+                  shortcuts,   programFile,   tempFolder, connectivity,   textServices};
+}
+
+}  // namespace kromelik

@@ -1,0 +1,67 @@
+#include "win32/Win32ShellLauncher.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "win32/Handles.h"
+#include "win32/WideText.h"
+
+namespace kromelik {
+
+void Win32ShellLauncher::Open(WindowHandle owner, std::string_view verb, std::string_view target,
+                              std::optional<std::string_view> parameters, ShowCommand show) {
+  const std::wstring wideVerb = Utf8ToWide(verb);
+  const std::wstring wideTarget = Utf8ToWide(target);
+  const std::wstring wideParameters = parameters ? Utf8ToWide(*parameters) : std::wstring();
+  // An empty verb asks for the file type's default verb, which only a null verb does.
+  ShellExecuteW(reinterpret_cast<HWND>(owner), wideVerb.empty() ? nullptr : wideVerb.c_str(),
+                wideTarget.c_str(), parameters ? wideParameters.c_str() : nullptr, nullptr,
+                static_cast<int>(show));
+}
+
+void Win32ShellLauncher::RunCommandLine(std::string_view commandLine, ShowCommand show) {
+  // WinExec's way: the first token names the program, searched for as CreateProcess does,
+  // and the show command reaches the program's first ShowWindow. CreateProcessW may write
+  // into the command line, so it gets its own copy.
+  std::wstring line = Utf8ToWide(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(show);
+  PROCESS_INFORMATION started{};
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &started)) {
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+  }
+}
+
+bool EnableShutdownPrivilege() {
+  UniqueKernelHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Put())) {
+    return false;
+  }
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) {
+    return false;
+  }
+  // AdjustTokenPrivileges succeeds even when it could not enable the privilege; only the
+  // last error tells.
+  SetLastError(ERROR_SUCCESS);
+  if (!AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
+  return GetLastError() == ERROR_SUCCESS;
+}
+
+bool Win32ShellLauncher::EndSession(std::uint32_t exitFlags) {
+  // Logging off needs no privilege, so a refused privilege does not stop the request;
+  // ExitWindowsEx itself decides.
+  EnableShutdownPrivilege();
+  return ExitWindowsEx(exitFlags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER |
+                                      SHTDN_REASON_FLAG_PLANNED) != FALSE;
+}
+
+}  // namespace kromelik

@@ -1,0 +1,89 @@
+// The contract suites against the real registry and the platform's text services.
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "contract/RegistryContract.h"
+#include "contract/TextContract.h"
+#include "win32/Handles.h"
+#include "win32/WideText.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32TextServices.h"
+
+namespace kromelik::contract {
+namespace {
+
+class Win32RegistryHarness : public RegistryHarness {
+ public:
+  Win32RegistryHarness() {
+    static std::atomic<unsigned> made{0};
+    path_ = "Software\\KromelikTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(made++);
+  }
+
+  Registry& Subject() override { return registry_; }
+  std::string ScratchPath() const override { return path_; }
+
+  void Plant(std::string_view keyPath, std::string_view name, RawKind kind,
+             std::string_view bytes) override {
+    UniqueKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Utf8ToWide(keyPath).c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.Put(), nullptr),
+              ERROR_SUCCESS);
+    std::wstring text;
+    const BYTE* data = reinterpret_cast<const BYTE*>(bytes.data());
+    std::size_t size = bytes.size();
+    DWORD type = REG_BINARY;
+    switch (kind) {
+      case RawKind::ExpandText:
+        type = REG_EXPAND_SZ;
+        text = Utf8ToWide(bytes);
+        text.push_back(L'\0');
+        break;
+      case RawKind::MultiText:
+        type = REG_MULTI_SZ;
+        // One string, then the empty string that ends the list.
+        text = Utf8ToWide(bytes);
+        text.append(2, L'\0');
+        break;
+      case RawKind::Binary: type = REG_BINARY; break;
+      case RawKind::QWord: type = REG_QWORD; break;
+    }
+    if (!text.empty()) {
+      data = reinterpret_cast<const BYTE*>(text.data());
+      size = text.size() * sizeof(wchar_t);
+    }
+    ASSERT_EQ(RegSetValueExW(key.Get(), Utf8ToWide(name).c_str(), 0, type, data,
+                             static_cast<DWORD>(size)),
+              ERROR_SUCCESS);
+  }
+
+  void Cleanup() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, Utf8ToWide(path_).c_str());
+    // Removes the shared parent too once no other harness uses it: a key with subkeys
+    // is not deleted by this call.
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KromelikTests");
+  }
+
+ private:
+  Win32Registry registry_;
+  std::string path_;
+};
+
+std::unique_ptr<RegistryHarness> MakeWin32Harness() {
+  return std::make_unique<Win32RegistryHarness>();
+}
+std::unique_ptr<TextServices> MakeWin32Text() { return std::make_unique<Win32TextServices>(); }
+
+INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
+                         ::testing::Values(Subject<RegistryHarnessFactory>{"Win32", &MakeWin32Harness}),
+                         SubjectName());
+INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
+                         ::testing::Values(Subject<TextServicesFactory>{"Win32", &MakeWin32Text}),
+                         SubjectName());
+
+}  // namespace
+}  // namespace kromelik::contract

@@ -1,0 +1,63 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "TestFolder.h"
+#include "win32/Win32FileSystem.h"
+
+namespace kromelik {
+namespace {
+
+class Win32FileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.WriteFile("notatka.txt", "x");
+    folder_.WriteFile("Skrót.LNK", "x");
+    folder_.WriteFile("łącze.lnk", "x");
+    folder_.MakeDirectory("Podfolder.lnk");
+  }
+
+  std::vector<std::string> Names(const std::string& pattern) const {
+    std::vector<std::string> names;
+    for (const auto& entry : files_.FindEntries(folder_.PathOf(pattern))) {
+      names.push_back(entry.name + (entry.isDirectory ? "\\" : ""));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  wine::TestFolder folder_;
+  Win32FileSystem files_;
+};
+
+TEST_F(Win32FileSystemTest, TellsFilesFromDirectories) {
+  EXPECT_TRUE(files_.FileExists(folder_.PathOf("notatka.txt")));
+  EXPECT_FALSE(files_.DirectoryExists(folder_.PathOf("notatka.txt")));
+  EXPECT_TRUE(files_.DirectoryExists(folder_.PathOf("Podfolder.lnk")));
+  EXPECT_FALSE(files_.FileExists(folder_.PathOf("Podfolder.lnk")));
+  EXPECT_TRUE(files_.DirectoryExists(folder_.Path()));
+
+  EXPECT_FALSE(files_.FileExists(folder_.PathOf("brak.txt")));
+  EXPECT_FALSE(files_.DirectoryExists(folder_.PathOf("brak")));
+  EXPECT_FALSE(files_.FileExists(""));
+  EXPECT_FALSE(files_.DirectoryExists(""));
+}
+
+TEST_F(Win32FileSystemTest, FindsEntriesByPatternWithoutTheDotEntries) {
+  EXPECT_EQ(Names("*"), (std::vector<std::string>{"Podfolder.lnk\\", "Skrót.LNK", "notatka.txt",
+                                                  "łącze.lnk"}));
+  EXPECT_EQ(Names("*.lnk"), (std::vector<std::string>{"Podfolder.lnk\\", "Skrót.LNK", "łącze.lnk"}))
+      << "patterns ignore letter case and match folders too";
+  EXPECT_EQ(Names("ł*"), std::vector<std::string>{"łącze.lnk"});
+}
+
+TEST_F(Win32FileSystemTest, FindsNothingWithoutAMatchOrAFolder) {
+  EXPECT_TRUE(files_.FindEntries(folder_.PathOf("*.exe")).empty());
+  EXPECT_TRUE(files_.FindEntries(folder_.PathOf("brak\\*")).empty());
+  EXPECT_TRUE(files_.FindEntries("").empty());
+}
+
+}  // namespace
+}  // namespace kromelik
