@@ -7,7 +7,7 @@ export WINEPREFIX="$PWD/build/wine/bench-prefix"
 source scripts/wine-env.sh
 
 echo "== Core micro-benchmarks"
-build/native/bench/core_bench --benchmark_min_time=0.2
+build/bench/bench/core_bench --benchmark_min_time=0.2
 
 trap kromelik_cleanup EXIT
 kromelik_start_xvfb || exit 1
@@ -21,12 +21,13 @@ echo "== Program under Wine (5 starts)"
 for run in 1 2 3 4 5; do
   start=$(date +%s%N)
   "$WINE" "$program" &
+  program_pid=$!
   "$WINE" "$probe" wait-window Kromelik 30000 >/dev/null || { echo "no window" >&2; exit 1; }
   shown=$(date +%s%N)
   # Peak resident memory of the program's process, as the kernel counts it.
   pid=$(pgrep -f 'kromelik\.exe' | head -n 1)
   peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null)
   "$WINE" "$probe" close Kromelik >/dev/null
-  wait
+  wait "$program_pid"
   printf 'start %d: window after %d ms, peak memory %s KiB\n' "$run" $(( (shown - start) / 1000000 )) "${peak:-?}"
 done
