@@ -1,0 +1,50 @@
+#pragma once
+
+// Every popup menu of the toolbar with its fixed items, and the image lists they draw
+// from. Builders reach items by their component names; the fixed items are made here,
+// once, with their captions, hints, images and initial visibility.
+
+#include <array>
+#include <string_view>
+
+#include "menus/ImageList.h"
+#include "menus/MenuItem.h"
+
+namespace kromelik {
+
+class ToolbarMenus {
+ public:
+  ToolbarMenus();
+  ToolbarMenus(const ToolbarMenus&) = delete;
+  ToolbarMenus& operator=(const ToolbarMenus&) = delete;
+
+  // The popup menus; each root item is named after its menu ("PanelPM").
+  MenuItem AboutPM;
+  MenuItem PanelPM;
+  MenuItem UslugiPM;
+  MenuItem ProgramyPM;
+  MenuItem GryPM;
+  MenuItem DyskiPM;
+  MenuItem FolderyPM;
+  MenuItem DokumentyPM;
+  MenuItem UlubionePM;
+  MenuItem InternetPM;
+  MenuItem ExitPM;
+  MenuItem RSSMP;
+
+  ImageList ImageListPM{"ImageListPM"};
+  ImageList il_IkonyBrenvald{"il_IkonyBrenvald"};
+  ImageList il_SzybkieUr{"il_SzybkieUr"};
+  ImageList il_Dokumenty1{"il_Dokumenty1"};
+
+  std::array<MenuItem*, 12> Menus();
+  // The menu of that name, or the item of that name in any menu; nullptr when none.
+  MenuItem* FindMenu(std::string_view name);
+  MenuItem* FindItem(std::string_view name);
+  // As FindItem, for names that must exist; throws std::out_of_range.
+  MenuItem& Item(std::string_view name);
+  // The image list a menu's ImageIndex values point into.
+  ImageList& ImagesOf(const MenuItem& menu);
+};
+
+}  // namespace kromelik
