@@ -3,7 +3,8 @@
 // The toolbar's image lists. A fixed picture is described, not drawn: the Windows layer
 // takes it from the platform (a stock shell icon, or the icon of the program or applet
 // an item starts), so the menus look at home on the user's system. Icons appended at
-// run time are handles from the file-information port, owned by the list.
+// run time are handles from the file-information port; whoever truncates the list
+// releases them.
 
 #include <cstdint>
 #include <string>
@@ -15,15 +16,25 @@
 
 namespace kromelik {
 
-// An icon of a file: `file` is a bare name looked up in the system directory, or a full
-// path; `index` is the icon's position in the file, as the platform counts them.
+// The platform's own stock pictures, by what they show.
+enum class StockIcon {
+  Application, Document, Folder, FolderOpen, Computer, DriveFloppy, DriveRemovable, DriveFixed,
+  DriveCd, DriveNet, Printer, Network, Internet, Help, Info, Settings, Find, Users, Shield, Key,
+  Software, Lock, Link, AudioFiles, ImageFiles, VideoFiles, MediaCd, Recycler, Desktop, Server,
+  Warning, Error, Share, MixedFiles,
+};
+
+// An icon of a file: `file` is a bare name, looked up in the system directory and then
+// the Windows directory; `index` is the icon's position in the file. Where the file is
+// missing or has no such icon, `fallback` stands in.
 struct FileIconPicture {
   std::string file;
   int index = 0;
+  StockIcon fallback = StockIcon::Application;
   bool operator==(const FileIconPicture&) const = default;
 };
 
-using Picture = std::variant<FileIconPicture, IconHandle>;
+using Picture = std::variant<StockIcon, FileIconPicture, IconHandle>;
 
 class ImageList {
  public:
