@@ -1,0 +1,109 @@
+#include "core/Toolbar.h"
+
+namespace kromelik {
+
+Toolbar::Toolbar(const ToolbarLayout& layout, ToolbarWindow& window, Cursor& cursor,
+                 ToolbarTimers& timers, Clock& clock)
+    : layout_(layout), window_(window), cursor_(cursor), timers_(timers), clock_(clock) {}
+
+void Toolbar::Start() {
+  showing_ = true;
+  top_ = -layout_.Height();
+  ReleaseButtons();
+}
+
+void Toolbar::OnSlideTimer() {
+  window_.HideTaskbarButton();
+  if (!showing_ && cursor_.Position().y == 0) {
+    window_.Show();
+    showing_ = true;
+    SlideIn();
+  }
+  if (showing_ && cursor_.Position().y > layout_.Height()) SlideOut();
+}
+
+void Toolbar::SlideIn() {
+  clock_.RaiseResolution();
+  // One pixel a step, painted at every step, ending fully shown at the top edge.
+  for (int i = 0; i <= layout_.Height(); ++i) {
+    top_ = i - layout_.Height();
+    window_.MoveToTop(top_);
+    clock_.Sleep(1);
+    window_.Repaint();
+  }
+  clock_.RestoreResolution();
+}
+
+void Toolbar::SlideOut() {
+  clock_.RaiseResolution();
+  // Always from the top edge, wherever the window stood: at start it waits above the
+  // screen and shows itself once on its way out.
+  for (int i = 0; i <= layout_.Height(); ++i) {
+    top_ = -i;
+    window_.MoveToTop(top_);
+    clock_.Sleep(1);
+  }
+  clock_.RestoreResolution();
+  window_.Hide();
+  showing_ = false;
+  started_ = true;
+}
+
+void Toolbar::OnButtonWatchTimer() {
+  if (!window_.IsActive()) ReleaseButtons();
+  SetTimer(ToolbarTimer::Slide, !AnyWatchedButtonDown());
+}
+
+bool Toolbar::AnyWatchedButtonDown() const { return SpecOf(down_).watched; }
+
+void Toolbar::Press(ToolbarButton button) { down_ = button; }
+
+void Toolbar::ReleaseButtons() { down_ = ToolbarButton::Kromelik; }
+
+void Toolbar::OpenDialog(const std::function<void()>& showDialog) {
+  SetTimer(ToolbarTimer::Slide, false);
+  SetTimer(ToolbarTimer::ButtonWatch, false);
+  ReleaseButtons();
+  lent_ = true;
+  if (showDialog) showDialog();
+  window_.SetEnabled(false);
+}
+
+void Toolbar::Resume() {
+  SetTimer(ToolbarTimer::Slide, true);
+  SetTimer(ToolbarTimer::ButtonWatch, true);
+  window_.SetEnabled(true);
+  lent_ = false;
+}
+
+void Toolbar::WithMessageBox(const std::function<void()>& showMessageBox) {
+  SetTimer(ToolbarTimer::Slide, false);
+  SetTimer(ToolbarTimer::ButtonWatch, false);
+  ReleaseButtons();
+  inMessageBox_ = true;
+  if (showMessageBox) showMessageBox();
+  inMessageBox_ = false;
+  SetTimer(ToolbarTimer::Slide, true);
+  SetTimer(ToolbarTimer::ButtonWatch, true);
+}
+
+void Toolbar::SetTimer(ToolbarTimer timer, bool enabled) {
+  bool& current = timer == ToolbarTimer::Slide ? slideTimer_ : buttonWatchTimer_;
+  if (current == enabled) return;
+  current = enabled;
+  timers_.SetEnabled(timer, enabled);
+}
+
+bool Toolbar::TimerEnabled(ToolbarTimer timer) const {
+  return timer == ToolbarTimer::Slide ? slideTimer_ : buttonWatchTimer_;
+}
+
+ToolbarState Toolbar::State() const {
+  if (lent_) return ToolbarState::LentToDialog;
+  if (inMessageBox_) return ToolbarState::MessageBox;
+  if (!started_ && showing_) return ToolbarState::Starting;
+  if (!showing_) return ToolbarState::Hidden;
+  return AnyWatchedButtonDown() && !slideTimer_ ? ToolbarState::Held : ToolbarState::Shown;
+}
+
+}  // namespace kromelik

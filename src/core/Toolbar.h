@@ -1,0 +1,72 @@
+#pragma once
+
+// The toolbar's behaviour: the slide in and out, the button group, the button watch and
+// the lending of the toolbar to dialogs and message boxes. The window only carries out
+// what this decides.
+
+#include <functional>
+
+#include "core/ToolbarLayout.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Cursor.h"
+#include "core/ports/ToolbarTimers.h"
+#include "core/ports/ToolbarWindow.h"
+
+namespace kromelik {
+
+enum class ToolbarState { Starting, Hidden, Shown, Held, LentToDialog, MessageBox };
+
+class Toolbar {
+ public:
+  Toolbar(const ToolbarLayout& layout, ToolbarWindow& window, Cursor& cursor,
+          ToolbarTimers& timers, Clock& clock);
+
+  // The window has been shown at its waiting place above the screen.
+  void Start();
+
+  void OnSlideTimer();        // Timer1
+  void OnButtonWatchTimer();  // Timer2
+
+  // The radio group: the pressed button stays down, every other one comes up.
+  void Press(ToolbarButton button);
+  // Puts the hidden Kromelik button down, so every visible button comes up and the
+  // strip may slide away again.
+  void ReleaseButtons();
+  ToolbarButton DownButton() const { return down_; }
+  bool IsDown(ToolbarButton button) const { return down_ == button; }
+
+  // Lends the toolbar to a modeless dialog: both timers stop, the buttons come up,
+  // `showDialog` runs, and the toolbar is disabled until Resume.
+  void OpenDialog(const std::function<void()>& showDialog);
+  void Resume();
+  // Runs a modal message box with both timers stopped and the buttons up.
+  void WithMessageBox(const std::function<void()>& showMessageBox);
+
+  ToolbarState State() const;
+  bool IsShowing() const { return showing_; }
+  int Top() const { return top_; }
+  bool TimerEnabled(ToolbarTimer timer) const;
+
+ private:
+  void SlideIn();
+  void SlideOut();
+  void SetTimer(ToolbarTimer timer, bool enabled);
+  bool AnyWatchedButtonDown() const;
+
+  const ToolbarLayout& layout_;
+  ToolbarWindow& window_;
+  Cursor& cursor_;
+  ToolbarTimers& timers_;
+  Clock& clock_;
+
+  bool showing_ = false;
+  bool started_ = false;  // false until the first slide out: the Starting state
+  bool lent_ = false;
+  bool inMessageBox_ = false;
+  int top_ = -kToolbarHeight;
+  ToolbarButton down_ = ToolbarButton::Kromelik;
+  bool slideTimer_ = true;
+  bool buttonWatchTimer_ = true;
+};
+
+}  // namespace kromelik

@@ -1,0 +1,78 @@
+#include "core/ToolbarLayout.h"
+
+namespace kromelik {
+
+namespace {
+
+constexpr int kButtonWidth = 38;
+constexpr int kButtonHeight = 36;
+constexpr int kButtonTop = 6;
+// The panel fills the window's client area, so its origin is the window's.
+constexpr int kPanelLeft = 0;
+constexpr int kPanelTop = 0;
+// The strip always starts at the screen's left edge.
+constexpr int kToolbarLeft = 0;
+
+constexpr std::array<ButtonSpec, kToolbarButtonCount> kButtons{{
+    {ToolbarButton::About, "AboutSB", "O programie", "AboutPM", true, true},
+    {ToolbarButton::Panel, "PanelSB", "Panel Strowania", "PanelPM", true, true},
+    {ToolbarButton::Uslugi, "UslugiSB", "Narzędzia administracyjne", "UslugiPM", true, true},
+    {ToolbarButton::Programy, "ProgramySB", "Programy", "ProgramyPM", true, true},
+    {ToolbarButton::Gry, "GrySB", "Rozrywka", "GryPM", true, true},
+    {ToolbarButton::Dyski, "DyskiSB", "Dyski", "DyskiPM", true, true},
+    {ToolbarButton::Foldery, "FolderySB", "Foldery", "FolderyPM", true, true},
+    {ToolbarButton::Dokumenty, "DokumentySB", "Dokumenty", "DokumentyPM", true, true},
+    {ToolbarButton::Ulubione, "UlubioneSB", "Uruchom...", "UlubionePM", true, true},
+    {ToolbarButton::Internet, "InternetSB", "Internet", "InternetPM", true, true},
+    {ToolbarButton::RSS, "RSSSB", "Kanały RSS", "RSSMP", false, true},
+    {ToolbarButton::Wylacz, "WylaczSB", "Zamknij system", "ExitPM", true, true},
+    {ToolbarButton::Close, "CloseSB", "Zamknij", "", true, false},
+    {ToolbarButton::Kromelik, "Kromelik", "", "", false, false},
+}};
+
+}  // namespace
+
+const std::array<ButtonSpec, kToolbarButtonCount>& ToolbarButtons() { return kButtons; }
+
+const ButtonSpec& SpecOf(ToolbarButton button) { return kButtons[static_cast<std::size_t>(button)]; }
+
+Rect ToolbarLayout::ButtonRect(ToolbarButton button) const {
+  switch (button) {
+    case ToolbarButton::About: return {28, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Panel: return {76, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Uslugi: return {116, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Programy: return {164, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Gry: return {204, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Dyski: return {252, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Foldery: return {292, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Dokumenty: return {332, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Ulubione: return {372, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Internet: return {420, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::RSS: return {460, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Wylacz:
+      return {width_ - kButtonWidth - kButtonWidth - 10, kButtonTop, kButtonWidth, kButtonHeight};
+    case ToolbarButton::Close: return {width_ - kButtonWidth - 8, kButtonTop, kButtonWidth, kButtonHeight};
+    // Below the strip, so never seen: it only holds the group's "down" when no real
+    // button is down.
+    case ToolbarButton::Kromelik: return {232, 120, 23, 22};
+  }
+  return {};
+}
+
+std::array<Rect, 4> ToolbarLayout::Bevels() const {
+  return {{{70, 8, 1, 33}, {158, 8, 1, 33}, {246, 8, 1, 33}, {414, 8, 1, 33}}};
+}
+
+Rect ToolbarLayout::LogoStrip() const { return {2, 2, 17, kToolbarHeight - 4}; }
+
+ScreenPoint ToolbarLayout::PopupPoint(ToolbarButton button, int toolbarTop) const {
+  const Rect rect = ButtonRect(button);
+  // The programs button measures itself by the folders button, which has the same size.
+  const int width = button == ToolbarButton::Programy ? ButtonRect(ToolbarButton::Foldery).width
+                                                      : rect.width;
+  int x = kPanelLeft + kToolbarLeft + rect.left;
+  if (button == ToolbarButton::Wylacz) x += rect.height;
+  return {x, kPanelTop + toolbarTop + rect.top + width};
+}
+
+}  // namespace kromelik

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace kromelik {
+
+// The toolbar's own window, as the slide and the button watch need it.
+class ToolbarWindow {
+ public:
+  virtual ~ToolbarWindow() = default;
+
+  virtual void Show() = 0;  // visible where it stands, on top of other windows, not activated
+  virtual void Hide() = 0;
+  virtual void MoveToTop(int top) = 0;  // the window's top edge in screen coordinates
+  virtual void Repaint() = 0;           // paints now, not at the next quiet moment
+  virtual bool IsActive() const = 0;    // the active window of the user's session
+  virtual void SetEnabled(bool enabled) = 0;
+  // Keeps the program off the taskbar, whatever the shell did meanwhile.
+  virtual void HideTaskbarButton() = 0;
+};
+
+}  // namespace kromelik

@@ -1,0 +1,75 @@
+#pragma once
+
+// Fakes of the toolbar's window, cursor, timers and clock, recording what the toolbar
+// asked of them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/ports/Clock.h"
+#include "core/ports/Cursor.h"
+#include "core/ports/ToolbarTimers.h"
+#include "core/ports/ToolbarWindow.h"
+
+namespace kromelik::fakes {
+
+class FakeToolbarWindow : public ToolbarWindow {
+ public:
+  void Show() override { visible = true; events.push_back("show"); }
+  void Hide() override { visible = false; events.push_back("hide"); }
+  void MoveToTop(int newTop) override { top = newTop; tops.push_back(newTop); }
+  void Repaint() override { ++repaints; }
+  bool IsActive() const override { return active; }
+  void SetEnabled(bool isEnabled) override { enabled = isEnabled; events.push_back(isEnabled ? "enable" : "disable"); }
+  void HideTaskbarButton() override { ++taskbarHides; }
+
+  bool visible = true;
+  bool active = true;
+  bool enabled = true;
+  int top = -45;
+  int repaints = 0;
+  int taskbarHides = 0;
+  std::vector<int> tops;
+  std::vector<std::string> events;
+};
+
+class FakeCursor : public Cursor {
+ public:
+  ScreenPoint Position() const override { return position; }
+  ScreenPoint position{500, 300};
+};
+
+class FakeToolbarTimers : public ToolbarTimers {
+ public:
+  void SetEnabled(ToolbarTimer timer, bool enabled) override {
+    (timer == ToolbarTimer::Slide ? slide : buttonWatch) = enabled;
+    changes.push_back({timer, enabled});
+  }
+  struct Change {
+    ToolbarTimer timer;
+    bool enabled;
+    bool operator==(const Change&) const = default;
+  };
+  bool slide = true;
+  bool buttonWatch = true;
+  std::vector<Change> changes;
+};
+
+class FakeClock : public Clock {
+ public:
+  std::uint64_t NowMilliseconds() const override { return now; }
+  void Sleep(int milliseconds) override {
+    sleeps.push_back(milliseconds);
+    now += static_cast<std::uint64_t>(raised > 0 ? milliseconds : 16);
+  }
+  void RaiseResolution() override { ++raised; ++raises; }
+  void RestoreResolution() override { --raised; }
+
+  std::uint64_t now = 0;
+  int raised = 0;  // how many raises are outstanding
+  int raises = 0;
+  std::vector<int> sleeps;
+};
+
+}  // namespace kromelik::fakes

@@ -1,0 +1,183 @@
+#include "core/Toolbar.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeToolbarPorts.h"
+
+namespace kromelik {
+namespace {
+
+class ToolbarTest : public ::testing::Test {
+ protected:
+  ToolbarTest() { toolbar.Start(); }
+
+  void CursorAt(int y) { cursor.position.y = y; }
+  // Brings the strip past its start and into view.
+  void SlideInOnce() {
+    CursorAt(300);
+    toolbar.OnSlideTimer();
+    CursorAt(0);
+    toolbar.OnSlideTimer();
+  }
+
+  ToolbarLayout layout{1024};
+  fakes::FakeToolbarWindow window;
+  fakes::FakeCursor cursor;
+  fakes::FakeToolbarTimers timers;
+  fakes::FakeClock clock;
+  Toolbar toolbar{layout, window, cursor, timers, clock};
+};
+
+TEST_F(ToolbarTest, StartsVisibleAboveTheScreenAndIgnoresTheTopEdgeUntilTheCursorWasBelow) {
+  EXPECT_EQ(toolbar.State(), ToolbarState::Starting);
+  EXPECT_EQ(toolbar.DownButton(), ToolbarButton::Kromelik);
+
+  CursorAt(0);
+  toolbar.OnSlideTimer();
+  CursorAt(45);
+  toolbar.OnSlideTimer();
+  EXPECT_TRUE(window.tops.empty()) << "no slide while starting";
+  EXPECT_EQ(toolbar.State(), ToolbarState::Starting);
+
+  CursorAt(46);
+  toolbar.OnSlideTimer();
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden);
+  EXPECT_EQ(window.tops.front(), 0) << "the first slide out starts from the top edge";
+  EXPECT_EQ(window.events.back(), "hide");
+}
+
+TEST_F(ToolbarTest, SlidesInInFortySixPaintedOnePixelStepsAndStaysWhileTheCursorIsOnIt) {
+  CursorAt(300);
+  toolbar.OnSlideTimer();
+  window.tops.clear();
+  window.repaints = 0;
+  clock.sleeps.clear();
+
+  cursor.position = {777, 0};
+  toolbar.OnSlideTimer();
+  ASSERT_EQ(window.tops.size(), 46u);
+  for (int i = 0; i <= 45; ++i) EXPECT_EQ(window.tops[static_cast<std::size_t>(i)], i - 45);
+  EXPECT_EQ(window.repaints, 46);
+  EXPECT_EQ(clock.sleeps, std::vector<int>(46, 1));
+  EXPECT_EQ(toolbar.State(), ToolbarState::Shown);
+  EXPECT_EQ(toolbar.Top(), 0);
+
+  for (int y : {0, 10, 45}) {
+    CursorAt(y);
+    toolbar.OnSlideTimer();
+  }
+  EXPECT_EQ(window.tops.size(), 46u) << "no movement anywhere within the strip";
+}
+
+TEST_F(ToolbarTest, SlidesOutUnpaintedAndHidesOnceTheCursorIsBelowTheStrip) {
+  SlideInOnce();
+  window.tops.clear();
+  window.repaints = 0;
+
+  CursorAt(46);
+  toolbar.OnSlideTimer();
+  ASSERT_EQ(window.tops.size(), 46u);
+  EXPECT_EQ(window.tops.front(), 0);
+  EXPECT_EQ(window.tops.back(), -45);
+  EXPECT_EQ(window.repaints, 0);
+  EXPECT_FALSE(window.visible);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden);
+}
+
+TEST_F(ToolbarTest, SlidesHoldAFinerTimerResolutionOnlyWhileTheyRun) {
+  SlideInOnce();
+  EXPECT_EQ(clock.raised, 0);
+  EXPECT_EQ(clock.raises, 2) << "one slide out at start, one slide in";
+  EXPECT_EQ(clock.now, 2u * 46u) << "46 pauses of 1 ms each way";
+  toolbar.OnSlideTimer();
+  EXPECT_EQ(clock.raises, 2) << "nothing raised while the strip rests";
+}
+
+TEST_F(ToolbarTest, APressedButtonHoldsTheStripUntilTheButtonsAreReleased) {
+  SlideInOnce();
+  toolbar.Press(ToolbarButton::Dyski);
+  toolbar.OnButtonWatchTimer();
+  EXPECT_FALSE(timers.slide);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Held);
+
+  toolbar.Press(ToolbarButton::Panel);
+  EXPECT_FALSE(toolbar.IsDown(ToolbarButton::Dyski)) << "one button of the group at a time";
+
+  toolbar.ReleaseButtons();
+  toolbar.OnButtonWatchTimer();
+  EXPECT_TRUE(timers.slide);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Shown);
+}
+
+TEST_F(ToolbarTest, LosingActivationReleasesTheButtons) {
+  SlideInOnce();
+  toolbar.Press(ToolbarButton::Wylacz);
+  window.active = false;
+  toolbar.OnButtonWatchTimer();
+  EXPECT_EQ(toolbar.DownButton(), ToolbarButton::Kromelik);
+  EXPECT_TRUE(timers.slide);
+}
+
+TEST_F(ToolbarTest, TheCloseButtonIsNotWatched) {
+  toolbar.Press(ToolbarButton::Close);
+  toolbar.OnButtonWatchTimer();
+  EXPECT_TRUE(timers.slide);
+}
+
+TEST_F(ToolbarTest, ADialogBorrowsTheToolbarUntilItCloses) {
+  SlideInOnce();
+  toolbar.Press(ToolbarButton::About);
+  bool shownWhileTimersStopped = false;
+  toolbar.OpenDialog([&] {
+    shownWhileTimersStopped = !timers.slide && !timers.buttonWatch &&
+                              toolbar.DownButton() == ToolbarButton::Kromelik && window.enabled;
+  });
+  EXPECT_TRUE(shownWhileTimersStopped) << "timers off and buttons up before the dialog shows";
+  EXPECT_FALSE(window.enabled);
+  EXPECT_EQ(toolbar.State(), ToolbarState::LentToDialog);
+
+  toolbar.Resume();
+  EXPECT_TRUE(timers.slide && timers.buttonWatch && window.enabled);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Shown);
+}
+
+TEST_F(ToolbarTest, AMessageBoxStopsBothTimersWhileItIsOpen) {
+  SlideInOnce();
+  toolbar.Press(ToolbarButton::About);
+  ToolbarState during = ToolbarState::Shown;
+  toolbar.WithMessageBox([&] { during = toolbar.State(); });
+  EXPECT_EQ(during, ToolbarState::MessageBox);
+  EXPECT_EQ(timers.changes,
+            (std::vector<fakes::FakeToolbarTimers::Change>{{ToolbarTimer::Slide, false},
+                                                           {ToolbarTimer::ButtonWatch, false},
+                                                           {ToolbarTimer::Slide, true},
+                                                           {ToolbarTimer::ButtonWatch, true}}));
+  EXPECT_TRUE(window.enabled) << "a message box does not disable the toolbar";
+}
+
+TEST(ToolbarLayoutTest, ButtonsAtTheRightEdgeFollowTheScreenWidth) {
+  const ToolbarLayout layout(1024);
+  EXPECT_EQ(layout.ButtonRect(ToolbarButton::Close).left, 978);
+  EXPECT_EQ(layout.ButtonRect(ToolbarButton::Wylacz).left, 938);
+  EXPECT_EQ(ToolbarLayout(1920).ButtonRect(ToolbarButton::Close).left, 1874);
+}
+
+TEST(ToolbarLayoutTest, MenusOpenUnderTheirButtonsAtTheWidthOffset) {
+  const ToolbarLayout layout(1024);
+  EXPECT_EQ(layout.PopupPoint(ToolbarButton::Panel, 0), (ScreenPoint{76, 44}));
+  EXPECT_EQ(layout.PopupPoint(ToolbarButton::Programy, 0), (ScreenPoint{164, 44}));
+  EXPECT_EQ(layout.PopupPoint(ToolbarButton::Wylacz, 0), (ScreenPoint{938 + 36, 44}));
+  EXPECT_EQ(layout.PopupPoint(ToolbarButton::Internet, -10), (ScreenPoint{420, 34}))
+      << "the toolbar's own top takes part";
+}
+
+TEST(ToolbarLayoutTest, OnlyTheRssButtonAndTheGroupHolderAreHidden) {
+  for (const ButtonSpec& spec : ToolbarButtons()) {
+    const bool hidden = spec.button == ToolbarButton::RSS || spec.button == ToolbarButton::Kromelik;
+    EXPECT_EQ(spec.visible, !hidden) << spec.name;
+    EXPECT_EQ(&SpecOf(spec.button), &spec) << "specs are indexed by their button";
+  }
+}
+
+}  // namespace
+}  // namespace kromelik
