@@ -1,0 +1,13 @@
+#include "menus/ToolbarCommands.h"
+
+namespace kromelik {
+
+void WireToolbarCommands(ToolbarMenus& menus, Toolbar& toolbar, MessageBoxes& messages) {
+  menus.Item("Pomoc1").OnClick = [&toolbar, &messages](MenuItem&) {
+    toolbar.WithMessageBox([&messages] {
+      messages.Show(kHelpUnavailableText, kHelpUnavailableTitle, MessageIcon::Information);
+    });
+  };
+}
+
+}  // namespace kromelik
