@@ -4,6 +4,7 @@
 // asked of them.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,28 @@ class FakeClock : public Clock {
   int raised = 0;  // how many raises are outstanding
   int raises = 0;
   std::vector<int> sleeps;
+};
+
+}  // namespace kromelik::fakes
+
+#include "core/ports/MessageBoxes.h"
+
+namespace kromelik::fakes {
+
+class FakeMessageBoxes : public MessageBoxes {
+ public:
+  struct Shown {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    bool operator==(const Shown&) const = default;
+  };
+  void Show(std::string_view text, std::string_view title, MessageIcon icon) override {
+    shown.push_back({std::string(text), std::string(title), icon});
+    if (onShow) onShow();
+  }
+  std::vector<Shown> shown;
+  std::function<void()> onShow;  // runs while the box would be open
 };
 
 }  // namespace kromelik::fakes

@@ -1,0 +1,39 @@
+#include "menus/ToolbarCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeToolbarPorts.h"
+
+namespace kromelik {
+namespace {
+
+TEST(ToolbarCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
+  ToolbarLayout layout(1024);
+  fakes::FakeToolbarWindow window;
+  fakes::FakeCursor cursor;
+  fakes::FakeToolbarTimers timers;
+  fakes::FakeClock clock;
+  Toolbar toolbar(layout, window, cursor, timers, clock);
+  fakes::FakeMessageBoxes messages;
+  ToolbarMenus menus;
+  WireToolbarCommands(menus, toolbar, messages);
+
+  toolbar.Press(ToolbarButton::About);
+  bool stillWhileOpen = false;
+  messages.onShow = [&] {
+    stillWhileOpen = !timers.slide && !timers.buttonWatch &&
+                     toolbar.DownButton() == ToolbarButton::Kromelik;
+  };
+  MenuItem& help = menus.Item("Pomoc1");
+  ASSERT_TRUE(help.OnClick);
+  help.OnClick(help);
+
+  EXPECT_EQ(messages.shown, (std::vector<fakes::FakeMessageBoxes::Shown>{
+                                {"Pomoc jak na razie jest niedostępna w tej wersji programu",
+                                 "Brak pomocy !!!", MessageIcon::Information}}));
+  EXPECT_TRUE(stillWhileOpen);
+  EXPECT_TRUE(timers.slide && timers.buttonWatch) << "both timers run again after the box";
+}
+
+}  // namespace
+}  // namespace kromelik
