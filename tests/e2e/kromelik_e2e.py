@@ -25,6 +25,30 @@ def probe(*args, timeout=60):
     return wine(os.environ["KROMELIK_PROBE"], *args, timeout=timeout)
 
 
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=30)
+
+
+def move_cursor(x, y):
+    xdotool("mousemove", str(x), str(y))
+
+
+def click_at(x, y):
+    xdotool("mousemove", str(x), str(y), "click", "1")
+
+
+def keys(*names):
+    xdotool("key", *names)
+
+
+def wait_menu(timeout_ms=10000):
+    """The open popup menu's (left, top, right, bottom), or None."""
+    code, out = probe("wait-menu", str(timeout_ms))
+    if code != 0:
+        return None
+    return tuple(int(part) for part in out.split())
+
+
 def windows_path(unix_path):
     _, out = wine("winepath", "-w", unix_path, check=True)
     return out.strip()
@@ -55,9 +79,38 @@ class Program:
         self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
 
+    def rect(self):
+        """(left, top, right, bottom, visible) of the main window."""
+        code, out = probe("rect", TITLE)
+        if code != 0:
+            return None
+        return tuple(int(part) for part in out.split())
+
+    def wait_shown(self, timeout_ms=10000):
+        return probe("wait-top", TITLE, "0", str(timeout_ms))[0] == 0
+
+    def wait_hidden(self, timeout_ms=10000):
+        return probe("wait-hidden", TITLE, str(timeout_ms))[0] == 0
+
+    def slide_in(self, x=600):
+        """Brings the strip into view as a user does: below it first, then the top edge."""
+        move_cursor(x, 300)
+        if not self.wait_hidden():
+            raise AssertionError("the strip did not hide with the cursor below it")
+        move_cursor(x, 0)
+        if not self.wait_shown():
+            where = subprocess.run(["xdotool", "getmouselocation"], capture_output=True,
+                                   text=True).stdout.strip()
+            raise AssertionError(f"the strip did not slide in at the top edge: window {self.rect()},"
+                                 f" cursor {where}, Windows cursor {probe('cursor')[1].strip()}")
+
     def wait_for_window(self, timeout_ms=30000):
-        code, _ = probe("wait-window", TITLE, str(timeout_ms))
-        return code == 0
+        """Until the program has started: its window shown, waiting above the screen. The
+        window exists a moment before it is shown, and a cursor moved in that moment
+        would meet a toolbar that has not started yet."""
+        if probe("wait-window", TITLE, str(timeout_ms))[0] != 0:
+            return False
+        return probe("wait-top", TITLE, "-45", "10000")[0] == 0
 
     def close(self, timeout_s=30):
         probe("close", TITLE)
@@ -86,10 +139,15 @@ class ProgramTestCase(unittest.TestCase):
         self.program = None
 
     def tearDown(self):
-        if self.program is not None:
-            self.program.kill()
+        if self.program is not None and self.program.process.poll() is None:
+            if self.program.close() is None:
+                self.program.kill()
+        # The next test must find its own window, not this one's remains.
+        probe("wait-gone", TITLE, "10000")
 
     def start(self):
+        self.assertEqual(probe("wait-gone", TITLE, "10000")[0], 0,
+                         "a window of an earlier run is still there")
         self.program = Program()
         self.assertTrue(self.program.wait_for_window(), "the main window did not appear")
         return self.program

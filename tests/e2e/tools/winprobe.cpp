@@ -6,6 +6,14 @@
 //   winprobe wait-visible TITLE MS    visible and at least partly on the screen
 //   winprobe rect TITLE               prints "left top right bottom visible"
 //   winprobe close TITLE              asks the window to close (WM_CLOSE)
+//   winprobe wait-top TITLE TOP MS    visible with its top edge at TOP
+//   winprobe wait-hidden TITLE MS     exists and is not visible
+//   winprobe wait-menu MS             a popup menu is open; prints its rectangle
+//   winprobe wait-no-menu MS          no popup menu is open
+//   winprobe wait-box TITLE MS        a dialog box of that title is open; prints the texts
+//                                     of its controls, one a line
+//   winprobe foreground               prints the title of the foreground window
+//   winprobe cursor                   prints where Windows sees the cursor
 
 #include <windows.h>
 
@@ -33,8 +41,42 @@ bool OnScreen(HWND window) {
          rect.bottom > 0;
 }
 
+HWND OpenMenu() {
+  HWND menu = nullptr;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wcscmp(name, L"#32768") == 0 && IsWindowVisible(window)) {
+          *reinterpret_cast<HWND*>(found) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&menu));
+  return menu;
+}
+
+HWND Box(const wchar_t* title) {
+  HWND box = FindWindowW(L"#32770", title);
+  return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
+void PrintRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+}
+
+// UTF-8, so the test reads the Polish texts as they are.
+void PrintText(const wchar_t* text) {
+  char buffer[1024] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
+  std::printf("%s\n", buffer);
+}
+
 int Usage() {
-  std::fputs("usage: winprobe wait-window|wait-gone|wait-visible TITLE MS | rect TITLE | close TITLE\n",
+  std::fputs("usage: see the comment at the top of winprobe.cpp\n",
              stderr);
   return 2;
 }
@@ -42,6 +84,19 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return Usage();
+  if (std::wstring(argv[1]) == L"cursor") {
+    POINT point{};
+    GetCursorPos(&point);
+    std::printf("%ld %ld\n", point.x, point.y);
+    return 0;
+  }
+  if (std::wstring(argv[1]) == L"foreground") {
+    wchar_t text[256] = {};
+    GetWindowTextW(GetForegroundWindow(), text, 256);
+    PrintText(text);
+    return 0;
+  }
   if (argc < 3) return Usage();
   const std::wstring command = argv[1];
   const wchar_t* title = argv[2];
@@ -50,6 +105,45 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"wait-window") return WaitFor(timeout, [&] { return Find(title) != nullptr; }) ? 0 : 1;
   if (command == L"wait-gone") return WaitFor(timeout, [&] { return Find(title) == nullptr; }) ? 0 : 1;
   if (command == L"wait-visible") return WaitFor(timeout, [&] { return OnScreen(Find(title)); }) ? 0 : 1;
+  if (command == L"wait-top" && argc > 4) {
+    const long top = std::wcstol(argv[3], nullptr, 10);
+    const auto ms = static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10));
+    return WaitFor(ms, [&] {
+             HWND window = Find(title);
+             RECT rect{};
+             return window != nullptr && IsWindowVisible(window) && GetWindowRect(window, &rect) &&
+                    rect.top == top;
+           })
+               ? 0
+               : 1;
+  }
+  if (command == L"wait-hidden")
+    return WaitFor(timeout, [&] {
+             HWND window = Find(title);
+             return window != nullptr && !IsWindowVisible(window);
+           })
+               ? 0
+               : 1;
+  if (command == L"wait-menu" || command == L"wait-no-menu") {
+    // These take no title: the time is the second argument.
+    const auto ms = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
+    if (command == L"wait-no-menu") return WaitFor(ms, [] { return OpenMenu() == nullptr; }) ? 0 : 1;
+    if (!WaitFor(ms, [] { return OpenMenu() != nullptr; })) return 1;
+    PrintRect(OpenMenu());
+    return 0;
+  }
+  if (command == L"wait-box") {
+    if (!WaitFor(timeout, [&] { return Box(title) != nullptr; })) return 1;
+    EnumChildWindows(
+        Box(title),
+        [](HWND child, LPARAM) -> BOOL {
+          wchar_t text[512] = {};
+          if (GetWindowTextW(child, text, 512) > 0) PrintText(text);
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
   if (command == L"rect") {
     HWND window = Find(title);
     RECT rect{};

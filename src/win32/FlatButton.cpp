@@ -1,0 +1,155 @@
+#include "win32/FlatButton.h"
+
+#include <windowsx.h>
+
+namespace kromelik {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KromelikFlatButton";
+
+}  // namespace
+
+bool FlatButton::Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  if (!RegisterClassOnce(kClassName, instance, nullptr)) return false;
+  id_ = id;
+  picture_ = picture;
+  const DWORD style = WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0u);
+  HWND window = CreateHandle(0, kClassName, L"", style, bounds.left, bounds.top,
+                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                             instance);
+  if (window == nullptr) return false;
+  SetWindowLongPtrW(window, GWLP_ID, id);
+  return true;
+}
+
+void FlatButton::SetDown(bool down) {
+  if (down_ == down) return;
+  down_ = down;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void FlatButton::SetBackground(COLORREF colour) {
+  background_ = colour;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void FlatButton::Click() {
+  HWND parent = GetParent(Handle());
+  SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+}
+
+void FlatButton::Paint(HDC dc) const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const UniqueBrush brush(CreateSolidBrush(background_));
+  FillRect(dc, &client, brush.Get());
+
+  const bool sunken = down_ || pressing_;
+  if (sunken) {
+    DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+  } else if (hot_) {
+    DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+  }
+  if (GetFocus() == Handle()) {
+    RECT focus = client;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(dc, &focus);
+  }
+  if (glyph_ != 0) {
+    LOGFONTW font{};
+    font.lfHeight = -20;
+    font.lfCharSet = SYMBOL_CHARSET;
+    lstrcpynW(font.lfFaceName, L"Marlett", LF_FACESIZE);
+    const UniqueFont marlett(CreateFontIndirectW(&font));
+    const ScopedSelectObject select(dc, marlett.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT glyphRect = client;
+    if (sunken) OffsetRect(&glyphRect, 1, 1);
+    DrawTextW(dc, &glyph_, 1, &glyphRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  } else if (picture_ != nullptr) {
+    const int size = 32;
+    const int shift = sunken ? 1 : 0;
+    DrawIconEx(dc, (client.right - size) / 2 + shift, (client.bottom - size) / 2 + shift,
+               picture_, size, size, 0, nullptr, DI_NORMAL);
+  }
+}
+
+LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(Handle(), &paint);
+      Paint(dc);
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+        InvalidateRect(Handle(), nullptr, TRUE);
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONDOWN:
+      pressing_ = true;
+      SetCapture(Handle());
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (!pressing_) return 0;
+      pressing_ = false;
+      ReleaseCapture();
+      InvalidateRect(Handle(), nullptr, TRUE);
+      RECT client{};
+      GetClientRect(Handle(), &client);
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (PtInRect(&client, at)) Click();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (pressing_) {
+        pressing_ = false;
+        InvalidateRect(Handle(), nullptr, TRUE);
+      }
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      switch (wParam) {
+        case VK_RETURN:
+        case VK_SPACE:
+        case VK_DOWN:
+          Click();
+          return 0;
+        case VK_LEFT:
+        case VK_RIGHT: {
+          // Moves along the strip, skipping hidden buttons, wrapping at either end.
+          HWND next = GetNextDlgTabItem(GetParent(Handle()), Handle(), wParam == VK_LEFT);
+          if (next != nullptr) SetFocus(next);
+          return 0;
+        }
+        default:
+          break;
+      }
+      break;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace kromelik

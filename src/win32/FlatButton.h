@@ -1,0 +1,40 @@
+#pragma once
+
+// A flat picture button of the toolbar: no frame until the mouse is over it, sunken
+// while it is down. Which button is down is the toolbar's business; the button only
+// shows it and reports clicks to its parent as WM_COMMAND with its id.
+
+#include <string>
+
+#include "win32/Handles.h"
+#include "win32/Window.h"
+
+namespace kromelik {
+
+class FlatButton : public Window {
+ public:
+  bool Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible);
+  // A character of the system's Marlett glyph font drawn instead of a picture.
+  void SetGlyph(wchar_t glyph) { glyph_ = glyph; }
+  void SetDown(bool down);
+  bool IsDown() const { return down_; }
+  void SetBackground(COLORREF colour);
+  int Id() const { return id_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc) const;
+  void Click();
+
+  int id_ = 0;
+  HICON picture_ = nullptr;  // owned by the toolbar, which outlives its buttons
+  wchar_t glyph_ = 0;
+  COLORREF background_ = GetSysColor(COLOR_BTNFACE);
+  bool down_ = false;
+  bool hot_ = false;
+  bool pressing_ = false;
+};
+
+}  // namespace kromelik

@@ -1,0 +1,310 @@
+#include "win32/MenuRenderer.h"
+
+#include <algorithm>
+
+#include "menus/Separators.h"
+#include "win32/WideText.h"
+
+namespace kromelik {
+
+namespace {
+
+// The pastel style's spacing, in pixels: between the icon column and the text, after
+// the text, and the room kept for the arrow the system draws beside a submenu item.
+constexpr int kTextGap = 8;
+constexpr int kArrowRoom = 16;
+constexpr int kSeparatorHeight = 7;
+// Dim level 30: an unselected icon keeps 70 % of itself over the background.
+constexpr BYTE kDimmedAlpha = 179;
+
+UINT BreakType(MenuBreak brk) {
+  switch (brk) {
+    case MenuBreak::Column: return MFT_MENUBREAK;
+    case MenuBreak::BarColumn: return MFT_MENUBARBREAK;
+    case MenuBreak::None: break;
+  }
+  return 0;
+}
+
+bool Blend(HDC dc, int x, int y, int size, HBITMAP bitmap, BYTE alpha) noexcept {
+  const MemoryDc source(CreateCompatibleDC(dc));
+  if (!source) return false;
+  const ScopedSelectObject select(source.Get(), bitmap);
+  BLENDFUNCTION blend{};
+  blend.BlendOp = AC_SRC_OVER;
+  blend.SourceConstantAlpha = alpha;
+  blend.AlphaFormat = AC_SRC_ALPHA;
+  return GdiAlphaBlend(dc, x, y, size, size, source.Get(), 0, 0, size, size, blend) != FALSE;
+}
+
+// The system's check mark in `colour`, centred in `cell`. The system draws the mark
+// black on white; a monochrome copy of it then works as a stencil, so the mark needs no
+// glyph font (Marlett is missing from some Wine prefixes).
+void DrawCheckMark(HDC dc, const RECT& cell, COLORREF colour) noexcept {
+  const int width = GetSystemMetrics(SM_CXMENUCHECK);
+  const int height = GetSystemMetrics(SM_CYMENUCHECK);
+  const MemoryDc stencil(CreateCompatibleDC(dc));
+  const UniqueBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+  const UniqueBrush brush(CreateSolidBrush(colour));
+  if (!stencil || !mask || !brush) return;
+  const ScopedSelectObject selectMask(stencil.Get(), mask.Get());
+  RECT glyph{0, 0, width, height};
+  DrawFrameControl(stencil.Get(), &glyph, DFC_MENU, DFCS_MENUCHECK);
+
+  const int x = cell.left + (cell.right - cell.left - width) / 2;
+  const int y = cell.top + (cell.bottom - cell.top - height) / 2;
+  const ScopedSelectObject selectBrush(dc, brush.Get());
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  // (source AND destination) OR (NOT source AND brush): the brush where the mark is
+  // black, the destination where the stencil is white.
+  constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
+  BitBlt(dc, x, y, width, height, stencil.Get(), 0, 0, kBrushWhereSourceBlack);
+}
+
+// A column that begins with a bar break shows the bar beside every one of its items;
+// owner-drawn items get none from the system.
+void DrawColumnBar(HDC dc, const RECT& item) noexcept {
+  RECT shadow{item.left, item.top, item.left + 1, item.bottom};
+  FillRect(dc, &shadow, GetSysColorBrush(COLOR_BTNSHADOW));
+  RECT light{item.left + 1, item.top, item.left + 2, item.bottom};
+  FillRect(dc, &light, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+}
+
+}  // namespace
+
+std::wstring MenuCaptionText(std::wstring_view caption) {
+  std::wstring shown;
+  shown.reserve(caption.size());
+  for (const wchar_t character : caption) {
+    shown += character;
+    if (character == L'&') shown += L'&';
+  }
+  return shown;
+}
+
+MenuItem* MenuRenderer::Popup(HWND owner, MenuItem& menu, ImageList& images, MenuStyle style,
+                              POINT screenPoint) noexcept {
+  try {
+    const UniqueMenu popup = Build(menu, images, style);
+    if (!popup || GetMenuItemCount(popup.Get()) <= 0) return nullptr;
+    // Without the foreground the menu would not close when the user clicks elsewhere,
+    // and without a message after it the next click on the owner would be swallowed.
+    SetForegroundWindow(owner);
+    const BOOL chosen = TrackPopupMenuEx(
+        popup.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+        screenPoint.x, screenPoint.y, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
+    return chosen > 0 ? ItemOfCommand(static_cast<UINT_PTR>(chosen)) : nullptr;
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+UniqueMenu MenuRenderer::Build(MenuItem& menu, ImageList& images, MenuStyle style) {
+  NormaliseSeparators(menu);
+  entries_.clear();
+  UniqueMenu popup(CreatePopupMenu());
+  if (!popup) return popup;
+  if (!AddItems(popup.Get(), menu, images, style)) {
+    entries_.clear();
+    return UniqueMenu();
+  }
+
+  if (style == MenuStyle::Pastel) {
+    // Around and between the items the menu shows its own background.
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+    info.hbrBack = GetSysColorBrush(COLOR_BTNFACE);  // a system brush, never deleted
+    SetMenuInfo(popup.Get(), &info);
+  }
+  return popup;
+}
+
+bool MenuRenderer::AddItems(HMENU target, MenuItem& parent, ImageList& images,
+                            MenuStyle style) {
+  const bool pastel = style == MenuStyle::Pastel;
+  bool barColumn = false;
+  UINT position = 0;
+  for (const auto& child : parent.Items()) {
+    MenuItem& item = *child;
+    if (!item.Visible) continue;
+
+    Entry entry;
+    entry.item = &item;
+    entry.separator = item.IsSeparator();
+    entry.submenu = !entry.separator && item.Count() > 0;
+    if (item.Break != MenuBreak::None) barColumn = item.Break == MenuBreak::BarColumn;
+    entry.barColumn = barColumn;
+    if (!entry.separator) {
+      entry.text = Utf8ToWide(item.Caption);
+      if (item.ImageIndex >= 0) {
+        entry.icon = pictures_.Icon(images, item.ImageIndex);
+        entry.bitmap = pictures_.Bitmap(images, item.ImageIndex);
+        if (pastel) entry.grey = pictures_.GreyBitmap(images, item.ImageIndex);
+      }
+    }
+    const bool separator = entry.separator;
+    const bool submenu = entry.submenu;
+    const HBITMAP bitmap = entry.bitmap;
+    std::wstring shown = MenuCaptionText(entry.text);
+    entries_.push_back(std::move(entry));
+    const UINT id = static_cast<UINT>(entries_.size());
+
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+    info.fType = BreakType(item.Break) | (separator ? MFT_SEPARATOR : 0u) |
+                 (pastel ? MFT_OWNERDRAW : 0u);
+    info.fState = (item.Enabled ? 0u : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u);
+    info.wID = id;
+    info.dwItemData = id;
+    if (!separator) {
+      // Owner-drawn items keep their text too, for screen readers and for anyone who
+      // reads the menu back.
+      info.fMask |= MIIM_STRING;
+      info.dwTypeData = shown.data();
+      info.cch = static_cast<UINT>(shown.size());
+    }
+    if (!pastel && bitmap != nullptr) {
+      info.fMask |= MIIM_BITMAP;
+      info.hbmpItem = bitmap;
+    }
+    UniqueMenu sub;
+    if (submenu) {
+      sub.Reset(CreatePopupMenu());
+      if (!sub || !AddItems(sub.Get(), item, images, style)) return false;
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = sub.Get();
+    }
+    if (!InsertMenuItemW(target, position, TRUE, &info)) return false;
+    sub.Release();  // destroyed with its parent from now on
+    ++position;
+  }
+  return true;
+}
+
+MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
+  const Entry* entry = EntryOf(id);
+  return entry != nullptr ? entry->item : nullptr;
+}
+
+const MenuRenderer::Entry* MenuRenderer::EntryOf(ULONG_PTR data) const noexcept {
+  if (data == 0 || data > entries_.size()) return nullptr;
+  return &entries_[data - 1];
+}
+
+HFONT MenuRenderer::TextFont() noexcept {
+  if (!textFont_) {
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(8, dpi, 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = EASTEUROPE_CHARSET;
+    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+    textFont_.Reset(CreateFontIndirectW(&font));
+  }
+  return textFont_ ? textFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
+  if (measure.CtlType != ODT_MENU) return false;
+  const Entry* entry = EntryOf(measure.itemData);
+  if (entry == nullptr) return false;
+
+  if (entry->separator) {
+    measure.itemWidth = kIconColumnWidth;
+    measure.itemHeight = kSeparatorHeight;
+    return true;
+  }
+  const WindowDc screen(nullptr);
+  SIZE extent{};
+  TEXTMETRICW metrics{};
+  if (screen) {
+    const ScopedSelectObject select(screen.Get(), TextFont());
+    GetTextMetricsW(screen.Get(), &metrics);
+    if (!entry->text.empty())
+      GetTextExtentPoint32W(screen.Get(), entry->text.c_str(),
+                            static_cast<int>(entry->text.size()), &extent);
+  }
+  const int height = std::max(PictureCache::IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
+  const int width = kIconColumnWidth + kTextGap + static_cast<int>(extent.cx) + kTextGap +
+                    (entry->submenu ? kArrowRoom : 0);
+  measure.itemWidth = static_cast<UINT>(width);
+  measure.itemHeight = static_cast<UINT>(height);
+  return true;
+}
+
+void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
+                            bool disabled) const noexcept {
+  const int size = PictureCache::IconSize();
+  const int x = column.left + (column.right - column.left - size) / 2;
+  const int y = column.top + (column.bottom - column.top - size) / 2;
+  if (disabled && entry.grey != nullptr && Blend(dc, x, y, size, entry.grey, 255)) return;
+  if (!selected && !disabled && entry.bitmap != nullptr &&
+      Blend(dc, x, y, size, entry.bitmap, kDimmedAlpha))
+    return;
+  DrawIconEx(dc, x, y, entry.icon, size, size, 0, nullptr, DI_NORMAL);
+}
+
+bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
+  if (draw.CtlType != ODT_MENU) return false;
+  const Entry* entry = EntryOf(draw.itemData);
+  if (entry == nullptr || draw.hDC == nullptr) return false;
+
+  const HDC dc = draw.hDC;
+  const RECT item = draw.rcItem;
+  const int saved = SaveDC(dc);
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0 && !entry->separator;
+  const bool disabled = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+  const bool checked = (draw.itemState & ODS_CHECKED) != 0;
+  const RECT column{item.left, item.top, std::min(item.left + kIconColumnWidth, item.right),
+                    item.bottom};
+
+  // The icon column and the text area share the button face: no gradient, not flat.
+  FillRect(dc, &item, GetSysColorBrush(COLOR_BTNFACE));
+  if (entry->separator) {
+    const int middle = (item.top + item.bottom) / 2;
+    const RECT line{item.left + kIconColumnWidth + kTextGap, middle, item.right, middle + 1};
+    FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
+    if (entry->barColumn) DrawColumnBar(dc, item);
+    RestoreDC(dc, saved);
+    return true;
+  }
+
+  if (selected) {
+    FillRect(dc, &item, GetSysColorBrush(COLOR_HIGHLIGHT));
+    FrameRect(dc, &item, GetSysColorBrush(COLOR_HIGHLIGHT));
+  }
+  SetBkMode(dc, TRANSPARENT);
+  const COLORREF textColour = GetSysColor(disabled ? COLOR_INACTIVECAPTION : COLOR_MENUTEXT);
+  if (entry->icon != nullptr) {
+    DrawIcon(dc, *entry, column, selected, disabled);
+    if (checked) {
+      // A ticked item with a picture shows the tick as a frame around it.
+      const int size = PictureCache::IconSize();
+      const int x = column.left + (column.right - column.left - size) / 2 - 2;
+      const int y = column.top + (column.bottom - column.top - size) / 2 - 2;
+      const RECT frame{x, y, x + size + 4, y + size + 4};
+      FrameRect(dc, &frame, GetSysColorBrush(COLOR_HIGHLIGHT));
+    }
+  } else if (checked) {
+    DrawCheckMark(dc, column, textColour);
+  }
+  if (entry->barColumn) DrawColumnBar(dc, item);
+
+  {
+    RECT text{item.left + kIconColumnWidth + kTextGap, item.top,
+              item.right - kTextGap - (entry->submenu ? kArrowRoom : 0), item.bottom};
+    const ScopedSelectObject select(dc, TextFont());
+    SetTextColor(dc, textColour);
+    DrawTextW(dc, entry->text.c_str(), static_cast<int>(entry->text.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+  RestoreDC(dc, saved);
+  return true;
+}
+
+}  // namespace kromelik

@@ -1,0 +1,79 @@
+#pragma once
+
+// Turns a menu of the core into a real popup menu each time it opens, drawn by the
+// system (classic style) or by the program (pastel style), and answers which item was
+// chosen. Running the item's OnClick is the caller's business, after the menu is gone.
+//
+// In the pastel style the owner window must hand its WM_MEASUREITEM and WM_DRAWITEM to
+// OnMeasureItem and OnDrawItem, which answer whether the message was theirs.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Settings.h"
+#include "menus/ImageList.h"
+#include "menus/MenuItem.h"
+#include "win32/Handles.h"
+#include "win32/Pictures.h"
+
+namespace kromelik {
+
+class MenuRenderer {
+ public:
+  // Width of the pastel style's icon column, in pixels.
+  static constexpr int kIconColumnWidth = 24;
+
+  MenuRenderer() = default;
+  MenuRenderer(const MenuRenderer&) = delete;
+  MenuRenderer& operator=(const MenuRenderer&) = delete;
+
+  // Tidies the menu's separators, shows its visible items at `screenPoint` (left and
+  // right button both choose) and returns when the menu has closed: the chosen item,
+  // or nullptr when the user cancelled, the menu had no visible item or it could not
+  // be shown. `owner` receives the menu's messages meanwhile.
+  MenuItem* Popup(HWND owner, MenuItem& menu, ImageList& images, MenuStyle style,
+                  POINT screenPoint) noexcept;
+
+  // The popup menu Popup shows, without showing it: the visible items of `menu` (its
+  // separators tidied first) with submenus for items that have children. Every item
+  // gets a fresh id from 1, which ItemOfCommand maps back; ids, pictures and drawing
+  // data belong to the renderer and stay valid until the next Build or Popup. Throws
+  // std::bad_alloc when memory runs out; an empty owner when no menu could be made.
+  UniqueMenu Build(MenuItem& menu, ImageList& images, MenuStyle style);
+
+  // The item of a command id or item data value of the last build; nullptr for any
+  // other value.
+  MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
+
+  bool OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept;
+  bool OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept;
+
+ private:
+  struct Entry {
+    MenuItem* item = nullptr;
+    std::wstring text;  // the caption as it is drawn, without escapes
+    HICON icon = nullptr;
+    HBITMAP bitmap = nullptr;  // premultiplied, for the dimmed drawing
+    HBITMAP grey = nullptr;
+    bool separator = false;
+    bool submenu = false;
+    bool barColumn = false;  // in a column that began with a bar break
+  };
+
+  bool AddItems(HMENU target, MenuItem& parent, ImageList& images, MenuStyle style);
+  const Entry* EntryOf(ULONG_PTR data) const noexcept;
+  HFONT TextFont() noexcept;
+  void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
+                bool disabled) const noexcept;
+
+  std::vector<Entry> entries_;  // the item of id n is entries_[n - 1]
+  PictureCache pictures_;
+  UniqueFont textFont_;
+};
+
+// A caption as the menu shows it: every "&" doubled, so none marks a shortcut key.
+std::wstring MenuCaptionText(std::wstring_view caption);
+
+}  // namespace kromelik

@@ -1,0 +1,278 @@
+#include "win32/Pictures.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <type_traits>
+
+#include "win32/WideText.h"
+
+namespace kromelik {
+
+namespace {
+
+SHSTOCKICONID StockIconId(StockIcon stock) {
+  switch (stock) {
+    case StockIcon::Application: return SIID_APPLICATION;
+    case StockIcon::Document: return SIID_DOCNOASSOC;
+    case StockIcon::Folder: return SIID_FOLDER;
+    case StockIcon::FolderOpen: return SIID_FOLDEROPEN;
+    case StockIcon::Computer: return SIID_DESKTOPPC;
+    case StockIcon::DriveFloppy: return SIID_DRIVE35;
+    case StockIcon::DriveRemovable: return SIID_DRIVEREMOVE;
+    case StockIcon::DriveFixed: return SIID_DRIVEFIXED;
+    case StockIcon::DriveCd: return SIID_DRIVECD;
+    case StockIcon::DriveNet: return SIID_DRIVENET;
+    case StockIcon::Printer: return SIID_PRINTER;
+    case StockIcon::Network: return SIID_MYNETWORK;
+    case StockIcon::Internet: return SIID_INTERNET;
+    case StockIcon::Help: return SIID_HELP;
+    case StockIcon::Info: return SIID_INFO;
+    case StockIcon::Settings: return SIID_SETTINGS;
+    case StockIcon::Find: return SIID_FIND;
+    case StockIcon::Users: return SIID_USERS;
+    case StockIcon::Shield: return SIID_SHIELD;
+    case StockIcon::Key: return SIID_KEY;
+    case StockIcon::Software: return SIID_SOFTWARE;
+    case StockIcon::Lock: return SIID_LOCK;
+    case StockIcon::Link: return SIID_LINK;
+    case StockIcon::AudioFiles: return SIID_AUDIOFILES;
+    case StockIcon::ImageFiles: return SIID_IMAGEFILES;
+    case StockIcon::VideoFiles: return SIID_VIDEOFILES;
+    case StockIcon::MediaCd: return SIID_MEDIACDAUDIO;
+    case StockIcon::Recycler: return SIID_RECYCLER;
+    // The shell has no stock picture of the desktop itself; its computer stands in.
+    case StockIcon::Desktop: return SIID_DESKTOPPC;
+    case StockIcon::Server: return SIID_SERVER;
+    case StockIcon::Warning: return SIID_WARNING;
+    case StockIcon::Error: return SIID_ERROR;
+    case StockIcon::Share: return SIID_SHARE;
+    case StockIcon::MixedFiles: return SIID_MIXEDFILES;
+  }
+  return SIID_APPLICATION;
+}
+
+// The user32 picture that shows the same, for the few stock pictures that have one.
+const wchar_t* SystemIconId(StockIcon stock) {
+  switch (stock) {
+    case StockIcon::Application: return IDI_APPLICATION;
+    case StockIcon::Info: return IDI_INFORMATION;
+    case StockIcon::Help: return IDI_QUESTION;
+    case StockIcon::Warning: return IDI_WARNING;
+    case StockIcon::Error: return IDI_ERROR;
+    case StockIcon::Shield: return IDI_SHIELD;
+    default: return nullptr;
+  }
+}
+
+UniqueIcon ShellStockIcon(StockIcon stock) {
+  SHSTOCKICONINFO info{};
+  info.cbSize = sizeof(info);
+  if (FAILED(SHGetStockIconInfo(StockIconId(stock), SHGSI_ICON | SHGSI_SMALLICON, &info)))
+    return UniqueIcon();
+  return UniqueIcon(info.hIcon);
+}
+
+UniqueIcon SystemIcon(const wchar_t* id, int size) {
+  // Loaded at the small size by its OEM number, the icon is the caller's own; the shared
+  // copy LoadIconW hands out must never be destroyed, so it is only copied.
+  UniqueIcon icon(static_cast<HICON>(LoadImageW(nullptr, id, IMAGE_ICON, size, size, 0)));
+  if (!icon) {
+    if (const HICON shared = LoadIconW(nullptr, id)) icon.Reset(CopyIcon(shared));
+  }
+  return icon;
+}
+
+UniqueIcon SmallIconOfFile(const std::wstring& path, int index) {
+  HICON small = nullptr;
+  if (ExtractIconExW(path.c_str(), index, nullptr, &small, 1) == 0 || small == nullptr)
+    return UniqueIcon();
+  return UniqueIcon(small);
+}
+
+// The program's own picture, or the system's picture of a program when it has none.
+UniqueIcon ApplicationIcon(int size) {
+  std::wstring path(MAX_PATH, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (length > 0 && length < path.size()) {
+    path.resize(length);
+    if (UniqueIcon own = SmallIconOfFile(path, 0)) return own;
+  }
+  return SystemIcon(IDI_APPLICATION, size);
+}
+
+UniqueIcon StockPicture(StockIcon stock, int size) {
+  if (UniqueIcon icon = ShellStockIcon(stock)) return icon;
+  if (const wchar_t* id = SystemIconId(stock)) {
+    if (UniqueIcon icon = SystemIcon(id, size)) return icon;
+  }
+  return ApplicationIcon(size);
+}
+
+std::wstring InDirectory(UINT(WINAPI* directory)(LPWSTR, UINT), const std::wstring& file) {
+  wchar_t buffer[MAX_PATH];
+  const UINT length = directory(buffer, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  std::wstring path(buffer, length);
+  if (path.back() != L'\\') path += L'\\';
+  return path + file;
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+UniqueIcon FilePicture(const FileIconPicture& picture, int size) {
+  if (!picture.file.empty()) {
+    const std::wstring file = Utf8ToWide(picture.file);
+    for (auto directory : {&GetSystemDirectoryW, &GetWindowsDirectoryW}) {
+      const std::wstring path = InDirectory(directory, file);
+      if (path.empty() || !IsFile(path)) continue;
+      if (UniqueIcon icon = SmallIconOfFile(path, picture.index)) return icon;
+      break;  // the file is there but has no such icon: the fallback, not another copy
+    }
+  }
+  return StockPicture(picture.fallback, size);
+}
+
+// A top-down 32-bit DIB section and its pixels.
+struct Dib {
+  UniqueBitmap bitmap;
+  std::uint32_t* pixels = nullptr;
+};
+
+Dib MakeDib(int size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Dib dib;
+  dib.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (dib.bitmap && bits != nullptr) {
+    dib.pixels = static_cast<std::uint32_t*>(bits);
+    std::memset(bits, 0, static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
+  } else {
+    dib.bitmap.Reset();
+  }
+  return dib;
+}
+
+bool DrawInto(const Dib& dib, HICON icon, int size, UINT flags) {
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return false;
+  const ScopedSelectObject select(dc.Get(), dib.bitmap.Get());
+  const bool drawn = DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, flags) != FALSE;
+  GdiFlush();
+  return drawn;
+}
+
+constexpr std::uint32_t Alpha(std::uint32_t pixel) { return pixel >> 24; }
+
+}  // namespace
+
+int PictureCache::IconSize() noexcept {
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  return size > 0 ? size : 16;
+}
+
+UniqueBitmap MakePremultipliedBitmap(HICON icon, int size) {
+  if (icon == nullptr || size <= 0) return UniqueBitmap();
+  Dib image = MakeDib(size);
+  if (!image.bitmap || !DrawInto(image, icon, size, DI_NORMAL)) return UniqueBitmap();
+
+  const std::size_t count = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+  std::uint32_t* const begin = image.pixels;
+  std::uint32_t* const end = begin + count;
+  // An icon with an alpha channel is blended onto the transparent black DIB, which
+  // leaves it premultiplied already. One without leaves every alpha at zero: its
+  // transparency is in the mask, black where the picture is opaque.
+  if (std::any_of(begin, end, [](std::uint32_t pixel) { return Alpha(pixel) != 0; }))
+    return std::move(image.bitmap);
+
+  Dib mask = MakeDib(size);
+  if (!mask.bitmap || !DrawInto(mask, icon, size, DI_MASK)) return UniqueBitmap();
+  for (std::size_t i = 0; i < count; ++i) {
+    const bool opaque = (mask.pixels[i] & 0x00FFFFFFu) == 0;
+    begin[i] = opaque ? (begin[i] | 0xFF000000u) : 0u;
+  }
+  return std::move(image.bitmap);
+}
+
+PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= images.Count()) return nullptr;
+
+  ListEntries& list = lists_[&images];
+  if (list.generation != images.Generation() || list.entries.size() != images.Count()) {
+    list.entries.clear();
+    list.entries.resize(images.Count());
+    list.generation = images.Generation();
+  }
+  Entry& entry = list.entries[static_cast<std::size_t>(index)];
+  if (entry.resolved) return &entry;
+
+  const int size = IconSize();
+  const Picture& picture = images.Pictures()[static_cast<std::size_t>(index)];
+  if (const auto* stock = std::get_if<StockIcon>(&picture)) {
+    entry.owned = StockPicture(*stock, size);
+    entry.icon = entry.owned.Get();
+  } else if (const auto* file = std::get_if<FileIconPicture>(&picture)) {
+    entry.owned = FilePicture(*file, size);
+    entry.icon = entry.owned.Get();
+  } else if (const auto* handle = std::get_if<IconHandle>(&picture)) {
+    entry.icon = reinterpret_cast<HICON>(*handle);
+  }
+  entry.resolved = true;
+  return &entry;
+}
+
+HICON PictureCache::Icon(const ImageList& images, int index) {
+  const Entry* entry = Find(images, index);
+  return entry != nullptr ? entry->icon : nullptr;
+}
+
+HBITMAP PictureCache::Bitmap(const ImageList& images, int index) {
+  Entry* entry = Find(images, index);
+  if (entry == nullptr || entry->icon == nullptr) return nullptr;
+  if (!entry->bitmap) entry->bitmap = MakePremultipliedBitmap(entry->icon, IconSize());
+  return entry->bitmap.Get();
+}
+
+HBITMAP PictureCache::GreyBitmap(const ImageList& images, int index) {
+  Entry* entry = Find(images, index);
+  if (entry == nullptr || entry->icon == nullptr) return nullptr;
+  if (entry->grey) return entry->grey.Get();
+
+  const int size = IconSize();
+  UniqueBitmap grey = MakePremultipliedBitmap(entry->icon, size);
+  if (!grey) return nullptr;
+  DIBSECTION section{};
+  if (GetObjectW(grey.Get(), sizeof(section), &section) != sizeof(section) ||
+      section.dsBm.bmBits == nullptr)
+    return nullptr;
+  auto* pixels = static_cast<std::uint32_t*>(section.dsBm.bmBits);
+  const std::size_t count = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t pixel = pixels[i];
+    const std::uint32_t alpha = Alpha(pixel);
+    const std::uint32_t red = (pixel >> 16) & 0xFFu;
+    const std::uint32_t green = (pixel >> 8) & 0xFFu;
+    const std::uint32_t blue = pixel & 0xFFu;
+    // Luminance keeps the picture recognisable; a tenth of the way to white (in
+    // premultiplied terms, to the alpha) is the grey level of disabled items. Both are
+    // linear, so the result stays premultiplied.
+    std::uint32_t level = (red * 30 + green * 59 + blue * 11) / 100;
+    level += (alpha - std::min(level, alpha)) / 10;
+    pixels[i] = (alpha << 24) | (level << 16) | (level << 8) | level;
+  }
+  entry->grey = std::move(grey);
+  return entry->grey.Get();
+}
+
+}  // namespace kromelik

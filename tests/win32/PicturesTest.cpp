@@ -1,0 +1,132 @@
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "TestIcons.h"
+#include "menus/ImageList.h"
+#include "win32/Pictures.h"
+
+namespace kromelik {
+namespace {
+
+using test::IconDimensions;
+using test::MakeIcon;
+
+IconHandle AsHandle(HICON icon) { return reinterpret_cast<IconHandle>(icon); }
+
+// The pixels of a bitmap the cache made, or nothing when it is not a 32-bit DIB section
+// of the icon size. (Wine reports a top-down section's height as positive, so the
+// height's sign tells nothing.)
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap) {
+  DIBSECTION section{};
+  const int size = PictureCache::IconSize();
+  if (GetObjectW(bitmap, sizeof(section), &section) != sizeof(section)) return {};
+  if (section.dsBm.bmBitsPixel != 32 || std::abs(section.dsBmih.biHeight) != size ||
+      section.dsBm.bmWidth != size)
+    return {};
+  const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+  return {bits, bits + size * size};
+}
+
+bool IsIcon(HICON icon) { return IconDimensions(icon).cx > 0; }
+
+// Whether two icons come out as the same picture: a way to tell which source an icon
+// was taken from without knowing what the platform's pictures look like.
+bool SamePicture(HICON first, HICON second) {
+  const int size = PictureCache::IconSize();
+  const UniqueBitmap a = MakePremultipliedBitmap(first, size);
+  const UniqueBitmap b = MakePremultipliedBitmap(second, size);
+  const std::vector<std::uint32_t> pixelsA = PixelsOf(a.Get());
+  return !pixelsA.empty() && pixelsA == PixelsOf(b.Get());
+}
+
+TEST(PictureCache, EveryStockPictureGivesASmallIconAndBitmap) {
+  ImageList images("stock");
+  const int last = static_cast<int>(StockIcon::MixedFiles);
+  for (int value = 0; value <= last; ++value) images.Add(static_cast<StockIcon>(value));
+
+  PictureCache cache;
+  const int size = PictureCache::IconSize();
+  for (int index = 0; index <= last; ++index) {
+    SCOPED_TRACE(index);
+    const HICON icon = cache.Icon(images, index);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(IconDimensions(icon).cx, size);
+    EXPECT_EQ(IconDimensions(icon).cy, size);
+    EXPECT_EQ(PixelsOf(cache.Bitmap(images, index)).size(), static_cast<std::size_t>(size * size));
+  }
+  EXPECT_EQ(cache.Icon(images, last + 1), nullptr);
+  EXPECT_EQ(cache.Icon(images, -1), nullptr);
+}
+
+TEST(PictureCache, FilePicturesComeFromTheSystemFoldersOrTheirFallback) {
+  ImageList images("files");
+  images.Add(FileIconPicture{"notepad.exe", 0, StockIcon::Folder});         // Windows folder
+  images.Add(FileIconPicture{"cmd.exe", 0, StockIcon::Folder});             // system folder
+  images.Add(FileIconPicture{"kromelik-missing.exe", 0, StockIcon::Folder});
+  images.Add(FileIconPicture{"notepad.exe", 999, StockIcon::Folder});       // no such icon
+  images.Add(StockIcon::Folder);
+
+  PictureCache cache;
+  const HICON folder = cache.Icon(images, 4);
+  for (int index = 0; index < 4; ++index) {
+    SCOPED_TRACE(index);
+    ASSERT_NE(cache.Icon(images, index), nullptr);
+    EXPECT_EQ(IconDimensions(cache.Icon(images, index)).cx, PictureCache::IconSize());
+  }
+  EXPECT_FALSE(SamePicture(cache.Icon(images, 0), folder)) << "notepad's own icon";
+  EXPECT_FALSE(SamePicture(cache.Icon(images, 1), folder)) << "cmd's own icon";
+  EXPECT_TRUE(SamePicture(cache.Icon(images, 2), folder));
+  EXPECT_TRUE(SamePicture(cache.Icon(images, 3), folder));
+}
+
+TEST(PictureCache, KeepsIconsUntilTheListChangesAndNeverOwnsRunTimeIcons) {
+  const UniqueIcon first = MakeIcon(16, 0xFFFF0000u);
+  const UniqueIcon second = MakeIcon(16, 0xFF0000FFu);
+  ImageList images("run time");
+  images.Add(StockIcon::Folder);
+  images.Add(IconHandle{0});
+  {
+    PictureCache cache;
+    const HICON made = cache.Icon(images, 0);
+    ASSERT_TRUE(IsIcon(made));
+    EXPECT_EQ(cache.Icon(images, 0), made) << "made once, not at every look-up";
+    EXPECT_EQ(cache.Icon(images, 1), nullptr);
+
+    images.Truncate(0, [](IconHandle) {});
+    images.Add(AsHandle(first.Get()));
+    EXPECT_EQ(cache.Icon(images, 0), first.Get());
+    EXPECT_FALSE(IsIcon(made)) << "what the cache made goes with the old generation";
+
+    images.Truncate(0, [](IconHandle) {});
+    images.Add(AsHandle(second.Get()));
+    EXPECT_EQ(cache.Icon(images, 0), second.Get());
+    EXPECT_TRUE(IsIcon(first.Get()));
+  }
+  EXPECT_TRUE(IsIcon(second.Get())) << "a run-time icon stays its owner's";
+}
+
+TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {
+  const int size = PictureCache::IconSize();
+  const UniqueIcon masked = MakeIcon(size, 0x00FF0000u, true);
+  const UniqueBitmap fromMask = MakePremultipliedBitmap(masked.Get(), size);
+  const std::vector<std::uint32_t> opaque = PixelsOf(fromMask.Get());
+  ASSERT_FALSE(opaque.empty());
+  EXPECT_EQ(opaque[0], 0xFFFF0000u) << "opaque where the mask is clear";
+  EXPECT_EQ(opaque[static_cast<std::size_t>(size - 1)], 0u) << "transparent where it is set";
+
+  const UniqueIcon translucent = MakeIcon(size, 0x80FF0000u);
+  const UniqueBitmap fromAlpha = MakePremultipliedBitmap(translucent.Get(), size);
+  const std::vector<std::uint32_t> half = PixelsOf(fromAlpha.Get());
+  ASSERT_FALSE(half.empty());
+  EXPECT_NEAR(static_cast<int>(half[0] >> 24), 0x80, 1);
+  EXPECT_NEAR(static_cast<int>((half[0] >> 16) & 0xFF), 0x80, 2) << "red, premultiplied";
+  EXPECT_EQ(half[0] & 0xFFFFu, 0u);
+}
+
+}  // namespace
+}  // namespace kromelik
