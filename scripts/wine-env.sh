@@ -39,6 +39,13 @@ kromelik_wine_prefix() {
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # Wine does not look into its own font folder for these names: without copies in the
+  # prefix, menus lose their check marks and arrows (Marlett) and the pastel menus their
+  # face (Tahoma).
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf \
+        /usr/share/wine/fonts/ms_sans_serif.ttf "$fonts"/ 2>/dev/null || true
   touch "$WINEPREFIX/.kromelik-ready"
 }
 

@@ -67,12 +67,59 @@ const wchar_t* SystemIconId(StockIcon stock) {
   }
 }
 
-UniqueIcon ShellStockIcon(StockIcon stock) {
+UniqueIcon ShellStockIcon(StockIcon stock, int size) {
   SHSTOCKICONINFO info{};
   info.cbSize = sizeof(info);
-  if (FAILED(SHGetStockIconInfo(StockIconId(stock), SHGSI_ICON | SHGSI_SMALLICON, &info)))
+  const UINT which = size > 16 ? SHGSI_LARGEICON : SHGSI_SMALLICON;
+  if (FAILED(SHGetStockIconInfo(StockIconId(stock), SHGSI_ICON | which, &info)))
     return UniqueIcon();
   return UniqueIcon(info.hIcon);
+}
+
+// The shell library's own picture by its resource number, which has stayed the same
+// across Windows versions and which Wine keeps too; Wine answers the stock-icon query
+// without an icon, so there this is where the pictures come from.
+int ShellResourceId(StockIcon stock) {
+  switch (stock) {
+    case StockIcon::Application: return 3;
+    case StockIcon::Document: return 2;
+    case StockIcon::Folder: return 4;
+    case StockIcon::FolderOpen: return 5;
+    case StockIcon::Computer: return 16;
+    case StockIcon::DriveFloppy: return 7;
+    case StockIcon::DriveRemovable: return 8;
+    case StockIcon::DriveFixed: return 9;
+    case StockIcon::DriveCd: return 12;
+    case StockIcon::DriveNet: return 10;
+    case StockIcon::Printer: return 17;
+    case StockIcon::Network: return 18;
+    case StockIcon::Internet: return 14;
+    case StockIcon::Help: return 24;
+    case StockIcon::Settings: return 22;
+    case StockIcon::Find: return 23;
+    case StockIcon::Lock: return 48;
+    case StockIcon::Link: return 25;
+    case StockIcon::AudioFiles: return 40;
+    case StockIcon::MediaCd: return 40;
+    case StockIcon::Recycler: return 32;
+    case StockIcon::Desktop: return 35;
+    case StockIcon::Server: return 15;
+    case StockIcon::Share: return 19;
+    case StockIcon::MixedFiles: return 42;
+    default: return 0;
+  }
+}
+
+UniqueIcon ShellResourceIcon(StockIcon stock, int size) {
+  const int id = ShellResourceId(stock);
+  if (id == 0) return UniqueIcon();
+  HICON large = nullptr;
+  HICON small = nullptr;
+  const bool wantLarge = size > 16;
+  if (ExtractIconExW(L"shell32.dll", -id, wantLarge ? &large : nullptr,
+                     wantLarge ? nullptr : &small, 1) == 0)
+    return UniqueIcon();
+  return UniqueIcon(wantLarge ? large : small);
 }
 
 UniqueIcon SystemIcon(const wchar_t* id, int size) {
@@ -103,13 +150,18 @@ UniqueIcon ApplicationIcon(int size) {
   return SystemIcon(IDI_APPLICATION, size);
 }
 
+}  // namespace
+
 UniqueIcon StockPicture(StockIcon stock, int size) {
-  if (UniqueIcon icon = ShellStockIcon(stock)) return icon;
+  if (UniqueIcon icon = ShellStockIcon(stock, size)) return icon;
+  if (UniqueIcon icon = ShellResourceIcon(stock, size)) return icon;
   if (const wchar_t* id = SystemIconId(stock)) {
     if (UniqueIcon icon = SystemIcon(id, size)) return icon;
   }
   return ApplicationIcon(size);
 }
+
+namespace {
 
 std::wstring InDirectory(UINT(WINAPI* directory)(LPWSTR, UINT), const std::wstring& file) {
   wchar_t buffer[MAX_PATH];

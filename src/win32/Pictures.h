@@ -63,4 +63,9 @@ class PictureCache {
 // Icons without an alpha channel get theirs from the mask. nullptr on failure.
 UniqueBitmap MakePremultipliedBitmap(HICON icon, int size);
 
+// The platform's stock picture at `size` pixels (16: small, larger: large), owned by the
+// caller; the program's own icon or the system's application icon where the platform
+// has none.
+UniqueIcon StockPicture(StockIcon stock, int size);
+
 }  // namespace kromelik

@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <optional>
+
 #include "core/RegistryLayout.h"
 #include "menus/ToolbarCommands.h"
+#include "win32/Pictures.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -18,50 +21,45 @@ constexpr UINT kSlideInterval = 100;
 constexpr UINT kButtonWatchInterval = 10;
 constexpr int kFirstButtonId = 100;
 
-// The stock picture each button shows, with a shell icon to try first where the
-// platform has a better one. SHSTOCKICONID values, spelled out for older headers.
+// The picture each button shows: the icon of a file in the system directory where the
+// platform has a fitting one, else a stock picture.
 struct ButtonPicture {
-  int stockIcon;
-  const wchar_t* file;  // a file in the system directory whose first icon fits, or null
+  StockIcon stock;
+  const wchar_t* file;
 };
 
-ButtonPicture PictureOf(ToolbarButton button) {
+std::optional<ButtonPicture> PictureOf(ToolbarButton button) {
   switch (button) {
-    case ToolbarButton::About: return {79, nullptr};           // SIID_INFO
-    case ToolbarButton::Panel: return {106, L"control.exe"};   // SIID_SETTINGS
-    case ToolbarButton::Uslugi: return {15, L"taskmgr.exe"};   // SIID_SERVER
-    case ToolbarButton::Programy: return {2, nullptr};         // SIID_APPLICATION
-    case ToolbarButton::Gry: return {40, L"joy.cpl"};          // SIID_MEDIACDAUDIO
-    case ToolbarButton::Dyski: return {8, nullptr};            // SIID_DRIVEFIXED
-    case ToolbarButton::Foldery: return {3, nullptr};          // SIID_FOLDER
-    case ToolbarButton::Dokumenty: return {1, nullptr};        // SIID_DOCASSOC
-    case ToolbarButton::Ulubione: return {29, nullptr};        // SIID_LINK
-    case ToolbarButton::Internet: return {13, L"inetcpl.cpl"}; // SIID_WORLD
-    case ToolbarButton::RSS: return {13, nullptr};
-    case ToolbarButton::Wylacz: return {47, nullptr};          // SIID_LOCK
+    case ToolbarButton::About: return ButtonPicture{StockIcon::Help, nullptr};
+    case ToolbarButton::Panel: return ButtonPicture{StockIcon::Settings, L"control.exe"};
+    case ToolbarButton::Uslugi: return ButtonPicture{StockIcon::Server, L"taskmgr.exe"};
+    case ToolbarButton::Programy: return ButtonPicture{StockIcon::Application, nullptr};
+    case ToolbarButton::Gry: return ButtonPicture{StockIcon::MediaCd, L"joy.cpl"};
+    case ToolbarButton::Dyski: return ButtonPicture{StockIcon::Computer, nullptr};
+    case ToolbarButton::Foldery: return ButtonPicture{StockIcon::Folder, nullptr};
+    case ToolbarButton::Dokumenty: return ButtonPicture{StockIcon::MixedFiles, nullptr};
+    case ToolbarButton::Ulubione: return ButtonPicture{StockIcon::Link, nullptr};
+    case ToolbarButton::Internet: return ButtonPicture{StockIcon::Internet, L"inetcpl.cpl"};
+    case ToolbarButton::RSS: return ButtonPicture{StockIcon::Internet, nullptr};
+    case ToolbarButton::Wylacz: return ButtonPicture{StockIcon::Lock, nullptr};
     case ToolbarButton::Close:
-    case ToolbarButton::Kromelik: return {-1, nullptr};
+    case ToolbarButton::Kromelik: return std::nullopt;
   }
-  return {-1, nullptr};
+  return std::nullopt;
 }
 
-HICON LoadButtonIcon(ToolbarButton button, const std::string& systemDirectory) {
-  const ButtonPicture picture = PictureOf(button);
-  if (picture.stockIcon < 0) return nullptr;
-  if (picture.file != nullptr) {
-    const std::wstring path = Utf8ToWide(systemDirectory) + L"\\" + picture.file;
+UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirectory) {
+  constexpr int kSize = 32;
+  const auto picture = PictureOf(button);
+  if (!picture) return UniqueIcon();
+  if (picture->file != nullptr) {
+    const std::wstring path = Utf8ToWide(systemDirectory) + L"\\" + picture->file;
     HICON large = nullptr;
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
         ExtractIconExW(path.c_str(), 0, &large, nullptr, 1) > 0 && large != nullptr)
-      return large;
+      return UniqueIcon(large);
   }
-  SHSTOCKICONINFO info{};
-  info.cbSize = sizeof info;
-  if (SUCCEEDED(SHGetStockIconInfo(static_cast<SHSTOCKICONID>(picture.stockIcon),
-                                   SHGSI_ICON | SHGSI_LARGEICON, &info)) &&
-      info.hIcon != nullptr)
-    return info.hIcon;
-  return CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  return StockPicture(picture->stock, kSize);
 }
 
 RECT ToRect(const Rect& rect) {
@@ -112,7 +110,7 @@ void TForm1::CreateButtons() {
                               nullptr, nullptr, nullptr);
   for (const ButtonSpec& spec : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(spec.button);
-    pictures_[index].Reset(LoadButtonIcon(spec.button, systemDirectory_));
+    pictures_[index] = LoadButtonIcon(spec.button, systemDirectory_);
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
                   ToRect(layout_.ButtonRect(spec.button)), pictures_[index].Get(), spec.visible);
@@ -187,8 +185,8 @@ void TForm1::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     // Two letters, the second overlapping the first.
-    TextOutW(dc, logo.left + 1, logo.top + 6, L"K", 1);
-    TextOutW(dc, logo.left + 5, logo.top + 18, L"B", 1);
+    TextOutW(dc, logo.left + 1, logo.top + 8, L"K", 1);
+    TextOutW(dc, logo.left + 6, logo.top + 16, L"B", 1);
   }
 
   for (const Rect& line : layout_.Bevels()) {
