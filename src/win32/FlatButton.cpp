@@ -7,6 +7,7 @@ namespace kromelik {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KromelikFlatButton";
+constexpr UINT kClickLater = WM_APP + 1;
 
 }  // namespace
 
@@ -101,6 +102,9 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(Handle(), nullptr, TRUE);
       return 0;
     case WM_LBUTTONDOWN:
+      // Taking the focus lets the keyboard go on from here: arrows along the strip,
+      // Enter or Space to open the next menu.
+      SetFocus(Handle());
       pressing_ = true;
       SetCapture(Handle());
       InvalidateRect(Handle(), nullptr, TRUE);
@@ -126,6 +130,9 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       InvalidateRect(Handle(), nullptr, TRUE);
       return 0;
+    case kClickLater:
+      Click();
+      return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:
@@ -133,7 +140,9 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case VK_RETURN:
         case VK_SPACE:
         case VK_DOWN:
-          Click();
+          // After the character the key makes: queued behind it, the click's menu does
+          // not take that Enter or space as its own and close at once.
+          PostMessageW(Handle(), kClickLater, 0, 0);
           return 0;
         case VK_LEFT:
         case VK_RIGHT: {

@@ -263,6 +263,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnButtonClick(static_cast<ToolbarButton>(id));
       return 0;
     }
+    case WM_SETFOCUS: {
+      // The keyboard belongs to a button: the pressed one, else the first.
+      const ToolbarButton down = toolbar_->DownButton();
+      const ToolbarButton target = SpecOf(down).visible ? down : ToolbarButton::About;
+      SetFocus(buttons_[static_cast<std::size_t>(target)].Handle());
+      return 0;
+    }
     case WM_LBUTTONDOWN:
       // A click on the bare panel lets go of the pressed button.
       toolbar_->ReleaseButtons();

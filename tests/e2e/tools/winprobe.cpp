@@ -14,6 +14,12 @@
 //                                     of its controls, one a line
 //   winprobe foreground               prints the title of the foreground window
 //   winprobe cursor                   prints where Windows sees the cursor
+//   winprobe focus TITLE              prints where the window's thread has its keyboard
+//                                     focus (left top) and whether the window is active
+//   winprobe alpha TITLE              prints the window's layered opacity, or "opaque"
+//   winprobe measure-slide TITLE X    moves the cursor below the strip, then to the top
+//                                     edge, and prints the milliseconds until the strip
+//                                     first moves and until it is fully shown
 
 #include <windows.h>
 
@@ -142,6 +148,67 @@ int wmain(int argc, wchar_t** argv) {
           return TRUE;
         },
         0);
+    return 0;
+  }
+  if (command == L"focus") {
+    HWND window = Find(title);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+      return 1;
+    RECT rect{};
+    GetWindowRect(info.hwndFocus, &rect);
+    std::printf("%ld %ld active=%d\n", rect.left, rect.top, info.hwndActive == window ? 1 : 0);
+    return 0;
+  }
+  if (command == L"alpha") {
+    HWND window = Find(title);
+    if (window == nullptr) return 1;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0 ||
+        !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+      std::printf("opaque\n");
+    } else {
+      std::printf("%u\n", static_cast<unsigned>(alpha));
+    }
+    return 0;
+  }
+  if (command == L"measure-slide") {
+    const int x = argc > 3 ? static_cast<int>(std::wcstol(argv[3], nullptr, 10)) : 600;
+    const auto top = [&] {
+      RECT rect{};
+      HWND window = Find(title);
+      if (window == nullptr || !IsWindowVisible(window) || !GetWindowRect(window, &rect)) return -1000L;
+      return rect.top;
+    };
+    SetCursorPos(x, 300);
+    if (!WaitFor(10000, [&] { HWND w = Find(title); return w != nullptr && !IsWindowVisible(w); }))
+      return 1;
+    LARGE_INTEGER frequency{}, start{}, now{};
+    QueryPerformanceFrequency(&frequency);
+    const auto elapsed = [&] {
+      QueryPerformanceCounter(&now);
+      return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+             static_cast<double>(frequency.QuadPart);
+    };
+    timeBeginPeriod(1);
+    SetCursorPos(x, 0);
+    QueryPerformanceCounter(&start);
+    double moved = -1;
+    double shown = -1;
+    while (elapsed() < 10000) {
+      const long current = top();
+      if (moved < 0 && current > -1000L) moved = elapsed();
+      if (current == 0) {
+        shown = elapsed();
+        break;
+      }
+      Sleep(1);
+    }
+    timeEndPeriod(1);
+    if (shown < 0) return 1;
+    std::printf("%.1f %.1f\n", moved, shown);
     return 0;
   }
   if (command == L"rect") {
