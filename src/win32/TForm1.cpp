@@ -221,7 +221,7 @@ void TForm1::MoveToTop(int top) {
 }
 
 void TForm1::Repaint() {
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 bool TForm1::IsActive() const { return GetForegroundWindow() == Handle(); }
