@@ -69,7 +69,9 @@ RECT ToRect(const Rect& rect) {
 }  // namespace
 
 TForm1::TForm1(Platform platform)
-    : platform_(platform), layout_(GetSystemMetrics(SM_CXSCREEN)) {
+    : platform_(platform),
+      layout_(GetSystemMetrics(SM_CXSCREEN)),
+      launcher_(platform.shell, platform.folders) {
   toolbar_ = std::make_unique<Toolbar>(layout_, *this, cursor_, *this, clock_);
   WireToolbarCommands(menus_, *toolbar_, messages_);
 }
@@ -91,6 +93,12 @@ void TForm1::OnCreate() {
   windowsDirectory_ = platform_.folders.WindowsDirectory();
   options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
                                     platform_.fileInformation, platform_.text);
+
+  launcher_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
+  launchContext_ = std::make_unique<LaunchContext>(LaunchContext{
+      launcher_, *toolbar_, platform_.files, messages_, systemDirectory_, windowsDirectory_});
+  WireLaunchCommands(menus_, *launchContext_);
+  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
 
   LOGFONTW logo{};
   logo.lfHeight = -13;
@@ -150,6 +158,7 @@ void TForm1::OnButtonClick(ToolbarButton button) {
   if (menu == nullptr) return;
   toolbar_->Press(button);
   SyncButtons();
+  if (launchContext_) RefreshBeforePopup(button, menus_, *launchContext_);
   const ScreenPoint at = layout_.PopupPoint(button, toolbar_->Top());
   MenuItem* chosen = renderer_.Popup(Handle(), *menu, menus_.ImagesOf(*menu),
                                      options_.look.menuStyle, POINT{at.x, at.y});

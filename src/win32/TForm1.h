@@ -8,10 +8,12 @@
 #include <array>
 #include <memory>
 
+#include "core/Launch.h"
 #include "core/Platform.h"
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarLayout.h"
+#include "menus/LaunchCommands.h"
 #include "menus/ToolbarMenus.h"
 #include "win32/FlatButton.h"
 #include "win32/Handles.h"
@@ -71,6 +73,8 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::unique_ptr<Toolbar> toolbar_;
   ToolbarMenus menus_;
   MenuRenderer renderer_;
+  Launcher launcher_;
+  std::unique_ptr<LaunchContext> launchContext_;
   StartupOptions options_;
   std::string systemDirectory_;
   std::string windowsDirectory_;

@@ -49,17 +49,15 @@ bool EnableShutdownPrivilege() {
   if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) {
     return false;
   }
-  // AdjustTokenPrivileges succeeds even when it could not enable the privilege; only the
-  // last error tells.
-  SetLastError(ERROR_SUCCESS);
-  if (!AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
-  return GetLastError() == ERROR_SUCCESS;
+  // AdjustTokenPrivileges also succeeds when the account lacks the privilege
+  // (ERROR_NOT_ALL_ASSIGNED); ExitWindowsEx then refuses whatever needs it, while a
+  // log-off, which needs none, still goes through.
+  return AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr) != FALSE;
 }
 
 bool Win32ShellLauncher::EndSession(std::uint32_t exitFlags) {
-  // Logging off needs no privilege, so a refused privilege does not stop the request;
-  // ExitWindowsEx itself decides.
-  EnableShutdownPrivilege();
+  // Every step towards the privilege must work, or nothing is ended at all.
+  if (!EnableShutdownPrivilege()) return false;
   return ExitWindowsEx(exitFlags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER |
                                       SHTDN_REASON_FLAG_PLANNED) != FALSE;
 }
