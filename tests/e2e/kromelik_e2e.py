@@ -74,10 +74,11 @@ def delete_key(key):
 class Program:
     """kromelik.exe started in the background; ended by closing its main window."""
 
-    def __init__(self):
+    def __init__(self, extra_environment=None):
         self.exe = os.environ["KROMELIK_EXE"]
+        environment = dict(os.environ, **(extra_environment or {}))
         self.process = subprocess.Popen([WINE, self.exe], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stderr=subprocess.DEVNULL, env=environment)
 
     def rect(self):
         """(left, top, right, bottom, visible) of the main window."""
@@ -145,9 +146,9 @@ class ProgramTestCase(unittest.TestCase):
         # The next test must find its own window, not this one's remains.
         probe("wait-gone", TITLE, "10000")
 
-    def start(self):
+    def start(self, extra_environment=None):
         self.assertEqual(probe("wait-gone", TITLE, "10000")[0], 0,
                          "a window of an earlier run is still there")
-        self.program = Program()
+        self.program = Program(extra_environment)
         self.assertTrue(self.program.wait_for_window(), "the main window did not appear")
         return self.program
