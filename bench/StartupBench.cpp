@@ -29,7 +29,7 @@ void RegisterAndReadOptionsOfAConfiguredProgram(benchmark::State& state) {
 BENCHMARK(RegisterAndReadOptionsOfAConfiguredProgram);
 
 void ExpandPathVariablesOfACommandLine(benchmark::State& state) {
-  fakes::FakeSpecialFolders folders;
+  fakes::FakeShellFolders folders;
   fakes::FakeTextServices text;
   folders.folders[csidl::kProfile] = "C:\\Users\\Łucja";
   for (auto _ : state)

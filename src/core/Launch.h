@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/ports/ShellLauncher.h"
-#include "core/ports/SpecialFolders.h"
+#include "core/ports/ShellFolders.h"
 
 namespace kromelik {
 
@@ -27,7 +27,7 @@ std::uint32_t SessionEndFlags(std::uint32_t requested);
 
 class Launcher {
  public:
-  Launcher(ShellLauncher& shell, const SpecialFolders& folders) : shell_(shell), folders_(folders) {}
+  Launcher(ShellLauncher& shell, const ShellFolders& folders) : shell_(shell), folders_(folders) {}
 
   // The toolbar's window, owner of whatever the shell shows while it opens a target.
   void SetOwner(WindowHandle owner) { owner_ = owner; }
@@ -41,7 +41,7 @@ class Launcher {
 
  private:
   ShellLauncher& shell_;
-  const SpecialFolders& folders_;
+  const ShellFolders& folders_;
   WindowHandle owner_ = 0;
 };
 

@@ -7,7 +7,7 @@
 #include "core/ports/Registry.h"
 #include "core/ports/ShellLauncher.h"
 #include "core/ports/Shortcuts.h"
-#include "core/ports/SpecialFolders.h"
+#include "core/ports/ShellFolders.h"
 #include "core/ports/TempFolder.h"
 #include "core/ports/TextServices.h"
 
@@ -19,7 +19,7 @@ struct Platform {
   Registry& registry;
   ShellLauncher& shell;
   FileSystem& files;
-  SpecialFolders& folders;
+  ShellFolders& folders;
   FileInformation& fileInformation;
   Shortcuts& shortcuts;
   ProgramFile& program;

@@ -54,7 +54,7 @@ void Toolbar::OnButtonWatchTimer() {
   SetTimer(ToolbarTimer::Slide, !AnyWatchedButtonDown());
 }
 
-bool Toolbar::AnyWatchedButtonDown() const { return SpecOf(down_).watched; }
+bool Toolbar::AnyWatchedButtonDown() const { return ButtonInfoOf(down_).watched; }
 
 void Toolbar::Press(ToolbarButton button) { down_ = button; }
 

@@ -13,7 +13,7 @@ constexpr int kPanelTop = 0;
 // The strip always starts at the screen's left edge.
 constexpr int kToolbarLeft = 0;
 
-constexpr std::array<ButtonSpec, kToolbarButtonCount> kButtons{{
+constexpr std::array<ButtonInfo, kToolbarButtonCount> kButtons{{
     {ToolbarButton::About, "AboutSB", "O programie", "AboutPM", true, true},
     {ToolbarButton::Panel, "PanelSB", "Panel Strowania", "PanelPM", true, true},
     {ToolbarButton::Uslugi, "UslugiSB", "Narzędzia administracyjne", "UslugiPM", true, true},
@@ -32,9 +32,9 @@ constexpr std::array<ButtonSpec, kToolbarButtonCount> kButtons{{
 
 }  // namespace
 
-const std::array<ButtonSpec, kToolbarButtonCount>& ToolbarButtons() { return kButtons; }
+const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons() { return kButtons; }
 
-const ButtonSpec& SpecOf(ToolbarButton button) { return kButtons[static_cast<std::size_t>(button)]; }
+const ButtonInfo& ButtonInfoOf(ToolbarButton button) { return kButtons[static_cast<std::size_t>(button)]; }
 
 Rect ToolbarLayout::ButtonRect(ToolbarButton button) const {
   switch (button) {

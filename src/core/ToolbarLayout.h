@@ -25,7 +25,7 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
-struct ButtonSpec {
+struct ButtonInfo {
   ToolbarButton button;
   std::string_view name;  // the component name, e.g. "PanelSB"
   std::string_view hint;  // shown as its tooltip
@@ -35,8 +35,8 @@ struct ButtonSpec {
   bool watched;
 };
 
-const std::array<ButtonSpec, kToolbarButtonCount>& ToolbarButtons();
-const ButtonSpec& SpecOf(ToolbarButton button);
+const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons();
+const ButtonInfo& ButtonInfoOf(ToolbarButton button);
 
 class ToolbarLayout {
  public:

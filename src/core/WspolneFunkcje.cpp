@@ -16,7 +16,7 @@ std::string ParentFolder(std::string_view path) {
   return std::string(path.substr(0, slash));
 }
 
-std::string UserProfileFolder(const SpecialFolders& folders) {
+std::string UserProfileFolder(const ShellFolders& folders) {
   if (auto profile = folders.FolderPath(csidl::kProfile); profile && !profile->empty())
     return *profile;
   // Where the platform knows no profile folder, it is the parent of the application
@@ -26,11 +26,11 @@ std::string UserProfileFolder(const SpecialFolders& folders) {
 
 }  // namespace
 
-std::string SpecialFolderPath(const SpecialFolders& folders, int csidl) {
+std::string SpecialFolderPath(const ShellFolders& folders, int csidl) {
   return folders.FolderPath(csidl).value_or(std::string{});
 }
 
-std::string SystemFolderPath(const SpecialFolders& folders, const TextServices& text,
+std::string SystemFolderPath(const ShellFolders& folders, const TextServices& text,
                              std::string_view which) {
   const std::string upper = text.Upper(which);
   if (upper == "WIN") return folders.WindowsDirectory();
@@ -38,7 +38,7 @@ std::string SystemFolderPath(const SpecialFolders& folders, const TextServices& 
   return {};
 }
 
-std::string ExpandPathVariables(std::string_view path, const SpecialFolders& folders,
+std::string ExpandPathVariables(std::string_view path, const ShellFolders& folders,
                                 const TextServices& text) {
   const std::string lowered = text.Lower(path);
 

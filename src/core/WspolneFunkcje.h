@@ -10,22 +10,22 @@
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
 #include "core/ports/ProgramFile.h"
-#include "core/ports/SpecialFolders.h"
+#include "core/ports/ShellFolders.h"
 #include "core/ports/TempFolder.h"
 #include "core/ports/TextServices.h"
 
 namespace kromelik {
 
 // The folder's path; "" for virtual folders such as the drives folder (17).
-std::string SpecialFolderPath(const SpecialFolders& folders, int csidl);
+std::string SpecialFolderPath(const ShellFolders& folders, int csidl);
 
 // "WIN": the Windows directory, "SYS": the system directory (either case); else "".
-std::string SystemFolderPath(const SpecialFolders& folders, const TextServices& text,
+std::string SystemFolderPath(const ShellFolders& folders, const TextServices& text,
                              std::string_view which);
 
 // Lower-cases `path` and replaces the first of the markers %systemroot%, %windir%,
 // %userprofile%, %programfiles% (checked in that order) where it stands.
-std::string ExpandPathVariables(std::string_view path, const SpecialFolders& folders,
+std::string ExpandPathVariables(std::string_view path, const ShellFolders& folders,
                                 const TextServices& text);
 
 // "major.minor.release.build" of a file version; "0.0.0.0" without version information.

@@ -116,16 +116,16 @@ void TForm1::CreateButtons() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                               nullptr, nullptr, nullptr);
-  for (const ButtonSpec& spec : ToolbarButtons()) {
-    const auto index = static_cast<std::size_t>(spec.button);
-    pictures_[index] = LoadButtonIcon(spec.button, systemDirectory_);
+  for (const ButtonInfo& entry : ToolbarButtons()) {
+    const auto index = static_cast<std::size_t>(entry.button);
+    pictures_[index] = LoadButtonIcon(entry.button, systemDirectory_);
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(layout_.ButtonRect(spec.button)), pictures_[index].Get(), spec.visible);
-    if (spec.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
+                  ToRect(layout_.ButtonRect(entry.button)), pictures_[index].Get(), entry.visible);
+    if (entry.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
     button.SetBackground(PanelColour());
-    if (tooltips_ != nullptr && !spec.hint.empty()) {
-      std::wstring hint = Utf8ToWide(spec.hint);
+    if (tooltips_ != nullptr && !entry.hint.empty()) {
+      std::wstring hint = Utf8ToWide(entry.hint);
       TOOLINFOW tool{};
       tool.cbSize = sizeof tool;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -153,8 +153,8 @@ void TForm1::OnButtonClick(ToolbarButton button) {
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
     return;
   }
-  const ButtonSpec& spec = SpecOf(button);
-  MenuItem* menu = menus_.FindMenu(spec.menu);
+  const ButtonInfo& entry = ButtonInfoOf(button);
+  MenuItem* menu = menus_.FindMenu(entry.menu);
   if (menu == nullptr) return;
   toolbar_->Press(button);
   SyncButtons();
@@ -167,8 +167,8 @@ void TForm1::OnButtonClick(ToolbarButton button) {
 }
 
 void TForm1::SyncButtons() {
-  for (const ButtonSpec& spec : ToolbarButtons())
-    buttons_[static_cast<std::size_t>(spec.button)].SetDown(toolbar_->IsDown(spec.button));
+  for (const ButtonInfo& entry : ToolbarButtons())
+    buttons_[static_cast<std::size_t>(entry.button)].SetDown(toolbar_->IsDown(entry.button));
 }
 
 void TForm1::Paint(HDC dc) {
@@ -275,7 +275,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
       // The keyboard belongs to a button: the pressed one, else the first.
       const ToolbarButton down = toolbar_->DownButton();
-      const ToolbarButton target = SpecOf(down).visible ? down : ToolbarButton::About;
+      const ToolbarButton target = ButtonInfoOf(down).visible ? down : ToolbarButton::About;
       SetFocus(buttons_[static_cast<std::size_t>(target)].Handle());
       return 0;
     }

@@ -11,7 +11,7 @@
 #include "win32/Win32Registry.h"
 #include "win32/Win32ShellLauncher.h"
 #include "win32/Win32Shortcuts.h"
-#include "win32/Win32SpecialFolders.h"
+#include "win32/Win32ShellFolders.h"
 #include "win32/Win32TempFolder.h"
 #include "win32/Win32TextServices.h"
 
@@ -29,7 +29,7 @@ struct Win32Platform {
   Win32Registry registry;
   Win32ShellLauncher shellLauncher;
   Win32FileSystem fileSystem;
-  Win32SpecialFolders specialFolders;
+  Win32ShellFolders specialFolders;
   Win32FileInformation fileInformation;
   Win32Shortcuts shortcuts;
   Win32ProgramFile programFile;

@@ -14,13 +14,13 @@
 #include "core/ports/FileInformation.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Shortcuts.h"
-#include "core/ports/SpecialFolders.h"
+#include "core/ports/ShellFolders.h"
 #include "core/ports/TempFolder.h"
 #include "fakes/FakeText.h"
 
 namespace kromelik::fakes {
 
-class FakeSpecialFolders : public SpecialFolders {
+class FakeShellFolders : public ShellFolders {
  public:
   std::optional<std::string> FolderPath(int csidl) const override {
     const auto it = folders.find(csidl);

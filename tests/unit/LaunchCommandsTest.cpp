@@ -50,7 +50,7 @@ class LaunchCommandsTest : public ::testing::Test {
   }
 
   fakes::FakeShellLauncher shell;
-  fakes::FakeSpecialFolders folders;
+  fakes::FakeShellFolders folders;
   fakes::FakeFileSystem files;
   fakes::FakeMessageBoxes messages;
   ToolbarLayout layout{1024};

@@ -172,10 +172,10 @@ TEST(ToolbarLayoutTest, MenusOpenUnderTheirButtonsAtTheWidthOffset) {
 }
 
 TEST(ToolbarLayoutTest, OnlyTheRssButtonAndTheGroupHolderAreHidden) {
-  for (const ButtonSpec& spec : ToolbarButtons()) {
-    const bool hidden = spec.button == ToolbarButton::RSS || spec.button == ToolbarButton::Kromelik;
-    EXPECT_EQ(spec.visible, !hidden) << spec.name;
-    EXPECT_EQ(&SpecOf(spec.button), &spec) << "specs are indexed by their button";
+  for (const ButtonInfo& entry : ToolbarButtons()) {
+    const bool hidden = entry.button == ToolbarButton::RSS || entry.button == ToolbarButton::Kromelik;
+    EXPECT_EQ(entry.visible, !hidden) << entry.name;
+    EXPECT_EQ(&ButtonInfoOf(entry.button), &entry) << "entries are indexed by their button";
   }
 }
 

@@ -20,7 +20,7 @@ class ShellPathsTest : public ::testing::Test {
   }
   std::string Expand(std::string_view path) { return ExpandPathVariables(path, folders, text); }
 
-  fakes::FakeSpecialFolders folders;
+  fakes::FakeShellFolders folders;
   fakes::FakeTextServices text;
 };
 

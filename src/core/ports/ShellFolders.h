@@ -6,9 +6,9 @@
 namespace kromelik {
 
 // Special folders by the platform's CSIDL numbers, and the two system folders.
-class SpecialFolders {
+class ShellFolders {
  public:
-  virtual ~SpecialFolders() = default;
+  virtual ~ShellFolders() = default;
 
   // The folder's path, never created; nullopt for virtual folders (CSIDL_DRIVES) and
   // for folders that the platform does not know.

@@ -1,4 +1,4 @@
-#include "win32/Win32SpecialFolders.h"
+#include "win32/Win32ShellFolders.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -8,7 +8,7 @@
 
 namespace kromelik {
 
-std::optional<std::string> Win32SpecialFolders::FolderPath(int csidl) const {
+std::optional<std::string> Win32ShellFolders::FolderPath(int csidl) const {
   // The call takes a buffer of MAX_PATH characters and no size: it has no longer answer.
   wchar_t path[MAX_PATH] = {};
   if (!SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE)) return std::nullopt;
@@ -16,13 +16,13 @@ std::optional<std::string> Win32SpecialFolders::FolderPath(int csidl) const {
   return WideToUtf8(path);
 }
 
-std::string Win32SpecialFolders::WindowsDirectory() const {
+std::string Win32ShellFolders::WindowsDirectory() const {
   return WideToUtf8(ReadGrowingText([](wchar_t* buffer, std::size_t size) {
     return GetWindowsDirectoryW(buffer, static_cast<UINT>(size));
   }));
 }
 
-std::string Win32SpecialFolders::SystemDirectory() const {
+std::string Win32ShellFolders::SystemDirectory() const {
   return WideToUtf8(ReadGrowingText([](wchar_t* buffer, std::size_t size) {
     return GetSystemDirectoryW(buffer, static_cast<UINT>(size));
   }));

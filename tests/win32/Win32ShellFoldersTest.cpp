@@ -4,14 +4,14 @@
 
 #include "core/Csidl.h"
 #include "win32/Win32FileSystem.h"
-#include "win32/Win32SpecialFolders.h"
+#include "win32/Win32ShellFolders.h"
 
 namespace kromelik {
 namespace {
 
 class Win32SpecialFoldersTest : public ::testing::Test {
  protected:
-  Win32SpecialFolders folders_;
+  Win32ShellFolders folders_;
   Win32FileSystem files_;
 };
 

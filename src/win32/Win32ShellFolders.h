@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "core/ports/SpecialFolders.h"
+#include "core/ports/ShellFolders.h"
 
 namespace kromelik {
 
-class Win32SpecialFolders : public SpecialFolders {
+class Win32ShellFolders : public ShellFolders {
  public:
   std::optional<std::string> FolderPath(int csidl) const override;
   std::string WindowsDirectory() const override;
