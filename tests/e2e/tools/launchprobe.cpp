@@ -7,15 +7,8 @@
 // appended to %KROMELIK_LAUNCH_LOG%, or to C:\launch.log when that is not set.
 // Tabs and line breaks inside the command line would break the format, so they are
 // written as their control pictures (U+2409, U+240A, U+240D).
-//
-// Wine starts its desktop as "system32\explorer.exe /desktop" with the environment of
-// whichever program first needs it, so a probe standing in for explorer.exe under an
-// override would otherwise become the desktop and every window after it would break.
-// Such a start is not a launch to record: it is handed to Wine's own explorer, which
-// Wine loads as soon as the override is gone from the environment.
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -58,81 +51,6 @@ std::wstring Flattened(const wchar_t* commandLine) {
     if (c == L'\r') c = L'\x240D';
   }
   return text;
-}
-
-bool EqualsIgnoringCase(const std::wstring& a, const wchar_t* b) {
-  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b, -1, TRUE) == CSTR_EQUAL;
-}
-
-bool AskedToBeTheDesktop(const std::wstring& ownName) {
-  if (!EqualsIgnoringCase(ownName, L"explorer.exe")) return false;
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  bool desktop = false;
-  for (int i = 1; arguments != nullptr && i < count && !desktop; ++i)
-    desktop = _wcsnicmp(arguments[i], L"/desktop", 8) == 0;
-  LocalFree(arguments);
-  return desktop;
-}
-
-// Drops the program overrides ("name.exe" entries) and keeps every DLL override, so the
-// desktop gets the built-in explorer and otherwise the environment it would have had.
-std::wstring WithoutProgramOverrides(const std::wstring& overrides) {
-  std::wstring kept;
-  std::size_t start = 0;
-  while (start <= overrides.size()) {
-    std::size_t end = overrides.find(L';', start);
-    if (end == std::wstring::npos) end = overrides.size();
-    const std::wstring entry = overrides.substr(start, end - start);
-    const std::size_t equals = entry.find(L'=');
-    const std::wstring names = entry.substr(0, equals);
-    std::wstring keptNames;
-    std::size_t from = 0;
-    while (from <= names.size()) {
-      std::size_t comma = names.find(L',', from);
-      if (comma == std::wstring::npos) comma = names.size();
-      const std::wstring name = names.substr(from, comma - from);
-      const bool program = name.size() > 4 && EqualsIgnoringCase(name.substr(name.size() - 4), L".exe");
-      if (!name.empty() && !program) keptNames += (keptNames.empty() ? L"" : L",") + name;
-      from = comma + 1;
-    }
-    if (!keptNames.empty()) {
-      if (!kept.empty()) kept += L";";
-      kept += keptNames + (equals == std::wstring::npos ? L"" : entry.substr(equals));
-    }
-    start = end + 1;
-  }
-  return kept;
-}
-
-int HandOverToWinesDesktop() {
-  const wchar_t* name = L"WINEDLLOVERRIDES";
-  const DWORD needed = GetEnvironmentVariableW(name, nullptr, 0);
-  if (needed > 0) {
-    std::wstring value(needed, L'\0');
-    value.resize(GetEnvironmentVariableW(name, value.data(), needed));
-    const std::wstring kept = WithoutProgramOverrides(value);
-    SetEnvironmentVariableW(name, kept.empty() ? nullptr : kept.c_str());
-  }
-  std::wstring self(MAX_PATH, L'\0');
-  self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-  std::wstring line = GetCommandLineW();
-  // No standard handles: a pipe of whoever started the first program would otherwise be
-  // held open by the desktop for the rest of the session.
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(self.c_str(), line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                      nullptr, &startup, &started)) {
-    return 1;
-  }
-  // Whoever asked for the desktop waits until this process is idle, then looks for the
-  // desktop window: it must exist by the time this one is gone.
-  WaitForInputIdle(started.hProcess, 10000);
-  CloseHandle(started.hThread);
-  CloseHandle(started.hProcess);
-  return 0;
 }
 
 int ShowCommand(int fromWinMain) {
@@ -182,9 +100,7 @@ bool AppendLine(const std::wstring& path, const std::string& line) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  const std::wstring ownName = OwnFileName();
-  if (AskedToBeTheDesktop(ownName)) return HandOverToWinesDesktop();
-  const std::wstring line = ownName + L"\t" + Flattened(GetCommandLineW()) + L"\t" +
+  const std::wstring line = OwnFileName() + L"\t" + Flattened(GetCommandLineW()) + L"\t" +
                             std::to_wstring(ShowCommand(showCommand)) + L"\n";
   return AppendLine(LogPath(), Utf8(line)) ? 0 : 1;
 }

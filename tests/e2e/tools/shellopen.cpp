@@ -5,6 +5,8 @@
 //                                        to SW_SHOWNORMAL)
 //   shellopen --run COMMAND_LINE [SHOW]  CreateProcessW(nullptr, COMMAND_LINE, ...) with the
 //                                        show command in STARTUPINFO, as WinExec does
+//   shellopen --hold                     joins the desktop, prints "ready" and stays until
+//                                        its standard input closes
 // Prints ShellExecuteW's result, or CreateProcessW's error, and exits with 0 when the
 // launch succeeded, 1 when it failed and 2 on bad arguments.
 
@@ -51,10 +53,32 @@ int Run(const wchar_t* commandLine, int show) {
   return 0;
 }
 
+// Wine ends its desktop process a while after the last program using the desktop has
+// gone, and the next program starts it again with its own environment. A program whose
+// environment makes explorer.exe the probe must never be the one to do that, so this
+// holds the desktop for as long as the probe stands in for explorer.exe.
+int Hold() {
+  if (GetDesktopWindow() == nullptr) return 1;
+  // The desktop is ready once its window answers: Wine's explorer pumps the desktop
+  // window's messages only after it has loaded the display driver.
+  DWORD_PTR answer = 0;
+  if (SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_BLOCK, 10000, &answer) == 0)
+    return 1;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  char buffer[64];
+  DWORD read = 0;
+  while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &read, nullptr) &&
+         read > 0) {
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   int show = SW_SHOWNORMAL;
+  if (argc == 2 && std::wcscmp(argv[1], L"--hold") == 0) return Hold();
   if (argc >= 3 && std::wcscmp(argv[1], L"--run") == 0) {
     if (argc > 4 || (argc == 4 && !ParseShow(argv[3], show))) return 2;
     return Run(argv[2], show);

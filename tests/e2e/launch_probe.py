@@ -1,0 +1,442 @@
+"""What the program launched, seen through launchprobe.exe standing in for the programs,
+web and mail handlers and the folder window it starts. Needs WINEPREFIX (the run's
+prefix) and KROMELIK_LAUNCH_PROBE (the probe); every wait has a deadline.
+
+How Wine 8 gets each kind of launch to the probe:
+- A program by name ("calc", "Control.exe timedate.cpl", "rundll32 shell32.dll,..."):
+  the probe copied over system32\\<name> (and windows\\<name> where that exists too). Wine
+  still loads its own built-in for a file whose name it knows (control, rundll32,
+  explorer, notepad, ...) unless WINEDLLOVERRIDES="<name>=n" is in the environment of
+  the program that launches, which install_probes() returns. Wine reads the variable from
+  the Unix environment, which every Wine process passes on to the ones it starts: it
+  must be there when kromelik.exe is started and cannot be taken back inside Wine.
+- Web and mail addresses: HKCR\\http, https and mailto, shell\\open\\command.
+- A folder path: Wine looks for HKCR\\Folder\\shell\\open\\command; without one it
+  starts system32\\explorer.exe "<path>". Folder's ddeexec key is set aside while the
+  handler is registered, or Wine would wait for a DDE answer after starting it and report
+  the launch as failed. Directory is registered too, but Wine 8 does not consult it.
+"""
+
+import json
+import os
+import select
+import shutil
+import subprocess
+import time
+from contextlib import contextmanager
+from typing import NamedTuple
+
+WINE = "/usr/lib/wine/wine64"
+
+# Wine starts these by itself from the environment of the program that needs them: a
+# console program started by kromelik.exe gets conhost, an ended session wineboot, COM
+# the service manager. A probe in their place would take over Wine's own machinery.
+UNSAFE_TO_REPLACE = frozenset({
+    "conhost.exe", "plugplay.exe", "rpcss.exe", "services.exe", "start.exe", "svchost.exe",
+    "wineboot.exe", "winedevice.exe", "winemenubuilder.exe", "wineserver.exe",
+})
+
+HANDLERS = {
+    "http": "http-handler.exe",
+    "https": "https-handler.exe",
+    "mailto": "mailto-handler.exe",
+    "Folder": "folder-handler.exe",
+    "Directory": "directory-handler.exe",
+}
+
+_desktop_keeper = None
+
+
+def _prefix():
+    return os.environ["WINEPREFIX"]
+
+
+def _probe():
+    return os.environ["KROMELIK_LAUNCH_PROBE"]
+
+
+def _drive_c(*parts):
+    return os.path.join(_prefix(), "drive_c", *parts)
+
+
+def _own_dir(*parts):
+    """C:\\launchprobe: the handlers' copies of the probe and the records of what was
+    changed, kept in the prefix so that a later run can still undo an interrupted one."""
+    return _drive_c("launchprobe", *parts)
+
+
+def windows_path(unix_path):
+    """The Windows form of a path: C: for the prefix's drive_c, Z: for the rest."""
+    unix_path = os.path.abspath(unix_path)
+    drive_c = os.path.abspath(_drive_c())
+    if unix_path == drive_c:
+        return "C:\\"
+    if unix_path.startswith(drive_c + os.sep):
+        return "C:\\" + os.path.relpath(unix_path, drive_c).replace("/", "\\")
+    return "Z:" + unix_path.replace("/", "\\")
+
+
+def _wine(*args, timeout=60, env=None):
+    result = subprocess.run([WINE, *args], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, timeout=timeout, env=env)
+    return result.returncode, result.stdout.decode("utf-8", "replace")
+
+
+def _copy_into_place(source, target):
+    # A rename, never an overwrite in place: a running process may still map the old file.
+    temporary = target + ".new"
+    shutil.copyfile(source, temporary)
+    os.chmod(temporary, 0o755)
+    os.replace(temporary, target)
+
+
+def _existing(directory, name):
+    """The file of that name in the directory, found as Windows would, ignoring case."""
+    try:
+        for entry in os.listdir(directory):
+            if entry.lower() == name.lower():
+                return os.path.join(directory, entry)
+    except FileNotFoundError:
+        pass
+    return None
+
+
+def _remove_if_empty(directory):
+    try:
+        os.rmdir(directory)
+    except OSError:
+        pass
+
+
+# --- Programs ------------------------------------------------------------------------
+
+def _record_path():
+    return _own_dir("installed.json")
+
+
+def _read_record():
+    try:
+        with open(_record_path(), encoding="utf-8") as record:
+            return json.load(record)
+    except FileNotFoundError:
+        return []
+
+
+def _write_record(entries):
+    os.makedirs(_own_dir(), exist_ok=True)
+    with open(_record_path() + ".new", "w", encoding="utf-8") as record:
+        json.dump(entries, record)
+    os.replace(_record_path() + ".new", _record_path())
+
+
+def _program_name(name):
+    base = name
+    if not base or any(c in base for c in "\\/:") or base.startswith("."):
+        raise ValueError(f"a program's file name, without a folder: {name!r}")
+    if "." not in base:
+        base += ".exe"
+    if not base.lower().endswith(".exe"):
+        raise ValueError(f"only programs (.exe) can be replaced: {name!r}")
+    if base.lower() in UNSAFE_TO_REPLACE:
+        raise ValueError(f"{base} is started by Wine itself and must stay Wine's own")
+    return base.lower()
+
+
+def install_probes(names):
+    """Puts the probe in place of each named program ("calc", "control.exe", ...): in
+    system32 always, and in the Windows folder too where the program is there as well.
+    Originals are kept as <name>.orig. Returns the WINEDLLOVERRIDES entry that the
+    launching program's environment needs, e.g. "calc.exe,control.exe=n".
+
+    explorer.exe is Wine's desktop too: Wine starts system32\\explorer.exe /desktop from
+    whichever program first needs a desktop, and under the override that would be the
+    probe. So while explorer.exe is replaced, a helper holds the desktop, started before
+    the file is replaced and without the override, so that Wine never needs to start it
+    again until restore_probes()."""
+    programs = sorted({_program_name(name) for name in names})
+    if "explorer.exe" in programs:
+        _hold_desktop()
+    record = _read_record()
+    recorded = {entry["path"] for entry in record}
+    for program in programs:
+        targets = [_existing(_drive_c("windows", "system32"), program)
+                   or _drive_c("windows", "system32", program)]
+        in_windows = _existing(_drive_c("windows"), program)
+        if in_windows:
+            targets.append(in_windows)
+        for target in targets:
+            original = target + ".orig"
+            if target not in recorded:
+                # Written before the change, so an interrupted install is still undone.
+                record.append({"path": target,
+                               "original": os.path.exists(target) or os.path.exists(original)})
+                recorded.add(target)
+                _write_record(record)
+            if os.path.exists(target) and not os.path.exists(original):
+                os.replace(target, original)
+            _copy_into_place(_probe(), target)
+    return ",".join(programs) + "=n" if programs else ""
+
+
+def restore_probes():
+    """Puts back every program install_probes() replaced, including those of an earlier
+    run that did not get to restore them, and lets the desktop go."""
+    for entry in reversed(_read_record()):
+        target, original = entry["path"], entry["path"] + ".orig"
+        if os.path.exists(original):
+            os.replace(original, target)
+        elif not entry["original"] and os.path.exists(target):
+            os.remove(target)
+    if os.path.exists(_record_path()):
+        os.remove(_record_path())
+    _release_desktop()
+    _remove_if_empty(_own_dir())
+
+
+def _without_program_overrides(environment):
+    environment = dict(environment)
+    kept = []
+    for part in environment.pop("WINEDLLOVERRIDES", "").split(";"):
+        names, _, order = part.partition("=")
+        names = [n for n in names.split(",") if n and not n.lower().endswith(".exe")]
+        if names:
+            kept.append(",".join(names) + ("=" + order if "=" in part else ""))
+    if kept:
+        environment["WINEDLLOVERRIDES"] = ";".join(kept)
+    return environment
+
+
+def _hold_desktop(timeout_s=60):
+    global _desktop_keeper
+    if _desktop_keeper is not None and _desktop_keeper.poll() is None:
+        return
+    # Its standard input is the only pipe it gets: the desktop it may start inherits its
+    # error stream, and a pipe there would never close. When this process ends, so does
+    # the pipe, and the helper with it.
+    keeper = subprocess.Popen([WINE, os.environ["KROMELIK_SHELLOPEN"], "--hold"],
+                              stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL,
+                              env=_without_program_overrides(os.environ))
+    ready, _, _ = select.select([keeper.stdout], [], [], timeout_s)
+    line = keeper.stdout.readline() if ready else b""
+    if line.strip() != b"ready":
+        keeper.kill()
+        keeper.wait()
+        raise AssertionError("the desktop could not be held: explorer.exe stays Wine's own")
+    _desktop_keeper = keeper
+
+
+def _release_desktop():
+    global _desktop_keeper
+    keeper, _desktop_keeper = _desktop_keeper, None
+    if keeper is None:
+        return
+    keeper.stdin.close()
+    try:
+        keeper.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        keeper.kill()
+        keeper.wait()
+    keeper.stdout.close()
+
+
+# --- Handlers ------------------------------------------------------------------------
+
+def _reg_text(*lines):
+    return "\r\n".join(["Windows Registry Editor Version 5.00", "", *lines, ""])
+
+
+def _reg_string(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def _import(text):
+    os.makedirs(_own_dir(), exist_ok=True)
+    path = _own_dir("import.reg")
+    with open(path, "w", encoding="utf-16", newline="") as reg:
+        reg.write(text)
+    code, _ = _wine("regedit", "/S", windows_path(path))
+    os.remove(path)
+    if code != 0:
+        raise AssertionError(f"regedit could not import {text!r}")
+
+
+def _backup(name):
+    return _own_dir("handlers", name + ".reg")
+
+
+def _absent(name):
+    return _own_dir("handlers", name + ".absent")
+
+
+def register_handlers():
+    """Makes the probe the handler of http, https, mailto, Folder and Directory, each
+    under its own name (see HANDLERS), with the target as its argument: "<probe>" "%1".
+    The classes as they were are exported first, once, for unregister_handlers()."""
+    os.makedirs(_own_dir("handlers"), exist_ok=True)
+    lines = []
+    for name, program in HANDLERS.items():
+        if not os.path.exists(_backup(name)) and not os.path.exists(_absent(name)):
+            code, _ = _wine("reg", "export", f"HKCR\\{name}", windows_path(_backup(name)), "/y")
+            if code != 0:
+                open(_absent(name), "w").close()
+        handler = _own_dir(program)
+        _copy_into_place(_probe(), handler)
+        command = f'"{windows_path(handler)}" "%1"'
+        lines += [f"[HKEY_CLASSES_ROOT\\{name}\\shell\\open\\command]",
+                  "@=" + _reg_string(command), ""]
+        lines += [f"[-HKEY_CLASSES_ROOT\\{name}\\shell\\open\\ddeexec]", ""]
+    _import(_reg_text(*lines))
+
+
+def unregister_handlers():
+    """Puts the five classes back as register_handlers() found them."""
+    lines = []
+    for name in HANDLERS:
+        if os.path.exists(_backup(name)):
+            with open(_backup(name), encoding="utf-16") as saved:
+                body = saved.read().replace("\r\n", "\n").split("\n")
+            # The export's own header line goes; its keys follow the deletion.
+            lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""] + [
+                line for line in body if not line.startswith("Windows Registry Editor")]
+        elif os.path.exists(_absent(name)):
+            lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""]
+    if lines:
+        _import(_reg_text(*lines))
+    for name, program in HANDLERS.items():
+        for path in (_backup(name), _absent(name), _own_dir(program)):
+            if os.path.exists(path):
+                os.remove(path)
+    _remove_if_empty(_own_dir("handlers"))
+    _remove_if_empty(_own_dir())
+
+
+# --- The log -------------------------------------------------------------------------
+
+def _split_command_line(line):
+    """Arguments as the Microsoft C runtime splits a command line."""
+    arguments, current, in_quotes, started, i = [], [], False, False, 0
+    while i < len(line):
+        c = line[i]
+        if c == "\\":
+            run = 0
+            while i < len(line) and line[i] == "\\":
+                run += 1
+                i += 1
+            if i < len(line) and line[i] == '"':
+                current.append("\\" * (run // 2))
+                if run % 2:
+                    current.append('"')
+                    i += 1
+            else:
+                current.append("\\" * run)
+            started = True
+            continue
+        if c == '"':
+            if in_quotes and i + 1 < len(line) and line[i + 1] == '"':
+                current.append('"')
+                i += 1
+            else:
+                in_quotes = not in_quotes
+            started = True
+        elif c in " \t" and not in_quotes:
+            if started:
+                arguments.append("".join(current))
+                current, started = [], False
+        else:
+            current.append(c)
+            started = True
+        i += 1
+    if started:
+        arguments.append("".join(current))
+    return arguments
+
+
+class LaunchEntry(NamedTuple):
+    program: str       # the probe's own file name, e.g. "calc.exe" or "mailto-handler.exe"
+    command_line: str  # exactly as the program got it
+    show: int          # the show command it was started with
+
+    def arguments(self):
+        """The command line split into arguments, the first being the program."""
+        return _split_command_line(self.command_line)
+
+
+class LaunchLog:
+    """The probes' log: by default C:\\launch.log, which needs nothing in the environment;
+    any other path has to reach the probes through environment()."""
+
+    def __init__(self, path=None):
+        self.path = path or _drive_c("launch.log")
+
+    @property
+    def windows_path(self):
+        return windows_path(self.path)
+
+    def environment(self):
+        return {"KROMELIK_LAUNCH_LOG": self.windows_path}
+
+    def clear(self):
+        try:
+            os.remove(self.path)
+        except FileNotFoundError:
+            pass
+
+    def entries(self):
+        try:
+            with open(self.path, "rb") as log:
+                data = log.read()
+        except FileNotFoundError:
+            return []
+        entries = []
+        # A line still being written has no line end yet: it is read on the next poll.
+        for raw in data.split(b"\n")[:-1]:
+            fields = raw.decode("utf-8").split("\t")
+            if len(fields) != 3:
+                raise ValueError(f"not a launch probe's line: {raw!r}")
+            entries.append(LaunchEntry(fields[0], fields[1], int(fields[2])))
+        return entries
+
+    def wait_for(self, match, timeout_s=15.0, count=1):
+        """The entries that match, once there are at least `count` of them, or whatever
+        matched by the deadline (so an empty list means nothing came). `match` is a
+        predicate on a LaunchEntry or a text found in its program or command line."""
+        if isinstance(match, str):
+            text = match
+
+            def match(entry):
+                return text in entry.program or text in entry.command_line
+        deadline = time.monotonic() + timeout_s
+        while True:
+            found = [entry for entry in self.entries() if match(entry)]
+            if len(found) >= count or time.monotonic() >= deadline:
+                return found
+            time.sleep(0.05)
+
+
+# --- The launching program's environment ---------------------------------------------
+
+def launch_environment(overrides="", log=None, base=None):
+    """The environment for the program that launches: `overrides` from install_probes()
+    added to any WINEDLLOVERRIDES already there, and a custom log path."""
+    environment = dict(os.environ if base is None else base)
+    if overrides:
+        existing = environment.get("WINEDLLOVERRIDES")
+        environment["WINEDLLOVERRIDES"] = f"{existing};{overrides}" if existing else overrides
+    if log is not None:
+        environment.update(log.environment())
+    return environment
+
+
+@contextmanager
+def launch_environment_applied(overrides="", log=None):
+    """os.environ as launch_environment() makes it, for as long as the block runs: for
+    helpers that start the program with this process's environment."""
+    saved = dict(os.environ)
+    os.environ.clear()
+    os.environ.update(launch_environment(overrides, log, saved))
+    try:
+        yield
+    finally:
+        os.environ.clear()
+        os.environ.update(saved)
