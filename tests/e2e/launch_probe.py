@@ -1,6 +1,7 @@
 """What the program launched, seen through launchprobe.exe standing in for the programs,
 web and mail handlers and the folder window it starts. Needs WINEPREFIX (the run's
-prefix) and KROMELIK_LAUNCH_PROBE (the probe); every wait has a deadline.
+prefix), KROMELIK_LAUNCH_PROBE (the probe) and, to replace explorer.exe,
+KROMELIK_SHELLOPEN; every wait has a deadline.
 
 How Wine 8 gets each kind of launch to the probe:
 - A program by name ("calc", "Control.exe timedate.cpl", "rundll32 shell32.dll,..."):
@@ -14,7 +15,10 @@ How Wine 8 gets each kind of launch to the probe:
 - A folder path: Wine looks for HKCR\\Folder\\shell\\open\\command; without one it
   starts system32\\explorer.exe "<path>". Folder's ddeexec key is set aside while the
   handler is registered, or Wine would wait for a DDE answer after starting it and report
-  the launch as failed. Directory is registered too, but Wine 8 does not consult it.
+  the launch as failed. Directory is registered too; for a folder path Wine 8 took
+  Folder's command (its exec trace shows it).
+- A virtual folder's name ("::{20D04FE0-...}", My Computer): Wine 8's ShellExecuteW
+  answers SE_ERR_FNF (2) and starts nothing, so there is nothing to see.
 """
 
 import json
@@ -23,14 +27,13 @@ import select
 import shutil
 import subprocess
 import time
-from contextlib import contextmanager
 from typing import NamedTuple
 
 WINE = "/usr/lib/wine/wine64"
 
-# Wine starts these by itself from the environment of the program that needs them: a
-# console program started by kromelik.exe gets conhost, an ended session wineboot, COM
-# the service manager. A probe in their place would take over Wine's own machinery.
+# Wine's own machinery, which Wine starts by itself from whichever program needs it (a
+# console program gets conhost, ExitWindowsEx runs wineboot, COM asks for rpcss through
+# services): under an override a probe would take its place.
 UNSAFE_TO_REPLACE = frozenset({
     "conhost.exe", "plugplay.exe", "rpcss.exe", "services.exe", "start.exe", "svchost.exe",
     "wineboot.exe", "winedevice.exe", "winemenubuilder.exe", "wineserver.exe",
@@ -210,9 +213,9 @@ def _hold_desktop(timeout_s=60):
     global _desktop_keeper
     if _desktop_keeper is not None and _desktop_keeper.poll() is None:
         return
-    # Its standard input is the only pipe it gets: the desktop it may start inherits its
-    # error stream, and a pipe there would never close. When this process ends, so does
-    # the pipe, and the helper with it.
+    # The desktop the helper may start inherits its error stream, so that gets no pipe,
+    # or the pipe would never close. Its input is a pipe: when this process ends, even
+    # without restore_probes(), the pipe closes and the helper ends with it.
     keeper = subprocess.Popen([WINE, os.environ["KROMELIK_SHELLOPEN"], "--hold"],
                               stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL,
@@ -426,17 +429,3 @@ def launch_environment(overrides="", log=None, base=None):
     if log is not None:
         environment.update(log.environment())
     return environment
-
-
-@contextmanager
-def launch_environment_applied(overrides="", log=None):
-    """os.environ as launch_environment() makes it, for as long as the block runs: for
-    helpers that start the program with this process's environment."""
-    saved = dict(os.environ)
-    os.environ.clear()
-    os.environ.update(launch_environment(overrides, log, saved))
-    try:
-        yield
-    finally:
-        os.environ.clear()
-        os.environ.update(saved)
