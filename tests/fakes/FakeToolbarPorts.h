@@ -75,6 +75,7 @@ class FakeClock : public Clock {
 
 }  // namespace kromelik::fakes
 
+#include "core/Toolbar.h"
 #include "core/ports/MessageBoxes.h"
 
 namespace kromelik::fakes {
@@ -93,6 +94,21 @@ class FakeMessageBoxes : public MessageBoxes {
   }
   std::vector<Shown> shown;
   std::function<void()> onShow;  // runs while the box would be open
+};
+
+}  // namespace kromelik::fakes
+
+namespace kromelik::fakes {
+
+// A toolbar on a 1024-pixel-wide screen over the fakes above, for the tests of whatever
+// borrows, holds or releases it.
+struct FakeToolbar {
+  ToolbarLayout layout{1024};
+  FakeToolbarWindow window;
+  FakeCursor cursor;
+  FakeToolbarTimers timers;
+  FakeClock clock;
+  Toolbar toolbar{layout, window, cursor, timers, clock};
 };
 
 }  // namespace kromelik::fakes

@@ -17,7 +17,7 @@ constexpr const char* kWindows = "C:\\WINDOWS";
 using Opened = fakes::FakeShellLauncher::Opened;
 using Ran = fakes::FakeShellLauncher::Ran;
 
-class LaunchCommandsTest : public ::testing::Test {
+class LaunchCommandsTest : public ::testing::Test, protected fakes::FakeToolbar {
  protected:
   LaunchCommandsTest() {
     folders.folders[csidl::kPersonal] = "C:\\Dokumenty";
@@ -53,12 +53,6 @@ class LaunchCommandsTest : public ::testing::Test {
   fakes::FakeShellFolders folders;
   fakes::FakeFileSystem files;
   fakes::FakeMessageBoxes messages;
-  ToolbarLayout layout{1024};
-  fakes::FakeToolbarWindow window;
-  fakes::FakeCursor cursor;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeClock clock;
-  Toolbar toolbar{layout, window, cursor, timers, clock};
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
   LaunchContext context{launcher, toolbar, files, messages, kSystem, kWindows};

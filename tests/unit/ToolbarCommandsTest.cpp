@@ -8,12 +8,9 @@ namespace kromelik {
 namespace {
 
 TEST(ToolbarCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
-  ToolbarLayout layout(1024);
-  fakes::FakeToolbarWindow window;
-  fakes::FakeCursor cursor;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeClock clock;
-  Toolbar toolbar(layout, window, cursor, timers, clock);
+  fakes::FakeToolbar fake;
+  Toolbar& toolbar = fake.toolbar;
+  const fakes::FakeToolbarTimers& timers = fake.timers;
   fakes::FakeMessageBoxes messages;
   ToolbarMenus menus;
   WireToolbarCommands(menus, toolbar, messages);

@@ -7,7 +7,7 @@
 namespace kromelik {
 namespace {
 
-class ToolbarTest : public ::testing::Test {
+class ToolbarTest : public ::testing::Test, protected fakes::FakeToolbar {
  protected:
   ToolbarTest() { toolbar.Start(); }
 
@@ -20,12 +20,6 @@ class ToolbarTest : public ::testing::Test {
     toolbar.OnSlideTimer();
   }
 
-  ToolbarLayout layout{1024};
-  fakes::FakeToolbarWindow window;
-  fakes::FakeCursor cursor;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeClock clock;
-  Toolbar toolbar{layout, window, cursor, timers, clock};
 };
 
 TEST_F(ToolbarTest, StartsVisibleAboveTheScreenAndIgnoresTheTopEdgeUntilTheCursorWasBelow) {

@@ -13,7 +13,7 @@
 namespace kromelik {
 namespace {
 
-class ModelessDialogTest : public ::testing::Test {
+class ModelessDialogTest : public ::testing::Test, protected fakes::FakeToolbar {
  protected:
   ModelessDialogTest() {
     toolbar.Start();
@@ -45,12 +45,6 @@ class ModelessDialogTest : public ::testing::Test {
     EXPECT_TRUE(timers.slide && timers.buttonWatch);
   }
 
-  ToolbarLayout layout{1024};
-  fakes::FakeToolbarWindow window;
-  fakes::FakeCursor cursor;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeClock clock;
-  Toolbar toolbar{layout, window, cursor, timers, clock};
   ModelessDialog dialog{toolbar};
 };
 
