@@ -59,25 +59,27 @@ kromelik_stop_wineserver() {
   fi
 }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on a display number of its own choosing and exports DISPLAY. The server
+# names the number once it is ready for clients, so two runs on one machine can never
+# take the same display or talk to each other's server.
 kromelik_start_xvfb() {
-  local number=${1:-90}
-  while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
-    number=$((number + 1))
-  done
   mkdir -p "$KROMELIK_WINE_DIR"
-  Xvfb ":${number}" -screen 0 1024x768x24 -nolisten tcp >"$KROMELIK_WINE_DIR/xvfb.log" 2>&1 &
+  local announced="$KROMELIK_WINE_DIR/xvfb.display"
+  : >"$announced"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$announced" \
+    >"$KROMELIK_WINE_DIR/xvfb.log" 2>&1 &
   KROMELIK_XVFB_PID=$!
-  export DISPLAY=":${number}"
-  local waited=0
-  until xdpyinfo >/dev/null 2>&1; do
-    if ! kill -0 "$KROMELIK_XVFB_PID" 2>/dev/null || [ $waited -ge 100 ]; then
-      echo "Xvfb did not start on $DISPLAY" >&2
+  local waited=0 number=""
+  until number=$(tr -dc '0-9' <"$announced") && [ -n "$number" ]; do
+    if ! kill -0 "$KROMELIK_XVFB_PID" 2>/dev/null || [ $waited -ge 200 ]; then
+      echo "Xvfb did not start" >&2
       return 1
     fi
-    sleep 0.1
+    sleep 0.05
     waited=$((waited + 1))
   done
+  export DISPLAY=":${number}"
+  xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; return 1; }
 }
 
 # Ends what this shell started, by the ids it recorded: the prefix's wineserver (with

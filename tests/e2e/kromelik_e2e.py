@@ -106,12 +106,11 @@ class Program:
                                  f" cursor {where}, Windows cursor {probe('cursor')[1].strip()}")
 
     def wait_for_window(self, timeout_ms=30000):
-        """Until the program has started: its window shown, waiting above the screen. The
-        window exists a moment before it is shown, and a cursor moved in that moment
-        would meet a toolbar that has not started yet."""
-        if probe("wait-window", TITLE, str(timeout_ms))[0] != 0:
-            return False
-        return probe("wait-top", TITLE, "-45", "10000")[0] == 0
+        """Until the program has started: its window shown, waiting above the screen. One
+        probe watches from creation to that state: the strip stays there only while the
+        cursor is within the strip's band, and a second probe started later could miss
+        it."""
+        return probe("wait-top", TITLE, "-45", str(timeout_ms))[0] == 0
 
     def close(self, timeout_s=30):
         probe("close", TITLE)
@@ -123,10 +122,22 @@ class Program:
         except subprocess.TimeoutExpired:
             return None
 
-    def kill(self):
+    def end(self):
+        """Ends the program whatever state it is in: asked to close first, then killed by
+        its process id; returns once its window is gone."""
         if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+            probe("close", TITLE)
+            if self.wait_for_exit(15) is None:
+                self.process.kill()
+                self.process.wait()
+        # Windows outlive their process for a moment, until the server has noticed.
+        return probe("wait-gone", TITLE, "10000")[0] == 0
+
+
+# Where the cursor rests while a program starts: within the strip's height, so the strip
+# stays waiting above the screen until a test moves the cursor (below it, it would slide
+# out at the first tick, before anyone had seen it start).
+RESTING_CURSOR = (600, 20)
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -139,16 +150,16 @@ class ProgramTestCase(unittest.TestCase):
              "/v", "Kromelik", "/f")
         self.program = None
 
-    def tearDown(self):
-        if self.program is not None and self.program.process.poll() is None:
-            if self.program.close() is None:
-                self.program.kill()
-        # The next test must find its own window, not this one's remains.
-        probe("wait-gone", TITLE, "10000")
-
     def start(self, extra_environment=None):
         self.assertEqual(probe("wait-gone", TITLE, "10000")[0], 0,
                          "a window of an earlier run is still there")
-        self.program = Program(extra_environment)
-        self.assertTrue(self.program.wait_for_window(), "the main window did not appear")
-        return self.program
+        move_cursor(*RESTING_CURSOR)
+        program = Program(extra_environment)
+        # A cleanup runs even when setUp fails, so no start outlives its test.
+        self.addCleanup(self._end, program)
+        self.program = program
+        self.assertTrue(program.wait_for_window(), "the main window did not appear")
+        return program
+
+    def _end(self, program):
+        self.assertTrue(program.end(), "the program's window outlived its process")

@@ -197,13 +197,13 @@ class TheProbeItself(LaunchCase):
         probe = os.environ["KROMELIK_LAUNCH_PROBE"]
         started = [subprocess.Popen([WINE, probe, f"równolegle-{i}"], stdin=subprocess.DEVNULL,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-                   for i in range(8)]
+                   for i in range(16)]
         for process in started:
             self.assertEqual(process.wait(timeout=60), 0)
-        entries = self.log.wait_for("równolegle-", count=8)
+        entries = self.log.wait_for("równolegle-", count=16)
         self.assertEqual(sorted(e.arguments()[1] for e in entries),
-                         sorted(f"równolegle-{i}" for i in range(8)))
-        self.assertEqual(len(self.log.entries()), 8)
+                         sorted(f"równolegle-{i}" for i in range(16)))
+        self.assertEqual(len(self.log.entries()), 16)
 
     def test_tabs_in_the_command_line_keep_the_line_whole(self):
         env = launch_probe.launch_environment(log=self.log)

@@ -70,19 +70,45 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
-// Append-only access makes every write land at the end of the file even while another
-// probe writes too; the whole line goes out in one write so lines never interleave.
-// Sharing violations (a reader or writer that did not share) pass within moments, so
-// they are retried for a while rather than losing the line.
+// Append-only access is not enough: Wine finds the end of the file and writes there, so
+// two probes writing at once can land on the same offset and one line is lost. The
+// writers therefore take turns through a mutex that every process of the prefix sees; a
+// probe that died holding it leaves it abandoned, which still hands it on. The whole
+// line goes out in one write. Sharing violations (a reader that did not share) pass
+// within moments, so they are retried for a while rather than losing the line.
+class LogTurn {
+ public:
+  LogTurn() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\KromelikLaunchProbeLog")) {
+    if (mutex_ != nullptr) {
+      const DWORD waited = WaitForSingleObject(mutex_, 30000);
+      held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+  }
+  ~LogTurn() {
+    if (held_) ReleaseMutex(mutex_);
+    if (mutex_ != nullptr) CloseHandle(mutex_);
+  }
+  LogTurn(const LogTurn&) = delete;
+  LogTurn& operator=(const LogTurn&) = delete;
+  bool Held() const { return held_; }
+
+ private:
+  HANDLE mutex_;
+  bool held_ = false;
+};
+
 bool AppendLine(const std::wstring& path, const std::string& line) {
+  const LogTurn turn;
+  if (!turn.Held()) return false;
   const ULONGLONG deadline = GetTickCount64() + 5000;
   for (;;) {
-    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       DWORD written = 0;
-      const BOOL ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written,
+      const BOOL ok = SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_END) &&
+                      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written,
                                 nullptr);
       CloseHandle(file);
       return ok != FALSE && written == line.size();
