@@ -56,9 +56,17 @@ void Toolbar::OnButtonWatchTimer() {
 
 bool Toolbar::AnyWatchedButtonDown() const { return ButtonInfoOf(down_).watched; }
 
-void Toolbar::Press(ToolbarButton button) { down_ = button; }
+void Toolbar::Press(ToolbarButton button) { SetDown(button); }
 
-void Toolbar::ReleaseButtons() { down_ = ToolbarButton::Kromelik; }
+void Toolbar::ReleaseButtons() { SetDown(ToolbarButton::Kromelik); }
+
+void Toolbar::SetDown(ToolbarButton button) {
+  // The button watch releases every 10 ms while another window is active: the window
+  // hears only of changes.
+  if (down_ == button) return;
+  down_ = button;
+  window_.ShowButtonDown(button);
+}
 
 void Toolbar::OpenDialog(const std::function<void()>& showDialog) {
   SetTimer(ToolbarTimer::Slide, false);

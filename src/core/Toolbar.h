@@ -51,6 +51,7 @@ class Toolbar {
   void SlideIn();
   void SlideOut();
   void SetTimer(ToolbarTimer timer, bool enabled);
+  void SetDown(ToolbarButton button);
   bool AnyWatchedButtonDown() const;
 
   const ToolbarLayout& layout_;

@@ -30,6 +30,15 @@ constexpr std::array<ButtonInfo, kToolbarButtonCount> kButtons{{
     {ToolbarButton::Kromelik, "Kromelik", "", "", false, false},
 }};
 
+// Looked up by the enumeration's value, so every row must stand at its own button's place.
+constexpr bool EveryButtonInItsRow() {
+  for (std::size_t i = 0; i < kButtons.size(); ++i)
+    if (static_cast<std::size_t>(kButtons[i].button) != i) return false;
+  return true;
+}
+static_assert(EveryButtonInItsRow(), "the button table follows the ToolbarButton enumeration");
+static_assert(kButtons.size() == static_cast<std::size_t>(ToolbarButton::Kromelik) + 1);
+
 }  // namespace
 
 const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons() { return kButtons; }

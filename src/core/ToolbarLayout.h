@@ -5,17 +5,12 @@
 #include <array>
 #include <string_view>
 
+#include "core/ToolbarButtons.h"
 #include "core/ports/Cursor.h"
 
 namespace kromelik {
 
-enum class ToolbarButton {
-  About, Panel, Uslugi, Programy, Gry, Dyski, Foldery, Dokumenty, Ulubione, Internet, RSS,
-  Wylacz, Close, Kromelik,
-};
-
 inline constexpr int kToolbarHeight = 45;
-inline constexpr std::size_t kToolbarButtonCount = 14;
 
 struct Rect {
   int left = 0;
@@ -24,19 +19,6 @@ struct Rect {
   int height = 0;
   bool operator==(const Rect&) const = default;
 };
-
-struct ButtonInfo {
-  ToolbarButton button;
-  std::string_view name;  // the component name, e.g. "PanelSB"
-  std::string_view hint;  // shown as its tooltip
-  std::string_view menu;  // the popup menu it opens; empty for none
-  bool visible;
-  // Whether a pressed button keeps the strip in view (the button watch's list).
-  bool watched;
-};
-
-const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons();
-const ButtonInfo& ButtonInfoOf(ToolbarButton button);
 
 class ToolbarLayout {
  public:

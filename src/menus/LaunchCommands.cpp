@@ -37,7 +37,7 @@ void ForEachBuiltInGame(MenuItem& games, Each each) {
 }
 
 void OnClick(MenuItem& item, std::function<void()> action) {
-  item.OnClick = [action = std::move(action)](MenuItem&) { action(); };
+  item.OnClick = [action = std::move(action)](const MenuItem&) { action(); };
 }
 
 void WireAccessories(ToolbarMenus& menus, LaunchContext& context) {
@@ -65,12 +65,12 @@ void WireAppletsToolsAndGames(ToolbarMenus& menus, LaunchContext& context) {
   for (std::size_t i = kFirstApplet; i < menus.PanelPM.Count(); ++i) {
     MenuItem& applet = menus.PanelPM[i];
     if (applet.IsSeparator()) continue;
-    applet.OnClick = [&context](MenuItem& item) {
+    applet.OnClick = [&context](const MenuItem& item) {
       context.toolbar.ReleaseButtons();
       context.launcher.RunCommandLine("Control.exe " + item.Hint);
     };
   }
-  const auto openHint = [&context](MenuItem& item) {
+  const auto openHint = [&context](const MenuItem& item) {
     context.toolbar.ReleaseButtons();
     context.launcher.OpenWithShell(item.Hint);
   };
@@ -148,7 +148,7 @@ void WireInternetAboutAndExit(ToolbarMenus& menus, LaunchContext& context) {
   });
   MenuItem& maker = menus.Item("wwwBrenvald1");
   maker.Hint = addresses::kMakerSite;
-  maker.OnClick = [&context](MenuItem& item) { context.launcher.OpenWithShell(item.Hint); };
+  maker.OnClick = [&context](const MenuItem& item) { context.launcher.OpenWithShell(item.Hint); };
 
   OnClick(menus.Item("Wylijemaildoautroa1"), [&context] {
     context.toolbar.ReleaseButtons();

@@ -13,7 +13,8 @@
 namespace kromelik {
 
 class MenuItem;
-using MenuAction = std::function<void(MenuItem&)>;
+// An action reads its item (its hint, say) and never changes it.
+using MenuAction = std::function<void(const MenuItem&)>;
 
 // How an item starts a new column of its menu.
 enum class MenuBreak { None, Column, BarColumn };

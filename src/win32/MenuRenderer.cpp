@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "menus/Separators.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -83,7 +82,8 @@ std::wstring MenuCaptionText(std::wstring_view caption) {
   return shown;
 }
 
-MenuItem* MenuRenderer::Popup(HWND owner, MenuItem& menu, ImageList& images, MenuStyle style,
+const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const ImageList& images,
+                                    MenuStyle style,
                               POINT screenPoint) noexcept {
   try {
     const UniqueMenu popup = Build(menu, images, style);
@@ -101,8 +101,7 @@ MenuItem* MenuRenderer::Popup(HWND owner, MenuItem& menu, ImageList& images, Men
   }
 }
 
-UniqueMenu MenuRenderer::Build(MenuItem& menu, ImageList& images, MenuStyle style) {
-  NormaliseSeparators(menu);
+UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, MenuStyle style) {
   entries_.clear();
   UniqueMenu popup(CreatePopupMenu());
   if (!popup) return popup;
@@ -122,13 +121,13 @@ UniqueMenu MenuRenderer::Build(MenuItem& menu, ImageList& images, MenuStyle styl
   return popup;
 }
 
-bool MenuRenderer::AddItems(HMENU target, MenuItem& parent, ImageList& images,
+bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageList& images,
                             MenuStyle style) {
   const bool pastel = style == MenuStyle::Pastel;
   bool barColumn = false;
   UINT position = 0;
   for (const auto& child : parent.Items()) {
-    MenuItem& item = *child;
+    const MenuItem& item = *child;
     if (!item.Visible) continue;
 
     Entry entry;
@@ -185,7 +184,7 @@ bool MenuRenderer::AddItems(HMENU target, MenuItem& parent, ImageList& images,
   return true;
 }
 
-MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
+const MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
   const Entry* entry = EntryOf(id);
   return entry != nullptr ? entry->item : nullptr;
 }

@@ -29,30 +29,31 @@ class MenuRenderer {
   MenuRenderer(const MenuRenderer&) = delete;
   MenuRenderer& operator=(const MenuRenderer&) = delete;
 
-  // Tidies the menu's separators, shows its visible items at `screenPoint` (left and
-  // right button both choose) and returns when the menu has closed: the chosen item,
+  // Shows the menu's visible items at `screenPoint` (left and right button both
+  // choose) and returns when the menu has closed: the chosen item,
   // or nullptr when the user cancelled, the menu had no visible item or it could not
   // be shown. `owner` receives the menu's messages meanwhile.
-  MenuItem* Popup(HWND owner, MenuItem& menu, ImageList& images, MenuStyle style,
+  const MenuItem* Popup(HWND owner, const MenuItem& menu, const ImageList& images, MenuStyle style,
                   POINT screenPoint) noexcept;
 
-  // The popup menu Popup shows, without showing it: the visible items of `menu` (its
-  // separators tidied first) with submenus for items that have children. Every item
+  // The popup menu Popup shows, without showing it: the visible items of `menu`, taken
+  // as they are (their separators already tidied), with submenus for items that have
+  // children; the menu itself is never changed. Every item
   // gets a fresh id from 1, which ItemOfCommand maps back; ids, pictures and drawing
   // data belong to the renderer and stay valid until the next Build or Popup. Throws
   // std::bad_alloc when memory runs out; an empty owner when no menu could be made.
-  UniqueMenu Build(MenuItem& menu, ImageList& images, MenuStyle style);
+  UniqueMenu Build(const MenuItem& menu, const ImageList& images, MenuStyle style);
 
   // The item of a command id or item data value of the last build; nullptr for any
   // other value.
-  MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
+  const MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
 
   bool OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept;
   bool OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept;
 
  private:
   struct Entry {
-    MenuItem* item = nullptr;
+    const MenuItem* item = nullptr;
     std::wstring text;  // the caption as it is drawn, without escapes
     HICON icon = nullptr;
     HBITMAP bitmap = nullptr;  // premultiplied, for the dimmed drawing
@@ -62,7 +63,7 @@ class MenuRenderer {
     bool barColumn = false;  // in a column that began with a bar break
   };
 
-  bool AddItems(HMENU target, MenuItem& parent, ImageList& images, MenuStyle style);
+  bool AddItems(HMENU target, const MenuItem& parent, const ImageList& images, MenuStyle style);
   const Entry* EntryOf(ULONG_PTR data) const noexcept;
   HFONT TextFont() noexcept;
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,

@@ -5,8 +5,6 @@
 
 #include <optional>
 
-#include "core/RegistryLayout.h"
-#include "menus/ToolbarCommands.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
 
@@ -68,38 +66,22 @@ RECT ToRect(const Rect& rect) {
 
 }  // namespace
 
-TForm1::TForm1(Platform platform)
-    : platform_(platform),
-      layout_(GetSystemMetrics(SM_CXSCREEN)),
-      launcher_(platform.shell, platform.folders) {
-  toolbar_ = std::make_unique<Toolbar>(layout_, *this, cursor_, *this, clock_);
-  WireToolbarCommands(menus_, *toolbar_, messages_);
+TForm1::~TForm1() {
+  // The window goes before the buttons, pictures and font it paints with.
+  if (Handle() != nullptr) DestroyWindow(Handle());
 }
 
-TForm1::~TForm1() = default;
-
 bool TForm1::Create(HINSTANCE instance) {
-  if (!RegisterClassOnce(kClassName, instance, nullptr)) return false;
+  if (controller_ == nullptr || !RegisterClassOnce(kClassName, instance, nullptr)) return false;
+  const ToolbarLayout& layout = controller_->Layout();
   const std::wstring title = Utf8ToWide(kApplicationTitle);
   // A tool window gets no taskbar button; the strip waits above the screen's top edge.
   return CreateHandle(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName,
-                      title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, -layout_.Height(),
-                      layout_.Width(), layout_.Height(), nullptr, instance) != nullptr;
+                      title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, -layout.Height(),
+                      layout.Width(), layout.Height(), nullptr, instance) != nullptr;
 }
 
 void TForm1::OnCreate() {
-  messages_.SetOwner(Handle());
-  systemDirectory_ = platform_.folders.SystemDirectory();
-  windowsDirectory_ = platform_.folders.WindowsDirectory();
-  options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
-                                    platform_.fileInformation, platform_.text);
-
-  launcher_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
-  launchContext_ = std::make_unique<LaunchContext>(LaunchContext{
-      launcher_, *toolbar_, platform_.files, messages_, systemDirectory_, windowsDirectory_});
-  WireLaunchCommands(menus_, *launchContext_);
-  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
-
   LOGFONTW logo{};
   logo.lfHeight = -13;
   logo.lfWeight = FW_BOLD;
@@ -118,10 +100,11 @@ void TForm1::CreateButtons() {
                               nullptr, nullptr, nullptr);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
-    pictures_[index] = LoadButtonIcon(entry.button, systemDirectory_);
+    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory());
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(layout_.ButtonRect(entry.button)), pictures_[index].Get(), entry.visible);
+                  ToRect(controller_->Layout().ButtonRect(entry.button)), pictures_[index].Get(),
+                  entry.visible);
     if (entry.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
     button.SetBackground(PanelColour());
     if (tooltips_ != nullptr && !entry.hint.empty()) {
@@ -139,36 +122,21 @@ void TForm1::CreateButtons() {
 
 void TForm1::ShowAtStart() {
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  toolbar_->Start();
-  SyncButtons();
+  controller_->Behaviour().Start();
 }
 
 COLORREF TForm1::PanelColour() const {
-  return options_.look.colour ? static_cast<COLORREF>(*options_.look.colour)
+  const ToolbarLook& look = controller_->Options().look;
+  return look.colour ? static_cast<COLORREF>(*look.colour)
                               : GetSysColor(COLOR_BTNFACE);
 }
 
 void TForm1::OnButtonClick(ToolbarButton button) {
-  if (button == ToolbarButton::Close) {
-    PostMessageW(Handle(), WM_CLOSE, 0, 0);
-    return;
-  }
-  const ButtonInfo& entry = ButtonInfoOf(button);
-  MenuItem* menu = menus_.FindMenu(entry.menu);
-  if (menu == nullptr) return;
-  toolbar_->Press(button);
-  SyncButtons();
-  if (launchContext_) RefreshBeforePopup(button, menus_, *launchContext_);
-  const ScreenPoint at = layout_.PopupPoint(button, toolbar_->Top());
-  MenuItem* chosen = renderer_.Popup(Handle(), *menu, menus_.ImagesOf(*menu),
-                                     options_.look.menuStyle, POINT{at.x, at.y});
-  if (chosen != nullptr && chosen->OnClick) chosen->OnClick(*chosen);
-  SyncButtons();
-}
-
-void TForm1::SyncButtons() {
-  for (const ButtonInfo& entry : ToolbarButtons())
-    buttons_[static_cast<std::size_t>(entry.button)].SetDown(toolbar_->IsDown(entry.button));
+  const std::optional<PopupMenu> popup = controller_->PressButton(button);
+  if (!popup) return;
+  const MenuItem* chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
+                                           POINT{popup->at.x, popup->at.y});
+  if (chosen != nullptr) controller_->Choose(*chosen);
 }
 
 void TForm1::Paint(HDC dc) {
@@ -177,7 +145,7 @@ void TForm1::Paint(HDC dc) {
   const UniqueBrush panel(CreateSolidBrush(PanelColour()));
   FillRect(dc, &client, panel.Get());
 
-  const PanelBevel& bevel = options_.look.bevel;
+  const PanelBevel& bevel = controller_->Options().look.bevel;
   if (bevel.raised) {
     // Outer and inner raised bevels, each `width` pixels wide, as a panel draws them.
     RECT edge = client;
@@ -187,7 +155,7 @@ void TForm1::Paint(HDC dc) {
     }
   }
 
-  RECT logo = ToRect(layout_.LogoStrip());
+  RECT logo = ToRect(controller_->Layout().LogoStrip());
   FillRect(dc, &logo, GetSysColorBrush(COLOR_ACTIVECAPTION));
   if (logoFont_) {
     const ScopedSelectObject select(dc, logoFont_.Get());
@@ -198,7 +166,7 @@ void TForm1::Paint(HDC dc) {
     TextOutW(dc, logo.left + 6, logo.top + 16, L"B", 1);
   }
 
-  for (const Rect& line : layout_.Bevels()) {
+  for (const Rect& line : controller_->Layout().Bevels()) {
     RECT shadow = ToRect(line);
     FillRect(dc, &shadow, GetSysColorBrush(COLOR_BTNSHADOW));
     RECT light{shadow.right, shadow.top, shadow.right + 1, shadow.bottom};
@@ -207,10 +175,7 @@ void TForm1::Paint(HDC dc) {
 }
 
 void TForm1::ApplyTransparency() {
-  SettingsStore store(platform_.registry);
-  if (!store.OpenKey(registry_layout::kMainKey, true)) return;
-  const auto alpha = ReadTransparency(store);
-  store.CloseKey();
+  const auto alpha = controller_->Transparency();
   // Nothing is undone here: only the options dialog makes the strip opaque again.
   if (!alpha) return;
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
@@ -224,6 +189,14 @@ void TForm1::Show() {
 }
 
 void TForm1::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+void TForm1::ShowButtonDown(ToolbarButton down) {
+  for (const ButtonInfo& entry : ToolbarButtons())
+    buttons_[static_cast<std::size_t>(entry.button)].SetDown(entry.button == down);
+}
+
+// Posted, so a close chosen inside a button's click finishes that click first.
+void TForm1::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void TForm1::MoveToTop(int top) {
   SetWindowPos(Handle(), nullptr, 0, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -260,10 +233,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kSlideTimerId) {
-        toolbar_->OnSlideTimer();
+        controller_->Behaviour().OnSlideTimer();
       } else if (wParam == kButtonWatchTimerId) {
-        toolbar_->OnButtonWatchTimer();
-        SyncButtons();
+        controller_->Behaviour().OnButtonWatchTimer();
       }
       return 0;
     case WM_COMMAND: {
@@ -274,15 +246,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETFOCUS: {
       // The keyboard belongs to a button: the pressed one, else the first.
-      const ToolbarButton down = toolbar_->DownButton();
+      const ToolbarButton down = controller_->Behaviour().DownButton();
       const ToolbarButton target = ButtonInfoOf(down).visible ? down : ToolbarButton::About;
       SetFocus(buttons_[static_cast<std::size_t>(target)].Handle());
       return 0;
     }
     case WM_LBUTTONDOWN:
       // A click on the bare panel lets go of the pressed button.
-      toolbar_->ReleaseButtons();
-      SyncButtons();
+      controller_->ClickPanel();
       return 0;
     case WM_MEASUREITEM:
       if (renderer_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;

@@ -1,23 +1,50 @@
+// The composition root: the platform's adapters, the toolbar's ports, the controller
+// and the window, made here in the order of the program's start, and owned here for
+// the whole run.
+
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <exception>
+#include <string>
+
+#include "core/Settings.h"
+#include "menus/ToolbarController.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
 #include "win32/TForm1.h"
+#include "win32/WideText.h"
 #include "win32/Win32Platform.h"
+#include "win32/Win32ToolbarPorts.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+namespace {
+
+// A start that cannot be completed says so and ends, rather than leaving a half-wired
+// toolbar on the screen.
+int StartFailed(const std::string& reason) {
+  const std::wstring text =
+      kromelik::Utf8ToWide("Nie można uruchomić programu Kromelik.\n\n" + reason);
+  MessageBoxW(nullptr, text.c_str(), kromelik::Utf8ToWide(kromelik::kApplicationTitle).c_str(),
+              MB_OK | MB_ICONERROR);
+  return 1;
+}
+
+int RunToolbar(HINSTANCE instance) {
   using namespace kromelik;
-  // The shell's link and icon objects want a single-threaded apartment on this thread.
-  const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
-
   Win32Platform platform;
-  TForm1 toolbar(platform.Ports());
-  if (!toolbar.Create(instance)) return 1;
-  toolbar.ShowAtStart();
+  Win32Clock clock;
+  Win32Cursor cursor;
+  Win32MessageBoxes messages;
+  TForm1 window;
+  ToolbarController controller(platform.Ports(), ToolbarPorts{window, window, cursor, clock, messages},
+                               GetSystemMetrics(SM_CXSCREEN));
+  controller.Create();
+  window.Attach(controller);
+  if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");
+  messages.SetOwner(window.Handle());
+  controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
+  window.ShowAtStart();
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -26,4 +53,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The shell's link and icon objects want a single-threaded apartment on this thread.
+  const kromelik::ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  try {
+    return RunToolbar(instance);
+  } catch (const std::exception& error) {
+    return StartFailed(error.what());
+  }
 }

@@ -24,6 +24,8 @@ class FakeToolbarWindow : public ToolbarWindow {
   bool IsActive() const override { return active; }
   void SetEnabled(bool isEnabled) override { enabled = isEnabled; events.push_back(isEnabled ? "enable" : "disable"); }
   void HideTaskbarButton() override { ++taskbarHides; }
+  void ShowButtonDown(ToolbarButton button) override { shownDown.push_back(button); }
+  void Close() override { events.push_back("close"); }
 
   bool visible = true;
   bool active = true;
@@ -32,6 +34,7 @@ class FakeToolbarWindow : public ToolbarWindow {
   int repaints = 0;
   int taskbarHides = 0;
   std::vector<int> tops;
+  std::vector<ToolbarButton> shownDown;  // every change of the pressed button, in order
   std::vector<std::string> events;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ToolbarButtons.h"
+
 namespace kromelik {
 
 // The toolbar's own window, as the slide and the button watch need it.
@@ -15,6 +17,10 @@ class ToolbarWindow {
   virtual void SetEnabled(bool enabled) = 0;
   // Keeps the program off the taskbar, whatever the shell did meanwhile.
   virtual void HideTaskbarButton() = 0;
+  // Shows `down` pressed and every other button up; told only when that changes.
+  virtual void ShowButtonDown(ToolbarButton down) = 0;
+  // Closes the toolbar, which ends the program.
+  virtual void Close() = 0;
 };
 
 }  // namespace kromelik

@@ -1,0 +1,55 @@
+#include "menus/ToolbarController.h"
+
+#include "core/RegistryLayout.h"
+#include "core/SettingsStore.h"
+#include "menus/Separators.h"
+#include "menus/ToolbarCommands.h"
+
+namespace kromelik {
+
+ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth)
+    : platform_(platform),
+      ports_(ports),
+      layout_(screenWidth),
+      toolbar_(layout_, ports.window, ports.cursor, ports.timers, ports.clock),
+      launcher_(platform.shell, platform.folders) {}
+
+void ToolbarController::Create() {
+  systemDirectory_ = platform_.folders.SystemDirectory();
+  windowsDirectory_ = platform_.folders.WindowsDirectory();
+  options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
+                                    platform_.fileInformation, platform_.text);
+  WireToolbarCommands(menus_, toolbar_, ports_.messages);
+  launchContext_ = std::make_unique<LaunchContext>(LaunchContext{
+      launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
+  WireLaunchCommands(menus_, *launchContext_);
+  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
+}
+
+std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
+  if (button == ToolbarButton::Close) {
+    ports_.window.Close();
+    return std::nullopt;
+  }
+  MenuItem* menu = menus_.FindMenu(ButtonInfoOf(button).menu);
+  if (menu == nullptr) return std::nullopt;
+  toolbar_.Press(button);
+  if (launchContext_) RefreshBeforePopup(button, menus_, *launchContext_);
+  NormaliseSeparators(*menu);
+  return PopupMenu{*menu, menus_.ImagesOf(*menu), options_.look.menuStyle,
+                   layout_.PopupPoint(button, toolbar_.Top())};
+}
+
+std::optional<std::uint8_t> ToolbarController::Transparency() const {
+  SettingsStore store(platform_.registry);
+  if (!store.OpenKey(registry_layout::kMainKey, true)) return std::nullopt;
+  const auto alpha = ReadTransparency(store);
+  store.CloseKey();
+  return alpha;
+}
+
+void ToolbarController::Choose(const MenuItem& item) {
+  if (item.OnClick) item.OnClick(item);
+}
+
+}  // namespace kromelik

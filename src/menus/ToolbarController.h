@@ -1,0 +1,90 @@
+#pragma once
+
+// The toolbar as the user works it, apart from any window: it owns the menus, the
+// launcher, the behaviour of the strip and the options read at start. The window tells
+// it what happened (a button pressed, an item chosen, the bare panel clicked) and shows
+// what it answers; the button states and the slide come back through the toolbar port.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Launch.h"
+#include "core/Platform.h"
+#include "core/Settings.h"
+#include "core/Toolbar.h"
+#include "core/ToolbarLayout.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Cursor.h"
+#include "core/ports/MessageBoxes.h"
+#include "core/ports/ToolbarTimers.h"
+#include "core/ports/ToolbarWindow.h"
+#include "menus/LaunchCommands.h"
+#include "menus/ToolbarMenus.h"
+
+namespace kromelik {
+
+// The ports of the running toolbar, besides the platform's.
+struct ToolbarPorts {
+  ToolbarWindow& window;
+  ToolbarTimers& timers;
+  Cursor& cursor;
+  Clock& clock;
+  MessageBoxes& messages;
+};
+
+// A finished menu to show: normalised, with its pictures, and where it opens.
+struct PopupMenu {
+  const MenuItem& menu;
+  const ImageList& images;
+  MenuStyle style;
+  ScreenPoint at;
+};
+
+class ToolbarController {
+ public:
+  ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth);
+  ToolbarController(const ToolbarController&) = delete;
+  ToolbarController& operator=(const ToolbarController&) = delete;
+
+  // What the toolbar's creation decides: the system folders, the registration and the
+  // options, every menu command wired and the menus built at start. A menu name that
+  // the commands look for and the catalogue lacks throws std::out_of_range.
+  void Create();
+  // The window the shell's messages belong to, once it exists.
+  void SetOwner(WindowHandle owner) { launcher_.SetOwner(owner); }
+
+  // The button has been pressed: the menu to pop up under it, built and tidied, or
+  // nothing (the close button closes the toolbar instead).
+  std::optional<PopupMenu> PressButton(ToolbarButton button);
+  // An item of the menu that PressButton answered has been chosen; the menu is gone.
+  void Choose(const MenuItem& item);
+  // A click on the panel between the buttons lets the pressed button go.
+  void ClickPanel() { toolbar_.ReleaseButtons(); }
+
+  // The strip's opacity for this paint, read from the registry at every paint so a
+  // value changed meanwhile shows at once; nothing when translucency is off.
+  std::optional<std::uint8_t> Transparency() const;
+
+  Toolbar& Behaviour() { return toolbar_; }
+  const ToolbarLayout& Layout() const { return layout_; }
+  const StartupOptions& Options() const { return options_; }
+  const std::string& SystemDirectory() const { return systemDirectory_; }
+  const std::string& WindowsDirectory() const { return windowsDirectory_; }
+  const ToolbarMenus& Menus() const { return menus_; }
+
+ private:
+  Platform platform_;
+  ToolbarPorts ports_;
+  ToolbarLayout layout_;
+  Toolbar toolbar_;
+  Launcher launcher_;
+  ToolbarMenus menus_;
+  StartupOptions options_;
+  std::string systemDirectory_;
+  std::string windowsDirectory_;
+  std::unique_ptr<LaunchContext> launchContext_;
+};
+
+}  // namespace kromelik

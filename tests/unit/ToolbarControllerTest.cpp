@@ -1,0 +1,74 @@
+#include "menus/ToolbarController.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeEnvironment.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShellLauncher.h"
+#include "fakes/FakeToolbarPorts.h"
+
+namespace kromelik {
+namespace {
+
+// The whole click path on fakes: the window only forwards the press and the choice.
+class ToolbarControllerTest : public ::testing::Test {
+ protected:
+  fakes::FakeRegistry registry;
+  fakes::FakeShellLauncher shell;
+  fakes::FakeFileSystem files;
+  fakes::FakeShellFolders folders;
+  fakes::FakeFileInformation fileInformation;
+  fakes::FakeShortcuts shortcuts;
+  fakes::FakeProgramFile program;
+  fakes::FakeTempFolder temp;
+  fakes::FakeConnectivity connectivity;
+  fakes::FakeTextServices text;
+  fakes::FakeToolbarWindow window;
+  fakes::FakeToolbarTimers timers;
+  fakes::FakeCursor cursor;
+  fakes::FakeClock clock;
+  fakes::FakeMessageBoxes messages;
+  ToolbarController controller{
+      Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
+               connectivity, text},
+      ToolbarPorts{window, timers, cursor, clock, messages}, 1024};
+};
+
+TEST_F(ToolbarControllerTest, APressedButtonGetsItsTidiedMenuAndAChoiceRunsAndReleases) {
+  files.AddFile(folders.systemDirectory + "\\timedate.cpl");
+  controller.Create();
+  controller.Behaviour().Start();
+
+  const auto popup = controller.PressButton(ToolbarButton::Panel);
+  ASSERT_TRUE(popup);
+  EXPECT_EQ(popup->menu.Name, "PanelPM");
+  EXPECT_EQ(popup->at, (ScreenPoint{76, -45 + 6 + 38}));
+  ASSERT_FALSE(window.shownDown.empty());
+  EXPECT_EQ(window.shownDown.back(), ToolbarButton::Panel) << "the port hears of the press";
+
+  // Refreshed at the press: the one applet present, with the separator above it.
+  std::vector<std::string> shown;
+  const MenuItem* applet = nullptr;
+  for (const auto& item : popup->menu.Items()) {
+    if (!item->Visible) continue;
+    shown.push_back(item->Caption);
+    if (item->Hint == "timedate.cpl") applet = item.get();
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"Panel sterowania", "-", "Data/Godzina"}));
+
+  ASSERT_NE(applet, nullptr);
+  controller.Choose(*applet);
+  EXPECT_EQ(shell.ran, (std::vector<fakes::FakeShellLauncher::Ran>{
+                           {"Control.exe timedate.cpl", ShowCommand::ShowNormal}}));
+  EXPECT_EQ(window.shownDown.back(), ToolbarButton::Kromelik) << "released after the launch";
+}
+
+TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {
+  controller.Create();
+  EXPECT_FALSE(controller.PressButton(ToolbarButton::Close));
+  EXPECT_EQ(window.events, (std::vector<std::string>{"close"}));
+}
+
+}  // namespace
+}  // namespace kromelik
