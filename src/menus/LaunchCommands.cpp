@@ -29,11 +29,9 @@ bool IsWindowsDirectoryTool(std::string_view file) {
 // follow them in the same menu, carry full paths.
 template <typename Each>
 void ForEachBuiltInGame(MenuItem& games, Each each) {
-  static constexpr std::array<std::string_view, 5> kBuiltIn{
-      "FreeCell.exe", "mshearts.exe", "sol.exe", "spider.exe", "winmine.exe"};
   for (const auto& item : games.Items())
-    for (std::string_view file : kBuiltIn)
-      if (item->Hint == file) each(*item);
+    for (const BuiltInGame& game : kBuiltInGames)
+      if (item->Hint == game.file) each(*item);
 }
 
 void OnClick(MenuItem& item, std::function<void()> action) {

@@ -162,14 +162,10 @@ void FillGames(MenuItem& menu) {
   menu.Add("Organizuj4", "Organizuj", kOrganizeImage);
   Hidden(menu.AddSeparator("N2"));
   // Shown at start-up only when the game is installed; the user's games follow them.
-  for (const FixedItem& game : {
-           FixedItem{"", "FreeCell", "FreeCell.exe", 69},
-           FixedItem{"", "Kierki", "mshearts.exe", 70},
-           FixedItem{"", "Pasjans", "sol.exe", 71},
-           FixedItem{"", "Pasjans - Pająk", "spider.exe", 72},
-           FixedItem{"", "Saper", "winmine.exe", 73},
-       })
-    Hidden(AddFixed(menu, game));
+  for (const BuiltInGame& game : kBuiltInGames) {
+    MenuItem& item = Hidden(menu.Add("", std::string(game.caption), game.image));
+    item.Hint = game.file;
+  }
 }
 
 void FillDrives(MenuItem& menu) {

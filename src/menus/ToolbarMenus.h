@@ -12,6 +12,21 @@
 
 namespace kromelik {
 
+// The games the system itself may bring, shown in the games menu where they are
+// installed; the user's own games follow them and carry full paths, not bare names.
+struct BuiltInGame {
+  std::string_view caption;
+  std::string_view file;  // in the system directory
+  int image;              // into ImageListPM
+};
+inline constexpr std::array<BuiltInGame, 5> kBuiltInGames{{
+    {"FreeCell", "FreeCell.exe", 69},
+    {"Kierki", "mshearts.exe", 70},
+    {"Pasjans", "sol.exe", 71},
+    {"Pasjans - Pająk", "spider.exe", 72},
+    {"Saper", "winmine.exe", 73},
+}};
+
 class ToolbarMenus {
  public:
   ToolbarMenus();
