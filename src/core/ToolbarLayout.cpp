@@ -1,5 +1,7 @@
 #include "core/ToolbarLayout.h"
 
+#include "core/ComponentNames.h"
+
 namespace kromelik {
 
 namespace {
@@ -14,18 +16,18 @@ constexpr int kPanelTop = 0;
 constexpr int kToolbarLeft = 0;
 
 constexpr std::array<ButtonInfo, kToolbarButtonCount> kButtons{{
-    {ToolbarButton::About, "AboutSB", "O programie", "AboutPM", true, true},
-    {ToolbarButton::Panel, "PanelSB", "Panel Strowania", "PanelPM", true, true},
-    {ToolbarButton::Uslugi, "UslugiSB", "Narzędzia administracyjne", "UslugiPM", true, true},
-    {ToolbarButton::Programy, "ProgramySB", "Programy", "ProgramyPM", true, true},
-    {ToolbarButton::Gry, "GrySB", "Rozrywka", "GryPM", true, true},
-    {ToolbarButton::Dyski, "DyskiSB", "Dyski", "DyskiPM", true, true},
-    {ToolbarButton::Foldery, "FolderySB", "Foldery", "FolderyPM", true, true},
-    {ToolbarButton::Dokumenty, "DokumentySB", "Dokumenty", "DokumentyPM", true, true},
-    {ToolbarButton::Ulubione, "UlubioneSB", "Uruchom...", "UlubionePM", true, true},
-    {ToolbarButton::Internet, "InternetSB", "Internet", "InternetPM", true, true},
-    {ToolbarButton::RSS, "RSSSB", "Kanały RSS", "RSSMP", false, true},
-    {ToolbarButton::Wylacz, "WylaczSB", "Zamknij system", "ExitPM", true, true},
+    {ToolbarButton::About, "AboutSB", "O programie", names::kAboutPM, true, true},
+    {ToolbarButton::Panel, "PanelSB", "Panel Strowania", names::kPanelPM, true, true},
+    {ToolbarButton::Uslugi, "UslugiSB", "Narzędzia administracyjne", names::kUslugiPM, true, true},
+    {ToolbarButton::Programy, "ProgramySB", "Programy", names::kProgramyPM, true, true},
+    {ToolbarButton::Gry, "GrySB", "Rozrywka", names::kGryPM, true, true},
+    {ToolbarButton::Dyski, "DyskiSB", "Dyski", names::kDyskiPM, true, true},
+    {ToolbarButton::Foldery, "FolderySB", "Foldery", names::kFolderyPM, true, true},
+    {ToolbarButton::Dokumenty, "DokumentySB", "Dokumenty", names::kDokumentyPM, true, true},
+    {ToolbarButton::Ulubione, "UlubioneSB", "Uruchom...", names::kUlubionePM, true, true},
+    {ToolbarButton::Internet, "InternetSB", "Internet", names::kInternetPM, true, true},
+    {ToolbarButton::RSS, "RSSSB", "Kanały RSS", names::kRSSMP, false, true},
+    {ToolbarButton::Wylacz, "WylaczSB", "Zamknij system", names::kExitPM, true, true},
     {ToolbarButton::Close, "CloseSB", "Zamknij", "", true, false},
     {ToolbarButton::Kromelik, "Kromelik", "", "", false, false},
 }};

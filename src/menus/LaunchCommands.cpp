@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/Addresses.h"
+#include "core/ComponentNames.h"
 #include "core/Csidl.h"
 
 namespace kromelik {
@@ -40,24 +41,33 @@ void OnClick(MenuItem& item, std::function<void()> action) {
 
 void WireAccessories(ToolbarMenus& menus, LaunchContext& context) {
   static constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kAccessories{{
-      {"EksploratorWindows1", "explorer"}, {"CDPlayer1", "cdplayer"},
-      {"Edytorznakwprywatnych1", "eudcedit.exe"}, {"DVDPlayer1", "dvdplay"},
-      {"Kalkulator1", "calc"}, {"Lupasystemowa1", "magnify"}, {"Narrator1", "narrator"},
-      {"Notatnik1", "notepad"}, {"Odtwarzaczmultimedialny1", "mplay32"}, {"Paint1", "MSPAINT"},
-      {"Podgldschowka1", "clipbrd"}, {"Regulacjagonoci1", "sndvol32"},
-      {"Rejestratordwiku1", "sndrec32"}, {"Tablicaznakw1", "charmap"}, {"WordPad1", "write"},
+      {names::kEksploratorWindows1, "explorer"},
+      {names::kCDPlayer1, "cdplayer"},
+      {names::kEdytorznakwprywatnych1, "eudcedit.exe"},
+      {names::kDVDPlayer1, "dvdplay"},
+      {names::kKalkulator1, "calc"},
+      {names::kLupasystemowa1, "magnify"},
+      {names::kNarrator1, "narrator"},
+      {names::kNotatnik1, "notepad"},
+      {names::kOdtwarzaczmultimedialny1, "mplay32"},
+      {names::kPaint1, "MSPAINT"},
+      {names::kPodgldschowka1, "clipbrd"},
+      {names::kRegulacjagonoci1, "sndvol32"},
+      {names::kRejestratordwiku1, "sndrec32"},
+      {names::kTablicaznakw1, "charmap"},
+      {names::kWordPad1, "write"},
   }};
   for (const auto& [name, program] : kAccessories)
     OnClick(menus.Item(name), [&context, program = program] { context.launcher.OpenWithShell(program); });
   // Which Dr. Watson the system has is decided when it is asked for.
-  OnClick(menus.Item("DrWatson1"), [&context] {
+  OnClick(menus.Item(names::kDrWatson1), [&context] {
     const bool nt = Exists(context.files, context.systemDirectory, "DRWTSN32.EXE");
     context.launcher.OpenWithShell(nt ? "DRWTSN32" : "DRWTSN");
   });
 }
 
 void WireAppletsToolsAndGames(ToolbarMenus& menus, LaunchContext& context) {
-  OnClick(menus.Item("Panelsterowania1"), [&context] {
+  OnClick(menus.Item(names::kPanelsterowania1), [&context] {
     context.launcher.RunCommandLine("rundll32 shell32.dll,Control_RunDLL", ShowCommand::Show);
   });
   for (std::size_t i = kFirstApplet; i < menus.PanelPM.Count(); ++i) {
@@ -84,31 +94,31 @@ void WireFolders(ToolbarMenus& menus, LaunchContext& context) {
     std::string_view subFolder;
   };
   static constexpr std::array<Folder, 25> kFolders{{
-      {"Autostart1", csidl::kStartup, ""},
-      {"Ciasteczka1", csidl::kCookies, ""},
-      {"Czcionki1", csidl::kFonts, ""},
-      {"DaneAplikacji1", csidl::kAppData, ""},
-      {"Historia1", csidl::kHistory, ""},
-      {"MenuSTART1", csidl::kStartMenu, ""},
-      {"MenuSTARTwszyscyuytkownicy1", csidl::kCommonStartMenu, ""},
-      {"MenuSTARTProgramy1", csidl::kPrograms, ""},
-      {"MenuSTARTProgramywszyscyuytkownicy1", csidl::kCommonPrograms, ""},
-      {"Mojedokumenty2", csidl::kPersonal, ""},
-      {"Mojedokumenty3", csidl::kPersonal, ""},
-      {"Mojeorazy2", csidl::kPersonal, "\\Moje obrazy"},
-      {"Mojeobrazy1", csidl::kPersonal, "\\Moje obrazy"},
-      {"Mojamuzyka1", csidl::kPersonal, "\\Moja muzyka"},
-      {"Mojewideo1", csidl::kPersonal, "\\Moje wideo"},
-      {"MojewitrynysieciWeb1", csidl::kPersonal, "\\Moje witryny sieci Web"},
-      {"NetHood1", csidl::kNetHood, ""},
-      {"Ostatniootwartepliki1", csidl::kRecent, ""},
-      {"Pulpit1", csidl::kDesktopDirectory, ""},
-      {"Pulpitwszyscyuytkownicy1", csidl::kCommonDesktopDirectory, ""},
-      {"Szablony1", csidl::kTemplates, ""},
-      {"Tymczasoweplikiinternetowe1", csidl::kInternetCache, ""},
-      {"Ulubione2", csidl::kFavorites, ""},
-      {"Wylijdo1", csidl::kSendTo, ""},
-      {"Mjkomputer1", csidl::kDrives, ""},
+      {names::kAutostart1, csidl::kStartup, ""},
+      {names::kCiasteczka1, csidl::kCookies, ""},
+      {names::kCzcionki1, csidl::kFonts, ""},
+      {names::kDaneAplikacji1, csidl::kAppData, ""},
+      {names::kHistoria1, csidl::kHistory, ""},
+      {names::kMenuSTART1, csidl::kStartMenu, ""},
+      {names::kMenuSTARTwszyscyuytkownicy1, csidl::kCommonStartMenu, ""},
+      {names::kMenuSTARTProgramy1, csidl::kPrograms, ""},
+      {names::kMenuSTARTProgramywszyscyuytkownicy1, csidl::kCommonPrograms, ""},
+      {names::kMojedokumenty2, csidl::kPersonal, ""},
+      {names::kMojedokumenty3, csidl::kPersonal, ""},
+      {names::kMojeorazy2, csidl::kPersonal, "\\Moje obrazy"},
+      {names::kMojeobrazy1, csidl::kPersonal, "\\Moje obrazy"},
+      {names::kMojamuzyka1, csidl::kPersonal, "\\Moja muzyka"},
+      {names::kMojewideo1, csidl::kPersonal, "\\Moje wideo"},
+      {names::kMojewitrynysieciWeb1, csidl::kPersonal, "\\Moje witryny sieci Web"},
+      {names::kNetHood1, csidl::kNetHood, ""},
+      {names::kOstatniootwartepliki1, csidl::kRecent, ""},
+      {names::kPulpit1, csidl::kDesktopDirectory, ""},
+      {names::kPulpitwszyscyuytkownicy1, csidl::kCommonDesktopDirectory, ""},
+      {names::kSzablony1, csidl::kTemplates, ""},
+      {names::kTymczasoweplikiinternetowe1, csidl::kInternetCache, ""},
+      {names::kUlubione2, csidl::kFavorites, ""},
+      {names::kWylijdo1, csidl::kSendTo, ""},
+      {names::kMjkomputer1, csidl::kDrives, ""},
   }};
   for (const Folder& folder : kFolders)
     OnClick(menus.Item(folder.item), [&context, folder] {
@@ -116,17 +126,19 @@ void WireFolders(ToolbarMenus& menus, LaunchContext& context) {
     });
 
   static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kControlFolders{{
-      {"Drukarki1", "printers"}, {"Narzdziaadministracyjne1", "admintools"},
-      {"Zaplanowanezadania1", "schedtasks"},
+      {names::kDrukarki1, "printers"}, {names::kNarzdziaadministracyjne1, "admintools"},
+      {names::kZaplanowanezadania1, "schedtasks"},
   }};
   for (const auto& [name, parameters] : kControlFolders)
     OnClick(menus.Item(name), [&context, parameters = parameters] {
       context.launcher.OpenWithShell("control", parameters);
     });
 
-  OnClick(menus.Item("Windows1"), [&context] { context.launcher.OpenWithShell(context.windowsDirectory); });
-  OnClick(menus.Item("WindowsSystem1"), [&context] { context.launcher.OpenWithShell(context.systemDirectory); });
-  OnClick(menus.Item("Poczeniainternetoweitelefoniczne1"), [&context] {
+  OnClick(menus.Item(names::kWindows1),
+          [&context] { context.launcher.OpenWithShell(context.windowsDirectory); });
+  OnClick(menus.Item(names::kWindowsSystem1),
+          [&context] { context.launcher.OpenWithShell(context.systemDirectory); });
+  OnClick(menus.Item(names::kPoczeniainternetoweitelefoniczne1), [&context] {
     if (Exists(context.files, context.systemDirectory, "ncpa.cpl")) {
       context.launcher.RunCommandLine("Control.exe ncpa.cpl");
     } else {
@@ -136,33 +148,34 @@ void WireFolders(ToolbarMenus& menus, LaunchContext& context) {
 }
 
 void WireInternetAboutAndExit(ToolbarMenus& menus, LaunchContext& context) {
-  OnClick(menus.Item("Telnet1"), [&context] { context.launcher.OpenWithShell("telnet"); });
-  OnClick(menus.Item("Przegldarkainternetowa1"), [&context] { context.launcher.OpenWithShell("http://"); });
-  OnClick(menus.Item("Klientpocztowy1"), [&context] {
+  OnClick(menus.Item(names::kTelnet1), [&context] { context.launcher.OpenWithShell("telnet"); });
+  OnClick(menus.Item(names::kPrzegldarkainternetowa1),
+          [&context] { context.launcher.OpenWithShell("http://"); });
+  OnClick(menus.Item(names::kKlientpocztowy1), [&context] {
     context.launcher.OpenWithShell("mailto:", std::nullopt, ShowCommand::Show);
   });
-  OnClick(menus.Item("WindowsUpdate1"), [&context] {
+  OnClick(menus.Item(names::kWindowsUpdate1), [&context] {
     context.launcher.OpenWithShell(addresses::kWindowsUpdate);
   });
-  MenuItem& maker = menus.Item("wwwBrenvald1");
+  MenuItem& maker = menus.Item(names::kWwwBrenvald1);
   maker.Hint = addresses::kMakerSite;
   maker.OnClick = [&context](const MenuItem& item) { context.launcher.OpenWithShell(item.Hint); };
 
-  OnClick(menus.Item("Wylijemaildoautroa1"), [&context] {
+  OnClick(menus.Item(names::kWylijemaildoautroa1), [&context] {
     context.toolbar.ReleaseButtons();
     context.launcher.OpenWithShell("mailto:" + std::string(addresses::kMakerMail) +
                                        std::string(addresses::kMailSubjectAndBody),
                                    std::nullopt, ShowCommand::Show);
   });
-  OnClick(menus.Item("StronaWWW1"), [&context] {
+  OnClick(menus.Item(names::kStronaWWW1), [&context] {
     context.toolbar.ReleaseButtons();
     context.launcher.OpenWithShell(addresses::kMakerSite);
   });
 
   static constexpr std::array<std::pair<std::string_view, std::uint32_t>, 3> kSessionEnds{{
-      {"Wyloguj1", exit_flags::kLogOff | exit_flags::kForce},
-      {"Uruchomponownie1", exit_flags::kReboot | exit_flags::kForce},
-      {"Zamknijsystem1", exit_flags::kPowerOff | exit_flags::kForce},
+      {names::kWyloguj1, exit_flags::kLogOff | exit_flags::kForce},
+      {names::kUruchomponownie1, exit_flags::kReboot | exit_flags::kForce},
+      {names::kZamknijsystem1, exit_flags::kPowerOff | exit_flags::kForce},
   }};
   for (const auto& [name, flags] : kSessionEnds)
     OnClick(menus.Item(name), [&context, flags = flags] { context.launcher.EndSession(flags); });
@@ -202,7 +215,7 @@ void ShowBuiltInGames(ToolbarMenus& menus, const FileSystem& files, std::string_
     game.Visible = true;
     any = true;
   });
-  if (any) menus.Item("N2").Visible = true;
+  if (any) menus.Item(names::kN2).Visible = true;
 }
 
 void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const LaunchContext& context) {

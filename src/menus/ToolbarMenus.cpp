@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/ComponentNames.h"
 #include "menus/FixedPictures.h"
 
 namespace kromelik {
@@ -45,20 +46,20 @@ void AddNumberedSlots(MenuItem& menu, const char* prefix, int count) {
 }
 
 void FillAbout(MenuItem& menu) {
-  menu.Add("Pomoc1", "Pomoc", 0);
+  menu.Add(names::kPomoc1, "Pomoc", 0);
   menu.AddSeparator();
-  menu.Add("Wylijemaildoautroa1", "Wyślij e-maila do autora ...", 1);
-  menu.Add("StronaWWW1", "Strona WWW", 2);
+  menu.Add(names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...", 1);
+  menu.Add(names::kStronaWWW1, "Strona WWW", 2);
   menu.AddSeparator();
-  menu.Add("Oprogramie1", "O programie ...", 3);
+  menu.Add(names::kOprogramie1, "O programie ...", 3);
   menu.AddSeparator();
-  menu.Add("Opcje1", "Opcje", 4);
+  menu.Add(names::kOpcje1, "Opcje", 4);
   // The maker's programs are appended after this one at every opening.
-  menu.AddSeparator("N6");
+  menu.AddSeparator(names::kN6);
 }
 
 void FillApplets(MenuItem& menu) {
-  menu.Add("Panelsterowania1", "Panel sterowania", 35);
+  menu.Add(names::kPanelsterowania1, "Panel sterowania", 35);
   menu.AddSeparator();
   AddFixed(menu, {
       {"", "AC3 Filter", "ac3filter.cpl", 62},
@@ -128,39 +129,39 @@ void FillTools(MenuItem& menu) {
 
 void FillPrograms(MenuItem& menu) {
   // The accessories start fixed commands of their own, so they carry no hint.
-  menu.Add("EksploratorWindows1", "Eksplorator Windows", 34);
+  menu.Add(names::kEksploratorWindows1, "Eksplorator Windows", 34);
   menu.AddSeparator();
   AddFixed(menu, {
-      {"CDPlayer1", "CD Player", "", 20},
-      {"DrWatson1", "Dr. Watson", "", 21},
-      {"Edytorznakwprywatnych1", "Edytor znaków prywatnych", "", 68},
-      {"DVDPlayer1", "DVD Player", "", 22},
-      {"Kalkulator1", "Kalkulator", "", 23},
-      {"Lupasystemowa1", "Lupa systemowa", "", 24},
-      {"Narrator1", "Narrator", "", 25},
-      {"Notatnik1", "Notatnik", "", 26},
-      {"Odtwarzaczmultimedialny1", "Odtwarzacz multimedialny", "", 27},
-      {"Paint1", "Paint", "", 28},
-      {"Podgldschowka1", "Podgląd schowka", "", 29},
-      {"Regulacjagonoci1", "Regulacja głośności", "", 30},
-      {"Rejestratordwiku1", "Rejestrator dźwięku", "", 31},
-      {"Tablicaznakw1", "Tablica znaków", "", 32},
-      {"WordPad1", "WordPad", "", 33},
+      {names::kCDPlayer1, "CD Player", "", 20},
+      {names::kDrWatson1, "Dr. Watson", "", 21},
+      {names::kEdytorznakwprywatnych1, "Edytor znaków prywatnych", "", 68},
+      {names::kDVDPlayer1, "DVD Player", "", 22},
+      {names::kKalkulator1, "Kalkulator", "", 23},
+      {names::kLupasystemowa1, "Lupa systemowa", "", 24},
+      {names::kNarrator1, "Narrator", "", 25},
+      {names::kNotatnik1, "Notatnik", "", 26},
+      {names::kOdtwarzaczmultimedialny1, "Odtwarzacz multimedialny", "", 27},
+      {names::kPaint1, "Paint", "", 28},
+      {names::kPodgldschowka1, "Podgląd schowka", "", 29},
+      {names::kRegulacjagonoci1, "Regulacja głośności", "", 30},
+      {names::kRejestratordwiku1, "Rejestrator dźwięku", "", 31},
+      {names::kTablicaznakw1, "Tablica znaków", "", 32},
+      {names::kWordPad1, "WordPad", "", 33},
   });
 
   // The lower part exists only once the recent-items scan or the programs builder
   // has something to put into it.
-  Hidden(menu.AddSeparator("N13"));
-  Hidden(menu.Add("Ostatniouruchamianeprogramy1", "Ostatnio uruchamiane programy"));
-  Hidden(menu.Add("Twojeprogramy1", "Twoje programy"));
-  MenuItem& own = Hidden(menu.Add("ProgramyUzytkownika", "Programy użytkownika"));
-  own.Add("Organizuj3", "Organizuj", kOrganizeImage);
-  Hidden(own.AddSeparator("N16"));
+  Hidden(menu.AddSeparator(names::kN13));
+  Hidden(menu.Add(names::kOstatniouruchamianeprogramy1, "Ostatnio uruchamiane programy"));
+  Hidden(menu.Add(names::kTwojeprogramy1, "Twoje programy"));
+  MenuItem& own = Hidden(menu.Add(names::kProgramyUzytkownika, "Programy użytkownika"));
+  own.Add(names::kOrganizuj3, "Organizuj", kOrganizeImage);
+  Hidden(own.AddSeparator(names::kN16));
 }
 
 void FillGames(MenuItem& menu) {
-  menu.Add("Organizuj4", "Organizuj", kOrganizeImage);
-  Hidden(menu.AddSeparator("N2"));
+  menu.Add(names::kOrganizuj4, "Organizuj", kOrganizeImage);
+  Hidden(menu.AddSeparator(names::kN2));
   // Shown at start-up only when the game is installed; the user's games follow them.
   for (const BuiltInGame& game : kBuiltInGames) {
     MenuItem& item = Hidden(menu.Add("", std::string(game.caption), game.image));
@@ -169,86 +170,86 @@ void FillGames(MenuItem& menu) {
 }
 
 void FillDrives(MenuItem& menu) {
-  menu.Add("Mjkomputer1", "Mój komputer", 0);
+  menu.Add(names::kMjkomputer1, "Mój komputer", 0);
   // Shown by the drives builder once it has looked at every letter.
   Hidden(menu.AddSeparator());
 }
 
 void FillFolders(MenuItem& menu) {
   AddFixed(menu, {
-      {"Autostart1", "Autostart", "", kNoImage},
-      {"Ciasteczka1", "Ciasteczka", "", kNoImage},
-      {"Czcionki1", "Czcionki", "", 11},
-      {"DaneAplikacji1", "Dane Aplikacji", "", kNoImage},
-      {"Drukarki1", "Drukarki", "", 19},
-      {"Historia1", "Historia", "", 14},
-      {"MenuSTART1", "Menu START", "", 12},
-      {"MenuSTARTwszyscyuytkownicy1", "Menu START (wszyscy użytkownicy)", "", 12},
-      {"MenuSTARTProgramy1", "Menu START -> Programy", "", 12},
-      {"MenuSTARTProgramywszyscyuytkownicy1", "Menu START -> Programy (wszyscy użytkownicy)", "",
+      {names::kAutostart1, "Autostart", "", kNoImage},
+      {names::kCiasteczka1, "Ciasteczka", "", kNoImage},
+      {names::kCzcionki1, "Czcionki", "", 11},
+      {names::kDaneAplikacji1, "Dane Aplikacji", "", kNoImage},
+      {names::kDrukarki1, "Drukarki", "", 19},
+      {names::kHistoria1, "Historia", "", 14},
+      {names::kMenuSTART1, "Menu START", "", 12},
+      {names::kMenuSTARTwszyscyuytkownicy1, "Menu START (wszyscy użytkownicy)", "", 12},
+      {names::kMenuSTARTProgramy1, "Menu START -> Programy", "", 12},
+      {names::kMenuSTARTProgramywszyscyuytkownicy1, "Menu START -> Programy (wszyscy użytkownicy)", "",
        12},
-      {"Mojedokumenty2", "Moje dokumenty", "", 3},
-      {"Mojeorazy2", "Moje obrazy", "", 4},
-      {"Narzdziaadministracyjne1", "Narzędzia administracyjne", "", 16},
-      {"NetHood1", "NetHood", "", kNoImage},
-      {"Ostatniootwartepliki1", "Ostatnio otwarte pliki (Dokumenty)", "", 3},
-      {"Poczeniainternetoweitelefoniczne1", "Połączenia internetowe i telefoniczne", "", 15},
-      {"Pulpit1", "Pulpit", "", 13},
-      {"Pulpitwszyscyuytkownicy1", "Pulpit (wszyscy użytkownicy)", "", 13},
-      {"Szablony1", "Szablony", "", kNoImage},
-      {"Tymczasoweplikiinternetowe1", "Tymczasowe pliki internetowe", "", kNoImage},
-      {"Ulubione2", "Ulubione", "", 10},
-      {"Windows1", "Windows", "", 17},
-      {"WindowsSystem1", "Windows -> System", "", 17},
-      {"Wylijdo1", "Wyślij do ...", "", 18},
-      {"Zaplanowanezadania1", "Zaplanowane zadania", "", kNoImage},
+      {names::kMojedokumenty2, "Moje dokumenty", "", 3},
+      {names::kMojeorazy2, "Moje obrazy", "", 4},
+      {names::kNarzdziaadministracyjne1, "Narzędzia administracyjne", "", 16},
+      {names::kNetHood1, "NetHood", "", kNoImage},
+      {names::kOstatniootwartepliki1, "Ostatnio otwarte pliki (Dokumenty)", "", 3},
+      {names::kPoczeniainternetoweitelefoniczne1, "Połączenia internetowe i telefoniczne", "", 15},
+      {names::kPulpit1, "Pulpit", "", 13},
+      {names::kPulpitwszyscyuytkownicy1, "Pulpit (wszyscy użytkownicy)", "", 13},
+      {names::kSzablony1, "Szablony", "", kNoImage},
+      {names::kTymczasoweplikiinternetowe1, "Tymczasowe pliki internetowe", "", kNoImage},
+      {names::kUlubione2, "Ulubione", "", 10},
+      {names::kWindows1, "Windows", "", 17},
+      {names::kWindowsSystem1, "Windows -> System", "", 17},
+      {names::kWylijdo1, "Wyślij do ...", "", 18},
+      {names::kZaplanowanezadania1, "Zaplanowane zadania", "", kNoImage},
   });
   // The recent-items scan shows both when it finds a folder.
-  Hidden(menu.AddSeparator("NOstatniootwieranefoldery1"));
-  Hidden(menu.Add("Ostatniootwieranefoldery1", "Ostatnio otwierane foldery"));
+  Hidden(menu.AddSeparator(names::kNOstatniootwieranefoldery1));
+  Hidden(menu.Add(names::kOstatniootwieranefoldery1, "Ostatnio otwierane foldery"));
 }
 
 void FillDocuments(MenuItem& menu) {
   // Their pictures come from il_Dokumenty1, which only the documents builder fills.
-  menu.Add("Mojedokumenty3", "Moje dokumenty");
-  menu.Add("Mojeobrazy1", "Moje obrazy");
-  menu.Add("Mojamuzyka1", "Moja muzyka");
-  menu.Add("Mojewideo1", "Moje wideo");
-  menu.Add("MojewitrynysieciWeb1", "Moje witryny sieci Web");
-  Hidden(menu.AddSeparator("N18"));
-  AddNumberedSlots(menu, "D", 15);
-  Hidden(menu.AddSeparator("N19"));
-  menu.Add("Dokumenty1", "Ostatnio otwierane dokumenty");
+  menu.Add(names::kMojedokumenty3, "Moje dokumenty");
+  menu.Add(names::kMojeobrazy1, "Moje obrazy");
+  menu.Add(names::kMojamuzyka1, "Moja muzyka");
+  menu.Add(names::kMojewideo1, "Moje wideo");
+  menu.Add(names::kMojewitrynysieciWeb1, "Moje witryny sieci Web");
+  Hidden(menu.AddSeparator(names::kN18));
+  AddNumberedSlots(menu, names::kDocumentSlot, names::kDocumentSlots);
+  Hidden(menu.AddSeparator(names::kN19));
+  menu.Add(names::kDokumenty1, "Ostatnio otwierane dokumenty");
 }
 
 void FillQuickLaunch(MenuItem& menu) {
-  menu.Add("Organizuj1", "Organizuj");
+  menu.Add(names::kOrganizuj1, "Organizuj");
   menu.AddSeparator();
-  AddNumberedSlots(menu, "U", 20);
+  AddNumberedSlots(menu, names::kQuickLaunchSlot, names::kQuickLaunchSlots);
 }
 
 void FillInternet(MenuItem& menu) {
-  menu.Add("Telnet1", "Telnet");
+  menu.Add(names::kTelnet1, "Telnet");
   menu.AddSeparator();
-  menu.Add("Przegldarkainternetowa1", "Przeglądarka internetowa", 7);
-  menu.Add("Klientpocztowy1", "Klient pocztowy", 6);
+  menu.Add(names::kPrzegldarkainternetowa1, "Przeglądarka internetowa", 7);
+  menu.Add(names::kKlientpocztowy1, "Klient pocztowy", 6);
   menu.AddSeparator();
-  AddNumberedSlots(menu, "Url", 10);
-  menu.Add("WindowsUpdate1", "Windows Update", 36);
-  menu.Add("wwwBrenvald1", "Brenvald", 9);
-  Hidden(menu.AddSeparator("N10"));
-  MenuItem& favourites = Hidden(menu.Add("Ulubione", "Ulubione", 10));
-  favourites.Add("Organizuj2", "Organizuj", kOrganizeImage);
-  Hidden(favourites.AddSeparator("N15"));
+  AddNumberedSlots(menu, names::kRecentPageSlot, names::kRecentPageSlots);
+  menu.Add(names::kWindowsUpdate1, "Windows Update", 36);
+  menu.Add(names::kWwwBrenvald1, "Brenvald", 9);
+  Hidden(menu.AddSeparator(names::kN10));
+  MenuItem& favourites = Hidden(menu.Add(names::kUlubione, "Ulubione", 10));
+  favourites.Add(names::kOrganizuj2, "Organizuj", kOrganizeImage);
+  Hidden(favourites.AddSeparator(names::kN15));
   // Filled from lista.txt, and shown only when that file exists.
-  Hidden(menu.Add("MenuInne", "Inne", 7));
-  menu.Add("Wyszukajwinternecie1", "Wyszukaj w internecie ...", 24);
+  Hidden(menu.Add(names::kMenuInne, "Inne", 7));
+  menu.Add(names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", 24);
 }
 
 void FillExit(MenuItem& menu) {
-  menu.Add("Wyloguj1", "Wyloguj");
-  menu.Add("Uruchomponownie1", "Uruchom ponownie");
-  menu.Add("Zamknijsystem1", "Zamknij system");
+  menu.Add(names::kWyloguj1, "Wyloguj");
+  menu.Add(names::kUruchomponownie1, "Uruchom ponownie");
+  menu.Add(names::kZamknijsystem1, "Zamknij system");
 }
 
 bool Holds(const MenuItem& menu, const MenuItem& item) {
@@ -261,20 +262,20 @@ bool Holds(const MenuItem& menu, const MenuItem& item) {
 }  // namespace
 
 ToolbarMenus::ToolbarMenus() {
-  AboutPM.Name = "AboutPM";
-  PanelPM.Name = "PanelPM";
-  UslugiPM.Name = "UslugiPM";
-  ProgramyPM.Name = "ProgramyPM";
-  GryPM.Name = "GryPM";
-  DyskiPM.Name = "DyskiPM";
-  FolderyPM.Name = "FolderyPM";
-  DokumentyPM.Name = "DokumentyPM";
-  UlubionePM.Name = "UlubionePM";
-  InternetPM.Name = "InternetPM";
-  ExitPM.Name = "ExitPM";
+  AboutPM.Name = names::kAboutPM;
+  PanelPM.Name = names::kPanelPM;
+  UslugiPM.Name = names::kUslugiPM;
+  ProgramyPM.Name = names::kProgramyPM;
+  GryPM.Name = names::kGryPM;
+  DyskiPM.Name = names::kDyskiPM;
+  FolderyPM.Name = names::kFolderyPM;
+  DokumentyPM.Name = names::kDokumentyPM;
+  UlubionePM.Name = names::kUlubionePM;
+  InternetPM.Name = names::kInternetPM;
+  ExitPM.Name = names::kExitPM;
   // The RSS feature goes no further than a button that is never shown, so its menu
   // stays empty.
-  RSSMP.Name = "RSSMP";
+  RSSMP.Name = names::kRSSMP;
 
   FillAbout(AboutPM);
   FillApplets(PanelPM);
