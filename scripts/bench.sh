@@ -25,9 +25,10 @@ for run in 1 2 3 4 5; do
   program_pid=$!
   "$WINE" "$probe" wait-window Kromelik 30000 >/dev/null || { echo "no window" >&2; exit 1; }
   shown=$(date +%s%N)
-  # Peak resident memory of the program's process, as the kernel counts it.
-  pid=$(pgrep -f 'kromelik\.exe' | head -n 1)
-  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+  # Peak resident memory of the program's process, as the kernel counts it: Wine's
+  # loader becomes the program, so the id started here is the program's own, and
+  # another copy running on this machine is never measured instead.
+  peak=$(awk '/VmHWM/ {print $2}' "/proc/$program_pid/status" 2>/dev/null)
   "$WINE" "$probe" close Kromelik >/dev/null
   wait "$program_pid"
   printf 'start %d: window after %d ms, peak memory %s KiB\n' "$run" $(( (shown - start) / 1000000 )) "${peak:-?}"
