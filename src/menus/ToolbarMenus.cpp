@@ -11,8 +11,7 @@ namespace kromelik {
 
 namespace {
 
-constexpr int kNoImage = -1;
-constexpr int kOrganizeImage = 2;
+using P = SharedPicture;
 
 // One fixed item as the tables below give it. Items that builders walk in table order
 // (applets, tools, games) keep an empty name: their hint already tells them apart.
@@ -20,7 +19,7 @@ struct FixedItem {
   const char* name;
   const char* caption;
   const char* hint;
-  int image;
+  SharedPicture image;
 };
 
 MenuItem& Hidden(MenuItem& item) {
@@ -29,7 +28,7 @@ MenuItem& Hidden(MenuItem& item) {
 }
 
 MenuItem& AddFixed(MenuItem& menu, const FixedItem& fixed) {
-  MenuItem& item = menu.Add(fixed.name, fixed.caption, fixed.image);
+  MenuItem& item = menu.Add(fixed.name, fixed.caption, ImageOf(fixed.image));
   item.Hint = fixed.hint;
   return item;
 }
@@ -46,107 +45,108 @@ void AddNumberedSlots(MenuItem& menu, const char* prefix, int count) {
 }
 
 void FillAbout(MenuItem& menu) {
-  menu.Add(names::kPomoc1, "Pomoc", 0);
+  menu.Add(names::kPomoc1, "Pomoc", ImageOf(AboutPicture::Help));
   menu.AddSeparator();
-  menu.Add(names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...", 1);
-  menu.Add(names::kStronaWWW1, "Strona WWW", 2);
+  menu.Add(names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...",
+           ImageOf(AboutPicture::Mail));
+  menu.Add(names::kStronaWWW1, "Strona WWW", ImageOf(AboutPicture::WebSite));
   menu.AddSeparator();
-  menu.Add(names::kOprogramie1, "O programie ...", 3);
+  menu.Add(names::kOprogramie1, "O programie ...", ImageOf(AboutPicture::About));
   menu.AddSeparator();
-  menu.Add(names::kOpcje1, "Opcje", 4);
+  menu.Add(names::kOpcje1, "Opcje", ImageOf(AboutPicture::Options));
   // The maker's programs are appended after this one at every opening.
   menu.AddSeparator(names::kN6);
 }
 
 void FillApplets(MenuItem& menu) {
-  menu.Add(names::kPanelsterowania1, "Panel sterowania", 35);
+  menu.Add(names::kPanelsterowania1, "Panel sterowania", ImageOf(P::ControlPanel));
   menu.AddSeparator();
   AddFixed(menu, {
-      {"", "AC3 Filter", "ac3filter.cpl", 62},
-      {"", "Aktualizacje automatyczne", "wuaucpl.cpl", 36},
-      {"", "Data/Godzina", "timedate.cpl", 37},
-      {"", "DirectX", "directx.cpl", 61},
-      {"", "Dodaj/Usuń programy", "appwiz.cpl", 38},
-      {"", "Dodaj/Usuń sprzęt", "hdwwiz.cpl", 39},
-      {"", "Dźwięki i multimedia", "mmsys.cpl", 31},
-      {"", "Ekran", "desk.cpl", 40},
-      {"", "Java Plug-in", "jpicpl32.cpl", 60},
-      {"", "Klawiatura", "keyboard.cpl", 41},
-      {"", "Konta użytkowników", "nusrmgr.cpl", 53},
-      {"", "Mowa", "sapi.cpl", 67},
-      {"", "Mysz", "main.cpl", 42},
-      {"", "NVIDIA nView Desktop Manager", "nvtuicpl.cpl", 59},
-      {"", "Opcje folderów", "folders.cpl", 52},
-      {"", "Opcje gier", "joy.cpl", 43},
-      {"", "Opcje internetowe", "inetcpl.cpl", 44},
-      {"", "Opcje regionalne", "intl.cpl", 45},
-      {"", "Opcje telefonu i modemu", "telephon.cpl", 46},
-      {"", "Opcje ułatwień dostępu", "access.cpl", 47},
-      {"", "Opcje zasilania", "powercfg.cpl", 48},
-      {"", "QuickTime", "QuickTime.cpl", 58},
-      {"", "Skanery i aparaty fotograficzne", "sticpl.cpl", 49},
-      {"", "System", "sysdm.cpl", 50},
-      {"", "Tweak UI", "TWEAKUI.CPL", 57},
-      {"", "Usługi tekstowe", "input.cpl", 51},
-      {"", "Użytkownicy i hasła", "userpasswords.cpl", 53},
+      {"", "AC3 Filter", "ac3filter.cpl", P::Ac3Filter},
+      {"", "Aktualizacje automatyczne", "wuaucpl.cpl", P::AutomaticUpdates},
+      {"", "Data/Godzina", "timedate.cpl", P::DateTime},
+      {"", "DirectX", "directx.cpl", P::DirectX},
+      {"", "Dodaj/Usuń programy", "appwiz.cpl", P::AddRemovePrograms},
+      {"", "Dodaj/Usuń sprzęt", "hdwwiz.cpl", P::AddHardware},
+      {"", "Dźwięki i multimedia", "mmsys.cpl", P::SoundRecorder},
+      {"", "Ekran", "desk.cpl", P::Display},
+      {"", "Java Plug-in", "jpicpl32.cpl", P::JavaPlugIn},
+      {"", "Klawiatura", "keyboard.cpl", P::Keyboard},
+      {"", "Konta użytkowników", "nusrmgr.cpl", P::UserAccounts},
+      {"", "Mowa", "sapi.cpl", P::Speech},
+      {"", "Mysz", "main.cpl", P::Mouse},
+      {"", "NVIDIA nView Desktop Manager", "nvtuicpl.cpl", P::NView},
+      {"", "Opcje folderów", "folders.cpl", P::FolderOptions},
+      {"", "Opcje gier", "joy.cpl", P::GameControllers},
+      {"", "Opcje internetowe", "inetcpl.cpl", P::InternetOptions},
+      {"", "Opcje regionalne", "intl.cpl", P::RegionalOptions},
+      {"", "Opcje telefonu i modemu", "telephon.cpl", P::PhoneAndModem},
+      {"", "Opcje ułatwień dostępu", "access.cpl", P::Accessibility},
+      {"", "Opcje zasilania", "powercfg.cpl", P::PowerOptions},
+      {"", "QuickTime", "QuickTime.cpl", P::QuickTime},
+      {"", "Skanery i aparaty fotograficzne", "sticpl.cpl", P::ScannersAndCameras},
+      {"", "System", "sysdm.cpl", P::System},
+      {"", "Tweak UI", "TWEAKUI.CPL", P::TweakUi},
+      {"", "Usługi tekstowe", "input.cpl", P::TextInput},
+      {"", "Użytkownicy i hasła", "userpasswords.cpl", P::UserAccounts},
   });
 }
 
 void FillTools(MenuItem& menu) {
   AddFixed(menu, {
-      {"", "Usługi", "services.msc", 63},
-      {"", "Wiersz poleceń", "cmd.exe", 64},
+      {"", "Usługi", "services.msc", P::Services},
+      {"", "Wiersz poleceń", "cmd.exe", P::PlainProgram},
   });
   menu.AddSeparator();
   AddFixed(menu, {
-      {"", "Defragmentator dysków", "dfrg.msc", kNoImage},
-      {"", "Edytor rejestru", "regedit.exe", kNoImage},
-      {"", "Klawiatura ekranowa", "osk.exe", kNoImage},
-      {"", "Kompozycje pulpitu", "themes.exe", 40},
-      {"", "Konsola", "mmc.exe", kNoImage},
-      {"", "Kopia zapasowa", "NTBACKUP.exe", kNoImage},
-      {"", "Lokalni użytkownicy i grupy", "lusrmgr.msc", 53},
-      {"", "Magazyn wymienny", "ntmsmgr.msc", kNoImage},
-      {"", "Menedżer urządzeń", "devmgmt.msc", 66},
-      {"", "Menadżer weryfikatora sterowników", "verifier.exe", kNoImage},
-      {"", "Menedżer zadań", "taskmgr.exe", kNoImage},
-      {"", "Narzędzie raportujące systemu Windows", "winrep.exe", kNoImage},
-      {"", "Oczyszczanie dysków", "cleanmgr.exe", kNoImage},
-      {"", "Omówienie certyfikatów", "certmgr.msc", kNoImage},
-      {"", "Podgląd zdarzeń", "eventvwr.msc", kNoImage},
-      {"", "Przystawka \"Foldery udostępnione\"", "fsmgmt.msc", 52},
-      {"", "Usługa indeksowania", "ciadv.msc", kNoImage},
-      {"", "Usługa uwierzytelnień internetowych", "ias.msc", kNoImage},
-      {"", "Ustawienia zabezpieczeń lokalnych", "secpol.msc", kNoImage},
-      {"", "Wydajność", "perfmon.exe", kNoImage},
-      {"", "Zarządzanie dyskami", "diskmgmt.msc", 65},
-      {"", "Zarządzanie komputerem", "compmgmt.msc", 50},
-      {"", "Zarządzanie usługą faksowania", "faxserv.msc", kNoImage},
-      {"", "Zasady grupy", "gpedit.msc", kNoImage},
-      {"", "Żądania operatora magazynu wymiennego", "ntmsoprq.msc", kNoImage},
+      {"", "Defragmentator dysków", "dfrg.msc", P::None},
+      {"", "Edytor rejestru", "regedit.exe", P::None},
+      {"", "Klawiatura ekranowa", "osk.exe", P::None},
+      {"", "Kompozycje pulpitu", "themes.exe", P::Display},
+      {"", "Konsola", "mmc.exe", P::None},
+      {"", "Kopia zapasowa", "NTBACKUP.exe", P::None},
+      {"", "Lokalni użytkownicy i grupy", "lusrmgr.msc", P::UserAccounts},
+      {"", "Magazyn wymienny", "ntmsmgr.msc", P::None},
+      {"", "Menedżer urządzeń", "devmgmt.msc", P::DeviceManager},
+      {"", "Menadżer weryfikatora sterowników", "verifier.exe", P::None},
+      {"", "Menedżer zadań", "taskmgr.exe", P::None},
+      {"", "Narzędzie raportujące systemu Windows", "winrep.exe", P::None},
+      {"", "Oczyszczanie dysków", "cleanmgr.exe", P::None},
+      {"", "Omówienie certyfikatów", "certmgr.msc", P::None},
+      {"", "Podgląd zdarzeń", "eventvwr.msc", P::None},
+      {"", "Przystawka \"Foldery udostępnione\"", "fsmgmt.msc", P::FolderOptions},
+      {"", "Usługa indeksowania", "ciadv.msc", P::None},
+      {"", "Usługa uwierzytelnień internetowych", "ias.msc", P::None},
+      {"", "Ustawienia zabezpieczeń lokalnych", "secpol.msc", P::None},
+      {"", "Wydajność", "perfmon.exe", P::None},
+      {"", "Zarządzanie dyskami", "diskmgmt.msc", P::DiskManagement},
+      {"", "Zarządzanie komputerem", "compmgmt.msc", P::System},
+      {"", "Zarządzanie usługą faksowania", "faxserv.msc", P::None},
+      {"", "Zasady grupy", "gpedit.msc", P::None},
+      {"", "Żądania operatora magazynu wymiennego", "ntmsoprq.msc", P::None},
   });
 }
 
 void FillPrograms(MenuItem& menu) {
   // The accessories start fixed commands of their own, so they carry no hint.
-  menu.Add(names::kEksploratorWindows1, "Eksplorator Windows", 34);
+  menu.Add(names::kEksploratorWindows1, "Eksplorator Windows", ImageOf(P::Explorer));
   menu.AddSeparator();
   AddFixed(menu, {
-      {names::kCDPlayer1, "CD Player", "", 20},
-      {names::kDrWatson1, "Dr. Watson", "", 21},
-      {names::kEdytorznakwprywatnych1, "Edytor znaków prywatnych", "", 68},
-      {names::kDVDPlayer1, "DVD Player", "", 22},
-      {names::kKalkulator1, "Kalkulator", "", 23},
-      {names::kLupasystemowa1, "Lupa systemowa", "", 24},
-      {names::kNarrator1, "Narrator", "", 25},
-      {names::kNotatnik1, "Notatnik", "", 26},
-      {names::kOdtwarzaczmultimedialny1, "Odtwarzacz multimedialny", "", 27},
-      {names::kPaint1, "Paint", "", 28},
-      {names::kPodgldschowka1, "Podgląd schowka", "", 29},
-      {names::kRegulacjagonoci1, "Regulacja głośności", "", 30},
-      {names::kRejestratordwiku1, "Rejestrator dźwięku", "", 31},
-      {names::kTablicaznakw1, "Tablica znaków", "", 32},
-      {names::kWordPad1, "WordPad", "", 33},
+      {names::kCDPlayer1, "CD Player", "", P::CdPlayer},
+      {names::kDrWatson1, "Dr. Watson", "", P::DrWatson},
+      {names::kEdytorznakwprywatnych1, "Edytor znaków prywatnych", "", P::PrivateCharacterEditor},
+      {names::kDVDPlayer1, "DVD Player", "", P::DvdPlayer},
+      {names::kKalkulator1, "Kalkulator", "", P::Calculator},
+      {names::kLupasystemowa1, "Lupa systemowa", "", P::Magnifier},
+      {names::kNarrator1, "Narrator", "", P::Narrator},
+      {names::kNotatnik1, "Notatnik", "", P::Notepad},
+      {names::kOdtwarzaczmultimedialny1, "Odtwarzacz multimedialny", "", P::MediaPlayer},
+      {names::kPaint1, "Paint", "", P::Paint},
+      {names::kPodgldschowka1, "Podgląd schowka", "", P::ClipboardViewer},
+      {names::kRegulacjagonoci1, "Regulacja głośności", "", P::VolumeControl},
+      {names::kRejestratordwiku1, "Rejestrator dźwięku", "", P::SoundRecorder},
+      {names::kTablicaznakw1, "Tablica znaków", "", P::CharacterMap},
+      {names::kWordPad1, "WordPad", "", P::WordPad},
   });
 
   // The lower part exists only once the recent-items scan or the programs builder
@@ -155,54 +155,55 @@ void FillPrograms(MenuItem& menu) {
   Hidden(menu.Add(names::kOstatniouruchamianeprogramy1, "Ostatnio uruchamiane programy"));
   Hidden(menu.Add(names::kTwojeprogramy1, "Twoje programy"));
   MenuItem& own = Hidden(menu.Add(names::kProgramyUzytkownika, "Programy użytkownika"));
-  own.Add(names::kOrganizuj3, "Organizuj", kOrganizeImage);
+  own.Add(names::kOrganizuj3, "Organizuj", ImageOf(P::Organize));
   Hidden(own.AddSeparator(names::kN16));
 }
 
 void FillGames(MenuItem& menu) {
-  menu.Add(names::kOrganizuj4, "Organizuj", kOrganizeImage);
+  menu.Add(names::kOrganizuj4, "Organizuj", ImageOf(P::Organize));
   Hidden(menu.AddSeparator(names::kN2));
   // Shown at start-up only when the game is installed; the user's games follow them.
   for (const BuiltInGame& game : kBuiltInGames) {
-    MenuItem& item = Hidden(menu.Add("", std::string(game.caption), game.image));
+    MenuItem& item = Hidden(menu.Add("", std::string(game.caption), ImageOf(game.image)));
     item.Hint = game.file;
   }
 }
 
 void FillDrives(MenuItem& menu) {
-  menu.Add(names::kMjkomputer1, "Mój komputer", 0);
+  menu.Add(names::kMjkomputer1, "Mój komputer", ImageOf(P::Computer));
   // Shown by the drives builder once it has looked at every letter.
   Hidden(menu.AddSeparator());
 }
 
 void FillFolders(MenuItem& menu) {
   AddFixed(menu, {
-      {names::kAutostart1, "Autostart", "", kNoImage},
-      {names::kCiasteczka1, "Ciasteczka", "", kNoImage},
-      {names::kCzcionki1, "Czcionki", "", 11},
-      {names::kDaneAplikacji1, "Dane Aplikacji", "", kNoImage},
-      {names::kDrukarki1, "Drukarki", "", 19},
-      {names::kHistoria1, "Historia", "", 14},
-      {names::kMenuSTART1, "Menu START", "", 12},
-      {names::kMenuSTARTwszyscyuytkownicy1, "Menu START (wszyscy użytkownicy)", "", 12},
-      {names::kMenuSTARTProgramy1, "Menu START -> Programy", "", 12},
-      {names::kMenuSTARTProgramywszyscyuytkownicy1, "Menu START -> Programy (wszyscy użytkownicy)", "",
-       12},
-      {names::kMojedokumenty2, "Moje dokumenty", "", 3},
-      {names::kMojeorazy2, "Moje obrazy", "", 4},
-      {names::kNarzdziaadministracyjne1, "Narzędzia administracyjne", "", 16},
-      {names::kNetHood1, "NetHood", "", kNoImage},
-      {names::kOstatniootwartepliki1, "Ostatnio otwarte pliki (Dokumenty)", "", 3},
-      {names::kPoczeniainternetoweitelefoniczne1, "Połączenia internetowe i telefoniczne", "", 15},
-      {names::kPulpit1, "Pulpit", "", 13},
-      {names::kPulpitwszyscyuytkownicy1, "Pulpit (wszyscy użytkownicy)", "", 13},
-      {names::kSzablony1, "Szablony", "", kNoImage},
-      {names::kTymczasoweplikiinternetowe1, "Tymczasowe pliki internetowe", "", kNoImage},
-      {names::kUlubione2, "Ulubione", "", 10},
-      {names::kWindows1, "Windows", "", 17},
-      {names::kWindowsSystem1, "Windows -> System", "", 17},
-      {names::kWylijdo1, "Wyślij do ...", "", 18},
-      {names::kZaplanowanezadania1, "Zaplanowane zadania", "", kNoImage},
+      {names::kAutostart1, "Autostart", "", P::None},
+      {names::kCiasteczka1, "Ciasteczka", "", P::None},
+      {names::kCzcionki1, "Czcionki", "", P::Fonts},
+      {names::kDaneAplikacji1, "Dane Aplikacji", "", P::None},
+      {names::kDrukarki1, "Drukarki", "", P::Printers},
+      {names::kHistoria1, "Historia", "", P::History},
+      {names::kMenuSTART1, "Menu START", "", P::StartMenu},
+      {names::kMenuSTARTwszyscyuytkownicy1, "Menu START (wszyscy użytkownicy)", "", P::StartMenu},
+      {names::kMenuSTARTProgramy1, "Menu START -> Programy", "", P::StartMenu},
+      {names::kMenuSTARTProgramywszyscyuytkownicy1, "Menu START -> Programy (wszyscy użytkownicy)",
+       "", P::StartMenu},
+      {names::kMojedokumenty2, "Moje dokumenty", "", P::Documents},
+      {names::kMojeorazy2, "Moje obrazy", "", P::Pictures},
+      {names::kNarzdziaadministracyjne1, "Narzędzia administracyjne", "", P::AdministrativeTools},
+      {names::kNetHood1, "NetHood", "", P::None},
+      {names::kOstatniootwartepliki1, "Ostatnio otwarte pliki (Dokumenty)", "", P::Documents},
+      {names::kPoczeniainternetoweitelefoniczne1, "Połączenia internetowe i telefoniczne", "",
+       P::NetworkConnections},
+      {names::kPulpit1, "Pulpit", "", P::Desktop},
+      {names::kPulpitwszyscyuytkownicy1, "Pulpit (wszyscy użytkownicy)", "", P::Desktop},
+      {names::kSzablony1, "Szablony", "", P::None},
+      {names::kTymczasoweplikiinternetowe1, "Tymczasowe pliki internetowe", "", P::None},
+      {names::kUlubione2, "Ulubione", "", P::Favourites},
+      {names::kWindows1, "Windows", "", P::WindowsFolder},
+      {names::kWindowsSystem1, "Windows -> System", "", P::WindowsFolder},
+      {names::kWylijdo1, "Wyślij do ...", "", P::SendTo},
+      {names::kZaplanowanezadania1, "Zaplanowane zadania", "", P::None},
   });
   // The recent-items scan shows both when it finds a folder.
   Hidden(menu.AddSeparator(names::kNOstatniootwieranefoldery1));
@@ -231,19 +232,19 @@ void FillQuickLaunch(MenuItem& menu) {
 void FillInternet(MenuItem& menu) {
   menu.Add(names::kTelnet1, "Telnet");
   menu.AddSeparator();
-  menu.Add(names::kPrzegldarkainternetowa1, "Przeglądarka internetowa", 7);
-  menu.Add(names::kKlientpocztowy1, "Klient pocztowy", 6);
+  menu.Add(names::kPrzegldarkainternetowa1, "Przeglądarka internetowa", ImageOf(P::Browser));
+  menu.Add(names::kKlientpocztowy1, "Klient pocztowy", ImageOf(P::MailClient));
   menu.AddSeparator();
   AddNumberedSlots(menu, names::kRecentPageSlot, names::kRecentPageSlots);
-  menu.Add(names::kWindowsUpdate1, "Windows Update", 36);
-  menu.Add(names::kWwwBrenvald1, "Brenvald", 9);
+  menu.Add(names::kWindowsUpdate1, "Windows Update", ImageOf(P::AutomaticUpdates));
+  menu.Add(names::kWwwBrenvald1, "Brenvald", ImageOf(P::Brenvald));
   Hidden(menu.AddSeparator(names::kN10));
-  MenuItem& favourites = Hidden(menu.Add(names::kUlubione, "Ulubione", 10));
-  favourites.Add(names::kOrganizuj2, "Organizuj", kOrganizeImage);
+  MenuItem& favourites = Hidden(menu.Add(names::kUlubione, "Ulubione", ImageOf(P::Favourites)));
+  favourites.Add(names::kOrganizuj2, "Organizuj", ImageOf(P::Organize));
   Hidden(favourites.AddSeparator(names::kN15));
   // Filled from lista.txt, and shown only when that file exists.
-  Hidden(menu.Add(names::kMenuInne, "Inne", 7));
-  menu.Add(names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", 24);
+  Hidden(menu.Add(names::kMenuInne, "Inne", ImageOf(P::Browser)));
+  menu.Add(names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", ImageOf(P::Magnifier));
 }
 
 void FillExit(MenuItem& menu) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "menus/FixedPictures.h"
 #include "menus/ImageList.h"
 #include "menus/MenuItem.h"
 
@@ -17,14 +18,14 @@ namespace kromelik {
 struct BuiltInGame {
   std::string_view caption;
   std::string_view file;  // in the system directory
-  int image;              // into ImageListPM
+  SharedPicture image;
 };
 inline constexpr std::array<BuiltInGame, 5> kBuiltInGames{{
-    {"FreeCell", "FreeCell.exe", 69},
-    {"Kierki", "mshearts.exe", 70},
-    {"Pasjans", "sol.exe", 71},
-    {"Pasjans - Pająk", "spider.exe", 72},
-    {"Saper", "winmine.exe", 73},
+    {"FreeCell", "FreeCell.exe", SharedPicture::FreeCell},
+    {"Kierki", "mshearts.exe", SharedPicture::Hearts},
+    {"Pasjans", "sol.exe", SharedPicture::Solitaire},
+    {"Pasjans - Pająk", "spider.exe", SharedPicture::SpiderSolitaire},
+    {"Saper", "winmine.exe", SharedPicture::Minesweeper},
 }};
 
 class ToolbarMenus {
