@@ -127,8 +127,7 @@ void TForm1::ShowAtStart() {
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = controller_->Options().look;
-  return look.colour ? static_cast<COLORREF>(*look.colour)
-                              : GetSysColor(COLOR_BTNFACE);
+  return look.colour ? static_cast<COLORREF>(*look.colour) : GetSysColor(COLOR_BTNFACE);
 }
 
 void TForm1::OnButtonClick(ToolbarButton button) {

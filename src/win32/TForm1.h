@@ -1,9 +1,10 @@
 #pragma once
 
 // The toolbar window: a borderless, always-on-top strip across the top of the screen,
-// whose behaviour the core's Toolbar decides. This class carries it out: it moves and
-// paints the window, runs the two timers, draws the panel and the buttons, and pops the
-// buttons' menus up through the menu renderer.
+// whose behaviour the core's ToolbarController decides. This class presents and
+// forwards: it moves and paints the window, runs the two timers, draws the panel and the
+// buttons, tells the controller of presses and choices, and shows the menus it answers
+// through the menu renderer.
 
 #include <array>
 
