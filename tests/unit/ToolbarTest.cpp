@@ -175,3 +175,20 @@ TEST(ToolbarLayoutTest, OnlyTheRssButtonAndTheGroupHolderAreHidden) {
 
 }  // namespace
 }  // namespace kromelik
+
+namespace kromelik {
+namespace {
+
+// The window repaints its buttons at every change it hears of: the button watch, which
+// releases every 10 ms while another window is active, must tell it once.
+TEST_F(ToolbarTest, TheWindowHearsOfEachChangeOfThePressedButtonOnce) {
+  toolbar.Press(ToolbarButton::Panel);
+  toolbar.Press(ToolbarButton::Panel);
+  window.active = false;
+  for (int tick = 0; tick < 5; ++tick) toolbar.OnButtonWatchTimer();
+  EXPECT_EQ(window.shownDown,
+            (std::vector<ToolbarButton>{ToolbarButton::Panel, ToolbarButton::Kromelik}));
+}
+
+}  // namespace
+}  // namespace kromelik
