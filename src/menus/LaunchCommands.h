@@ -1,35 +1,17 @@
 #pragma once
 
-// What the fixed items of the toolbar's menus start, and which of them are offered on
-// this machine: an applet, tool or game only where its file exists.
+// Which fixed items of the toolbar's menus are offered on this machine: an applet, tool
+// or game only where its file exists.
 
 #include <string>
 #include <string_view>
 
-#include "core/Launch.h"
-#include "core/Toolbar.h"
-#include "core/ToolbarLayout.h"
+#include "core/ToolbarButtons.h"
 #include "core/ports/FileSystem.h"
-#include "core/ports/MessageBoxes.h"
+#include "menus/MenuCommands.h"
 #include "menus/ToolbarMenus.h"
 
 namespace kromelik {
-
-inline constexpr std::string_view kMissingFolderFilesText =
-    "Nie można odnaleźć plików potrzebnych do uruchomienia tego folderu !!!";
-inline constexpr std::string_view kMissingFolderFilesTitle = "Błąd !!!";
-
-// Everything the commands need; it must live as long as the menus.
-struct LaunchContext {
-  Launcher& launcher;
-  Toolbar& toolbar;
-  const FileSystem& files;
-  MessageBoxes& messages;
-  std::string systemDirectory;
-  std::string windowsDirectory;
-};
-
-void WireLaunchCommands(ToolbarMenus& menus, LaunchContext& context);
 
 // Applets whose file is in the system directory; the control panel itself always.
 void RefreshAppletsMenu(ToolbarMenus& menus, const FileSystem& files, std::string_view systemDirectory);
@@ -42,6 +24,6 @@ void RefreshToolsMenu(ToolbarMenus& menus, const FileSystem& files, std::string_
 void ShowBuiltInGames(ToolbarMenus& menus, const FileSystem& files, std::string_view systemDirectory);
 
 // The builder a button runs before its menu pops up, if it has one.
-void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const LaunchContext& context);
+void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const CommandContext& context);
 
 }  // namespace kromelik

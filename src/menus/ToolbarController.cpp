@@ -3,7 +3,6 @@
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
 #include "menus/Separators.h"
-#include "menus/ToolbarCommands.h"
 
 namespace kromelik {
 
@@ -19,10 +18,9 @@ void ToolbarController::Create() {
   windowsDirectory_ = platform_.folders.WindowsDirectory();
   options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
                                     platform_.fileInformation, platform_.text);
-  WireToolbarCommands(menus_, toolbar_, ports_.messages);
-  launchContext_ = std::make_unique<LaunchContext>(LaunchContext{
+  commandContext_ = std::make_unique<CommandContext>(CommandContext{
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
-  WireLaunchCommands(menus_, *launchContext_);
+  menus_.BindCommands(*commandContext_);
   ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
 }
 
@@ -34,7 +32,7 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   MenuItem* menu = menus_.FindMenu(ButtonInfoOf(button).menu);
   if (menu == nullptr) return std::nullopt;
   toolbar_.Press(button);
-  if (launchContext_) RefreshBeforePopup(button, menus_, *launchContext_);
+  if (commandContext_) RefreshBeforePopup(button, menus_, *commandContext_);
   NormaliseSeparators(*menu);
   return PopupMenu{*menu, menus_.ImagesOf(*menu), options_.look.menuStyle,
                    layout_.PopupPoint(button, toolbar_.Top())};

@@ -49,8 +49,7 @@ class ToolbarController {
   ToolbarController& operator=(const ToolbarController&) = delete;
 
   // What the toolbar's creation decides: the system folders, the registration and the
-  // options, every menu command wired and the menus built at start. A menu name that
-  // the commands look for and the catalogue lacks throws std::out_of_range.
+  // options, every fixed item's command bound and the menus built at start.
   void Create();
   // The window the shell's messages belong to, once it exists.
   void SetOwner(WindowHandle owner) { launcher_.SetOwner(owner); }
@@ -84,7 +83,7 @@ class ToolbarController {
   StartupOptions options_;
   std::string systemDirectory_;
   std::string windowsDirectory_;
-  std::unique_ptr<LaunchContext> launchContext_;
+  std::unique_ptr<CommandContext> commandContext_;
 };
 
 }  // namespace kromelik

@@ -1,10 +1,12 @@
 #include "menus/ToolbarMenus.h"
 
-#include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 
+#include "core/Addresses.h"
 #include "core/ComponentNames.h"
+#include "core/Csidl.h"
 #include "menus/FixedPictures.h"
 
 namespace kromelik {
@@ -12,252 +14,292 @@ namespace kromelik {
 namespace {
 
 using P = SharedPicture;
+using namespace commands;
 
-// One fixed item as the tables below give it. Items that builders walk in table order
-// (applets, tools, games) keep an empty name: their hint already tells them apart.
-struct FixedItem {
-  const char* name;
-  const char* caption;
-  const char* hint;
-  SharedPicture image;
+// A row's picture: one of the shared pictures, one of the about menu's, or none.
+struct RowPicture {
+  int index = -1;
+  constexpr RowPicture() = default;
+  constexpr RowPicture(SharedPicture picture) : index(ImageOf(picture)) {}  // NOLINT: a table cell
+  constexpr RowPicture(AboutPicture picture) : index(ImageOf(picture)) {}   // NOLINT: a table cell
 };
 
-MenuItem& Hidden(MenuItem& item) {
-  item.Visible = false;
-  return item;
+// One fixed item of a menu, as its table gives it. Items that builders walk in table
+// order (applets, tools, games) keep an empty name: their hint already tells them apart.
+struct MenuRow {
+  std::string_view name = {};
+  std::string_view caption = {};
+  std::string_view hint = {};
+  RowPicture picture = {};
+  Command command = {};
+  bool hidden = false;
+  // Slots that the list builders fill by number: `slots` hidden items named `name` and
+  // their number, which stay hidden until an entry lands in them.
+  int slots = 0;
+  const MenuRow* submenu = nullptr;
+  std::size_t submenuSize = 0;
+};
+
+constexpr MenuRow Hidden(MenuRow row) {
+  row.hidden = true;
+  return row;
+}
+constexpr MenuRow Separator(std::string_view name = {}) {
+  return {.name = name, .caption = MenuItem::kSeparatorCaption};
+}
+constexpr MenuRow Slots(std::string_view prefix, int count) {
+  return {.name = prefix, .slots = count};
+}
+template <std::size_t N>
+constexpr MenuRow Submenu(std::string_view name, std::string_view caption, RowPicture picture,
+                          const MenuRow (&rows)[N]) {
+  return {.name = name, .caption = caption, .picture = picture, .submenu = rows, .submenuSize = N};
 }
 
-MenuItem& AddFixed(MenuItem& menu, const FixedItem& fixed) {
-  MenuItem& item = menu.Add(fixed.name, fixed.caption, ImageOf(fixed.image));
-  item.Hint = fixed.hint;
-  return item;
-}
+// Tools and games open their file by the name in their hint.
+constexpr Command kOpenTool = Releasing(OpenHint());
+constexpr Command kApplet = Releasing(ControlApplet());
 
-void AddFixed(MenuItem& menu, std::initializer_list<FixedItem> items) {
-  for (const FixedItem& fixed : items) AddFixed(menu, fixed);
-}
+constexpr MenuRow kAboutRows[] = {
+    {names::kPomoc1, "Pomoc", "", AboutPicture::Help, Custom(ShowHelpUnavailable)},
+    Separator(),
+    {names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...", "", AboutPicture::Mail,
+     Releasing(Custom(MailTheAuthor))},
+    {names::kStronaWWW1, "Strona WWW", "", AboutPicture::WebSite,
+     Releasing(Open(addresses::kMakerSite))},
+    Separator(),
+    {names::kOprogramie1, "O programie ...", "", AboutPicture::About},
+    Separator(),
+    {names::kOpcje1, "Opcje", "", AboutPicture::Options},
+    // The maker's programs are appended after this one at every opening.
+    Separator(names::kN6),
+};
 
-// Slots that the list builders fill by number; they stay hidden until an entry lands
-// in them.
-void AddNumberedSlots(MenuItem& menu, const char* prefix, int count) {
-  for (int number = 1; number <= count; ++number)
-    Hidden(menu.Add(prefix + std::to_string(number), ""));
-}
+// Each applet is offered only where its file is in the system directory.
+constexpr MenuRow kAppletRows[] = {
+    {names::kPanelsterowania1, "Panel sterowania", "", P::ControlPanel,
+     CommandLine("rundll32 shell32.dll,Control_RunDLL", ShowCommand::Show)},
+    Separator(),
+    {"", "AC3 Filter", "ac3filter.cpl", P::Ac3Filter, kApplet},
+    {"", "Aktualizacje automatyczne", "wuaucpl.cpl", P::AutomaticUpdates, kApplet},
+    {"", "Data/Godzina", "timedate.cpl", P::DateTime, kApplet},
+    {"", "DirectX", "directx.cpl", P::DirectX, kApplet},
+    {"", "Dodaj/Usuń programy", "appwiz.cpl", P::AddRemovePrograms, kApplet},
+    {"", "Dodaj/Usuń sprzęt", "hdwwiz.cpl", P::AddHardware, kApplet},
+    {"", "Dźwięki i multimedia", "mmsys.cpl", P::SoundRecorder, kApplet},
+    {"", "Ekran", "desk.cpl", P::Display, kApplet},
+    {"", "Java Plug-in", "jpicpl32.cpl", P::JavaPlugIn, kApplet},
+    {"", "Klawiatura", "keyboard.cpl", P::Keyboard, kApplet},
+    {"", "Konta użytkowników", "nusrmgr.cpl", P::UserAccounts, kApplet},
+    {"", "Mowa", "sapi.cpl", P::Speech, kApplet},
+    {"", "Mysz", "main.cpl", P::Mouse, kApplet},
+    {"", "NVIDIA nView Desktop Manager", "nvtuicpl.cpl", P::NView, kApplet},
+    {"", "Opcje folderów", "folders.cpl", P::FolderOptions, kApplet},
+    {"", "Opcje gier", "joy.cpl", P::GameControllers, kApplet},
+    {"", "Opcje internetowe", "inetcpl.cpl", P::InternetOptions, kApplet},
+    {"", "Opcje regionalne", "intl.cpl", P::RegionalOptions, kApplet},
+    {"", "Opcje telefonu i modemu", "telephon.cpl", P::PhoneAndModem, kApplet},
+    {"", "Opcje ułatwień dostępu", "access.cpl", P::Accessibility, kApplet},
+    {"", "Opcje zasilania", "powercfg.cpl", P::PowerOptions, kApplet},
+    {"", "QuickTime", "QuickTime.cpl", P::QuickTime, kApplet},
+    {"", "Skanery i aparaty fotograficzne", "sticpl.cpl", P::ScannersAndCameras, kApplet},
+    {"", "System", "sysdm.cpl", P::System, kApplet},
+    {"", "Tweak UI", "TWEAKUI.CPL", P::TweakUi, kApplet},
+    {"", "Usługi tekstowe", "input.cpl", P::TextInput, kApplet},
+    {"", "Użytkownicy i hasła", "userpasswords.cpl", P::UserAccounts, kApplet},
+};
 
-void FillAbout(MenuItem& menu) {
-  menu.Add(names::kPomoc1, "Pomoc", ImageOf(AboutPicture::Help));
-  menu.AddSeparator();
-  menu.Add(names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...",
-           ImageOf(AboutPicture::Mail));
-  menu.Add(names::kStronaWWW1, "Strona WWW", ImageOf(AboutPicture::WebSite));
-  menu.AddSeparator();
-  menu.Add(names::kOprogramie1, "O programie ...", ImageOf(AboutPicture::About));
-  menu.AddSeparator();
-  menu.Add(names::kOpcje1, "Opcje", ImageOf(AboutPicture::Options));
-  // The maker's programs are appended after this one at every opening.
-  menu.AddSeparator(names::kN6);
-}
+// Each tool is offered only where its file is.
+constexpr MenuRow kToolRows[] = {
+    {"", "Usługi", "services.msc", P::Services, kOpenTool},
+    {"", "Wiersz poleceń", "cmd.exe", P::PlainProgram, kOpenTool},
+    Separator(),
+    {"", "Defragmentator dysków", "dfrg.msc", P::None, kOpenTool},
+    {"", "Edytor rejestru", "regedit.exe", P::None, kOpenTool},
+    {"", "Klawiatura ekranowa", "osk.exe", P::None, kOpenTool},
+    {"", "Kompozycje pulpitu", "themes.exe", P::Display, kOpenTool},
+    {"", "Konsola", "mmc.exe", P::None, kOpenTool},
+    {"", "Kopia zapasowa", "NTBACKUP.exe", P::None, kOpenTool},
+    {"", "Lokalni użytkownicy i grupy", "lusrmgr.msc", P::UserAccounts, kOpenTool},
+    {"", "Magazyn wymienny", "ntmsmgr.msc", P::None, kOpenTool},
+    {"", "Menedżer urządzeń", "devmgmt.msc", P::DeviceManager, kOpenTool},
+    {"", "Menadżer weryfikatora sterowników", "verifier.exe", P::None, kOpenTool},
+    {"", "Menedżer zadań", "taskmgr.exe", P::None, kOpenTool},
+    {"", "Narzędzie raportujące systemu Windows", "winrep.exe", P::None, kOpenTool},
+    {"", "Oczyszczanie dysków", "cleanmgr.exe", P::None, kOpenTool},
+    {"", "Omówienie certyfikatów", "certmgr.msc", P::None, kOpenTool},
+    {"", "Podgląd zdarzeń", "eventvwr.msc", P::None, kOpenTool},
+    {"", "Przystawka \"Foldery udostępnione\"", "fsmgmt.msc", P::FolderOptions, kOpenTool},
+    {"", "Usługa indeksowania", "ciadv.msc", P::None, kOpenTool},
+    {"", "Usługa uwierzytelnień internetowych", "ias.msc", P::None, kOpenTool},
+    {"", "Ustawienia zabezpieczeń lokalnych", "secpol.msc", P::None, kOpenTool},
+    {"", "Wydajność", "perfmon.exe", P::None, kOpenTool},
+    {"", "Zarządzanie dyskami", "diskmgmt.msc", P::DiskManagement, kOpenTool},
+    {"", "Zarządzanie komputerem", "compmgmt.msc", P::System, kOpenTool},
+    {"", "Zarządzanie usługą faksowania", "faxserv.msc", P::None, kOpenTool},
+    {"", "Zasady grupy", "gpedit.msc", P::None, kOpenTool},
+    {"", "Żądania operatora magazynu wymiennego", "ntmsoprq.msc", P::None, kOpenTool},
+};
 
-void FillApplets(MenuItem& menu) {
-  menu.Add(names::kPanelsterowania1, "Panel sterowania", ImageOf(P::ControlPanel));
-  menu.AddSeparator();
-  AddFixed(menu, {
-      {"", "AC3 Filter", "ac3filter.cpl", P::Ac3Filter},
-      {"", "Aktualizacje automatyczne", "wuaucpl.cpl", P::AutomaticUpdates},
-      {"", "Data/Godzina", "timedate.cpl", P::DateTime},
-      {"", "DirectX", "directx.cpl", P::DirectX},
-      {"", "Dodaj/Usuń programy", "appwiz.cpl", P::AddRemovePrograms},
-      {"", "Dodaj/Usuń sprzęt", "hdwwiz.cpl", P::AddHardware},
-      {"", "Dźwięki i multimedia", "mmsys.cpl", P::SoundRecorder},
-      {"", "Ekran", "desk.cpl", P::Display},
-      {"", "Java Plug-in", "jpicpl32.cpl", P::JavaPlugIn},
-      {"", "Klawiatura", "keyboard.cpl", P::Keyboard},
-      {"", "Konta użytkowników", "nusrmgr.cpl", P::UserAccounts},
-      {"", "Mowa", "sapi.cpl", P::Speech},
-      {"", "Mysz", "main.cpl", P::Mouse},
-      {"", "NVIDIA nView Desktop Manager", "nvtuicpl.cpl", P::NView},
-      {"", "Opcje folderów", "folders.cpl", P::FolderOptions},
-      {"", "Opcje gier", "joy.cpl", P::GameControllers},
-      {"", "Opcje internetowe", "inetcpl.cpl", P::InternetOptions},
-      {"", "Opcje regionalne", "intl.cpl", P::RegionalOptions},
-      {"", "Opcje telefonu i modemu", "telephon.cpl", P::PhoneAndModem},
-      {"", "Opcje ułatwień dostępu", "access.cpl", P::Accessibility},
-      {"", "Opcje zasilania", "powercfg.cpl", P::PowerOptions},
-      {"", "QuickTime", "QuickTime.cpl", P::QuickTime},
-      {"", "Skanery i aparaty fotograficzne", "sticpl.cpl", P::ScannersAndCameras},
-      {"", "System", "sysdm.cpl", P::System},
-      {"", "Tweak UI", "TWEAKUI.CPL", P::TweakUi},
-      {"", "Usługi tekstowe", "input.cpl", P::TextInput},
-      {"", "Użytkownicy i hasła", "userpasswords.cpl", P::UserAccounts},
-  });
-}
+constexpr MenuRow kUserProgramRows[] = {
+    {names::kOrganizuj3, "Organizuj", "", P::Organize},
+    Hidden(Separator(names::kN16)),
+};
 
-void FillTools(MenuItem& menu) {
-  AddFixed(menu, {
-      {"", "Usługi", "services.msc", P::Services},
-      {"", "Wiersz poleceń", "cmd.exe", P::PlainProgram},
-  });
-  menu.AddSeparator();
-  AddFixed(menu, {
-      {"", "Defragmentator dysków", "dfrg.msc", P::None},
-      {"", "Edytor rejestru", "regedit.exe", P::None},
-      {"", "Klawiatura ekranowa", "osk.exe", P::None},
-      {"", "Kompozycje pulpitu", "themes.exe", P::Display},
-      {"", "Konsola", "mmc.exe", P::None},
-      {"", "Kopia zapasowa", "NTBACKUP.exe", P::None},
-      {"", "Lokalni użytkownicy i grupy", "lusrmgr.msc", P::UserAccounts},
-      {"", "Magazyn wymienny", "ntmsmgr.msc", P::None},
-      {"", "Menedżer urządzeń", "devmgmt.msc", P::DeviceManager},
-      {"", "Menadżer weryfikatora sterowników", "verifier.exe", P::None},
-      {"", "Menedżer zadań", "taskmgr.exe", P::None},
-      {"", "Narzędzie raportujące systemu Windows", "winrep.exe", P::None},
-      {"", "Oczyszczanie dysków", "cleanmgr.exe", P::None},
-      {"", "Omówienie certyfikatów", "certmgr.msc", P::None},
-      {"", "Podgląd zdarzeń", "eventvwr.msc", P::None},
-      {"", "Przystawka \"Foldery udostępnione\"", "fsmgmt.msc", P::FolderOptions},
-      {"", "Usługa indeksowania", "ciadv.msc", P::None},
-      {"", "Usługa uwierzytelnień internetowych", "ias.msc", P::None},
-      {"", "Ustawienia zabezpieczeń lokalnych", "secpol.msc", P::None},
-      {"", "Wydajność", "perfmon.exe", P::None},
-      {"", "Zarządzanie dyskami", "diskmgmt.msc", P::DiskManagement},
-      {"", "Zarządzanie komputerem", "compmgmt.msc", P::System},
-      {"", "Zarządzanie usługą faksowania", "faxserv.msc", P::None},
-      {"", "Zasady grupy", "gpedit.msc", P::None},
-      {"", "Żądania operatora magazynu wymiennego", "ntmsoprq.msc", P::None},
-  });
-}
+// The accessories start fixed commands of their own, so they carry no hint.
+constexpr MenuRow kProgramRows[] = {
+    {names::kEksploratorWindows1, "Eksplorator Windows", "", P::Explorer, Open("explorer")},
+    Separator(),
+    {names::kCDPlayer1, "CD Player", "", P::CdPlayer, Open("cdplayer")},
+    {names::kDrWatson1, "Dr. Watson", "", P::DrWatson, Custom(OpenDrWatson)},
+    {names::kEdytorznakwprywatnych1, "Edytor znaków prywatnych", "", P::PrivateCharacterEditor,
+     Open("eudcedit.exe")},
+    {names::kDVDPlayer1, "DVD Player", "", P::DvdPlayer, Open("dvdplay")},
+    {names::kKalkulator1, "Kalkulator", "", P::Calculator, Open("calc")},
+    {names::kLupasystemowa1, "Lupa systemowa", "", P::Magnifier, Open("magnify")},
+    {names::kNarrator1, "Narrator", "", P::Narrator, Open("narrator")},
+    {names::kNotatnik1, "Notatnik", "", P::Notepad, Open("notepad")},
+    {names::kOdtwarzaczmultimedialny1, "Odtwarzacz multimedialny", "", P::MediaPlayer,
+     Open("mplay32")},
+    {names::kPaint1, "Paint", "", P::Paint, Open("MSPAINT")},
+    {names::kPodgldschowka1, "Podgląd schowka", "", P::ClipboardViewer, Open("clipbrd")},
+    {names::kRegulacjagonoci1, "Regulacja głośności", "", P::VolumeControl, Open("sndvol32")},
+    {names::kRejestratordwiku1, "Rejestrator dźwięku", "", P::SoundRecorder, Open("sndrec32")},
+    {names::kTablicaznakw1, "Tablica znaków", "", P::CharacterMap, Open("charmap")},
+    {names::kWordPad1, "WordPad", "", P::WordPad, Open("write")},
+    // The lower part exists only once the recent-items scan or the programs builder has
+    // something to put into it.
+    Hidden(Separator(names::kN13)),
+    Hidden({names::kOstatniouruchamianeprogramy1, "Ostatnio uruchamiane programy"}),
+    Hidden({names::kTwojeprogramy1, "Twoje programy"}),
+    Hidden(Submenu(names::kProgramyUzytkownika, "Programy użytkownika", {}, kUserProgramRows)),
+};
 
-void FillPrograms(MenuItem& menu) {
-  // The accessories start fixed commands of their own, so they carry no hint.
-  menu.Add(names::kEksploratorWindows1, "Eksplorator Windows", ImageOf(P::Explorer));
-  menu.AddSeparator();
-  AddFixed(menu, {
-      {names::kCDPlayer1, "CD Player", "", P::CdPlayer},
-      {names::kDrWatson1, "Dr. Watson", "", P::DrWatson},
-      {names::kEdytorznakwprywatnych1, "Edytor znaków prywatnych", "", P::PrivateCharacterEditor},
-      {names::kDVDPlayer1, "DVD Player", "", P::DvdPlayer},
-      {names::kKalkulator1, "Kalkulator", "", P::Calculator},
-      {names::kLupasystemowa1, "Lupa systemowa", "", P::Magnifier},
-      {names::kNarrator1, "Narrator", "", P::Narrator},
-      {names::kNotatnik1, "Notatnik", "", P::Notepad},
-      {names::kOdtwarzaczmultimedialny1, "Odtwarzacz multimedialny", "", P::MediaPlayer},
-      {names::kPaint1, "Paint", "", P::Paint},
-      {names::kPodgldschowka1, "Podgląd schowka", "", P::ClipboardViewer},
-      {names::kRegulacjagonoci1, "Regulacja głośności", "", P::VolumeControl},
-      {names::kRejestratordwiku1, "Rejestrator dźwięku", "", P::SoundRecorder},
-      {names::kTablicaznakw1, "Tablica znaków", "", P::CharacterMap},
-      {names::kWordPad1, "WordPad", "", P::WordPad},
-  });
+// The built-in games follow, from kBuiltInGames.
+constexpr MenuRow kGameRows[] = {
+    {names::kOrganizuj4, "Organizuj", "", P::Organize},
+    Hidden(Separator(names::kN2)),
+};
 
-  // The lower part exists only once the recent-items scan or the programs builder
-  // has something to put into it.
-  Hidden(menu.AddSeparator(names::kN13));
-  Hidden(menu.Add(names::kOstatniouruchamianeprogramy1, "Ostatnio uruchamiane programy"));
-  Hidden(menu.Add(names::kTwojeprogramy1, "Twoje programy"));
-  MenuItem& own = Hidden(menu.Add(names::kProgramyUzytkownika, "Programy użytkownika"));
-  own.Add(names::kOrganizuj3, "Organizuj", ImageOf(P::Organize));
-  Hidden(own.AddSeparator(names::kN16));
-}
+constexpr MenuRow kDriveRows[] = {
+    {names::kMjkomputer1, "Mój komputer", "", P::Computer, SpecialFolder(csidl::kDrives)},
+    // Shown by the drives builder once it has looked at every letter.
+    Hidden(Separator()),
+};
 
-void FillGames(MenuItem& menu) {
-  menu.Add(names::kOrganizuj4, "Organizuj", ImageOf(P::Organize));
-  Hidden(menu.AddSeparator(names::kN2));
-  // Shown at start-up only when the game is installed; the user's games follow them.
-  for (const BuiltInGame& game : kBuiltInGames) {
-    MenuItem& item = Hidden(menu.Add("", std::string(game.caption), ImageOf(game.image)));
-    item.Hint = game.file;
-  }
-}
+constexpr MenuRow kFolderRows[] = {
+    {names::kAutostart1, "Autostart", "", P::None, SpecialFolder(csidl::kStartup)},
+    {names::kCiasteczka1, "Ciasteczka", "", P::None, SpecialFolder(csidl::kCookies)},
+    {names::kCzcionki1, "Czcionki", "", P::Fonts, SpecialFolder(csidl::kFonts)},
+    {names::kDaneAplikacji1, "Dane Aplikacji", "", P::None, SpecialFolder(csidl::kAppData)},
+    {names::kDrukarki1, "Drukarki", "", P::Printers, Open("control", "printers")},
+    {names::kHistoria1, "Historia", "", P::History, SpecialFolder(csidl::kHistory)},
+    {names::kMenuSTART1, "Menu START", "", P::StartMenu, SpecialFolder(csidl::kStartMenu)},
+    {names::kMenuSTARTwszyscyuytkownicy1, "Menu START (wszyscy użytkownicy)", "", P::StartMenu,
+     SpecialFolder(csidl::kCommonStartMenu)},
+    {names::kMenuSTARTProgramy1, "Menu START -> Programy", "", P::StartMenu,
+     SpecialFolder(csidl::kPrograms)},
+    {names::kMenuSTARTProgramywszyscyuytkownicy1, "Menu START -> Programy (wszyscy użytkownicy)",
+     "", P::StartMenu, SpecialFolder(csidl::kCommonPrograms)},
+    {names::kMojedokumenty2, "Moje dokumenty", "", P::Documents, SpecialFolder(csidl::kPersonal)},
+    {names::kMojeorazy2, "Moje obrazy", "", P::Pictures,
+     SpecialFolder(csidl::kPersonal, "\\Moje obrazy")},
+    {names::kNarzdziaadministracyjne1, "Narzędzia administracyjne", "", P::AdministrativeTools,
+     Open("control", "admintools")},
+    {names::kNetHood1, "NetHood", "", P::None, SpecialFolder(csidl::kNetHood)},
+    {names::kOstatniootwartepliki1, "Ostatnio otwarte pliki (Dokumenty)", "", P::Documents,
+     SpecialFolder(csidl::kRecent)},
+    {names::kPoczeniainternetoweitelefoniczne1, "Połączenia internetowe i telefoniczne", "",
+     P::NetworkConnections, Custom(OpenNetworkConnections)},
+    {names::kPulpit1, "Pulpit", "", P::Desktop, SpecialFolder(csidl::kDesktopDirectory)},
+    {names::kPulpitwszyscyuytkownicy1, "Pulpit (wszyscy użytkownicy)", "", P::Desktop,
+     SpecialFolder(csidl::kCommonDesktopDirectory)},
+    {names::kSzablony1, "Szablony", "", P::None, SpecialFolder(csidl::kTemplates)},
+    {names::kTymczasoweplikiinternetowe1, "Tymczasowe pliki internetowe", "", P::None,
+     SpecialFolder(csidl::kInternetCache)},
+    {names::kUlubione2, "Ulubione", "", P::Favourites, SpecialFolder(csidl::kFavorites)},
+    {names::kWindows1, "Windows", "", P::WindowsFolder, Custom(OpenWindowsDirectory)},
+    {names::kWindowsSystem1, "Windows -> System", "", P::WindowsFolder, Custom(OpenSystemDirectory)},
+    {names::kWylijdo1, "Wyślij do ...", "", P::SendTo, SpecialFolder(csidl::kSendTo)},
+    {names::kZaplanowanezadania1, "Zaplanowane zadania", "", P::None, Open("control", "schedtasks")},
+    // The recent-items scan shows both when it finds a folder.
+    Hidden(Separator(names::kNOstatniootwieranefoldery1)),
+    Hidden({names::kOstatniootwieranefoldery1, "Ostatnio otwierane foldery"}),
+};
 
-void FillDrives(MenuItem& menu) {
-  menu.Add(names::kMjkomputer1, "Mój komputer", ImageOf(P::Computer));
-  // Shown by the drives builder once it has looked at every letter.
-  Hidden(menu.AddSeparator());
-}
+// Their pictures come from il_Dokumenty1, which only the documents builder fills.
+constexpr MenuRow kDocumentRows[] = {
+    {names::kMojedokumenty3, "Moje dokumenty", "", {}, SpecialFolder(csidl::kPersonal)},
+    {names::kMojeobrazy1, "Moje obrazy", "", {}, SpecialFolder(csidl::kPersonal, "\\Moje obrazy")},
+    {names::kMojamuzyka1, "Moja muzyka", "", {}, SpecialFolder(csidl::kPersonal, "\\Moja muzyka")},
+    {names::kMojewideo1, "Moje wideo", "", {}, SpecialFolder(csidl::kPersonal, "\\Moje wideo")},
+    {names::kMojewitrynysieciWeb1, "Moje witryny sieci Web", "", {},
+     SpecialFolder(csidl::kPersonal, "\\Moje witryny sieci Web")},
+    Hidden(Separator(names::kN18)),
+    Slots(names::kDocumentSlot, names::kDocumentSlots),
+    Hidden(Separator(names::kN19)),
+    {names::kDokumenty1, "Ostatnio otwierane dokumenty"},
+};
 
-void FillFolders(MenuItem& menu) {
-  AddFixed(menu, {
-      {names::kAutostart1, "Autostart", "", P::None},
-      {names::kCiasteczka1, "Ciasteczka", "", P::None},
-      {names::kCzcionki1, "Czcionki", "", P::Fonts},
-      {names::kDaneAplikacji1, "Dane Aplikacji", "", P::None},
-      {names::kDrukarki1, "Drukarki", "", P::Printers},
-      {names::kHistoria1, "Historia", "", P::History},
-      {names::kMenuSTART1, "Menu START", "", P::StartMenu},
-      {names::kMenuSTARTwszyscyuytkownicy1, "Menu START (wszyscy użytkownicy)", "", P::StartMenu},
-      {names::kMenuSTARTProgramy1, "Menu START -> Programy", "", P::StartMenu},
-      {names::kMenuSTARTProgramywszyscyuytkownicy1, "Menu START -> Programy (wszyscy użytkownicy)",
-       "", P::StartMenu},
-      {names::kMojedokumenty2, "Moje dokumenty", "", P::Documents},
-      {names::kMojeorazy2, "Moje obrazy", "", P::Pictures},
-      {names::kNarzdziaadministracyjne1, "Narzędzia administracyjne", "", P::AdministrativeTools},
-      {names::kNetHood1, "NetHood", "", P::None},
-      {names::kOstatniootwartepliki1, "Ostatnio otwarte pliki (Dokumenty)", "", P::Documents},
-      {names::kPoczeniainternetoweitelefoniczne1, "Połączenia internetowe i telefoniczne", "",
-       P::NetworkConnections},
-      {names::kPulpit1, "Pulpit", "", P::Desktop},
-      {names::kPulpitwszyscyuytkownicy1, "Pulpit (wszyscy użytkownicy)", "", P::Desktop},
-      {names::kSzablony1, "Szablony", "", P::None},
-      {names::kTymczasoweplikiinternetowe1, "Tymczasowe pliki internetowe", "", P::None},
-      {names::kUlubione2, "Ulubione", "", P::Favourites},
-      {names::kWindows1, "Windows", "", P::WindowsFolder},
-      {names::kWindowsSystem1, "Windows -> System", "", P::WindowsFolder},
-      {names::kWylijdo1, "Wyślij do ...", "", P::SendTo},
-      {names::kZaplanowanezadania1, "Zaplanowane zadania", "", P::None},
-  });
-  // The recent-items scan shows both when it finds a folder.
-  Hidden(menu.AddSeparator(names::kNOstatniootwieranefoldery1));
-  Hidden(menu.Add(names::kOstatniootwieranefoldery1, "Ostatnio otwierane foldery"));
-}
+constexpr MenuRow kQuickLaunchRows[] = {
+    {names::kOrganizuj1, "Organizuj"},
+    Separator(),
+    Slots(names::kQuickLaunchSlot, names::kQuickLaunchSlots),
+};
 
-void FillDocuments(MenuItem& menu) {
-  // Their pictures come from il_Dokumenty1, which only the documents builder fills.
-  menu.Add(names::kMojedokumenty3, "Moje dokumenty");
-  menu.Add(names::kMojeobrazy1, "Moje obrazy");
-  menu.Add(names::kMojamuzyka1, "Moja muzyka");
-  menu.Add(names::kMojewideo1, "Moje wideo");
-  menu.Add(names::kMojewitrynysieciWeb1, "Moje witryny sieci Web");
-  Hidden(menu.AddSeparator(names::kN18));
-  AddNumberedSlots(menu, names::kDocumentSlot, names::kDocumentSlots);
-  Hidden(menu.AddSeparator(names::kN19));
-  menu.Add(names::kDokumenty1, "Ostatnio otwierane dokumenty");
-}
+constexpr MenuRow kFavouriteRows[] = {
+    {names::kOrganizuj2, "Organizuj", "", P::Organize},
+    Hidden(Separator(names::kN15)),
+};
 
-void FillQuickLaunch(MenuItem& menu) {
-  menu.Add(names::kOrganizuj1, "Organizuj");
-  menu.AddSeparator();
-  AddNumberedSlots(menu, names::kQuickLaunchSlot, names::kQuickLaunchSlots);
-}
+constexpr MenuRow kInternetRows[] = {
+    {names::kTelnet1, "Telnet", "", {}, Open("telnet")},
+    Separator(),
+    {names::kPrzegldarkainternetowa1, "Przeglądarka internetowa", "", P::Browser, Open("http://")},
+    {names::kKlientpocztowy1, "Klient pocztowy", "", P::MailClient,
+     Open("mailto:", std::nullopt, ShowCommand::Show)},
+    Separator(),
+    Slots(names::kRecentPageSlot, names::kRecentPageSlots),
+    {names::kWindowsUpdate1, "Windows Update", "", P::AutomaticUpdates,
+     Open(addresses::kWindowsUpdate)},
+    {names::kWwwBrenvald1, "Brenvald", addresses::kMakerSite, P::Brenvald, OpenHint()},
+    Hidden(Separator(names::kN10)),
+    Hidden(Submenu(names::kUlubione, "Ulubione", P::Favourites, kFavouriteRows)),
+    // Filled from lista.txt, and shown only when that file exists.
+    Hidden({names::kMenuInne, "Inne", "", P::Browser}),
+    {names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", "", P::Magnifier},
+};
 
-void FillInternet(MenuItem& menu) {
-  menu.Add(names::kTelnet1, "Telnet");
-  menu.AddSeparator();
-  menu.Add(names::kPrzegldarkainternetowa1, "Przeglądarka internetowa", ImageOf(P::Browser));
-  menu.Add(names::kKlientpocztowy1, "Klient pocztowy", ImageOf(P::MailClient));
-  menu.AddSeparator();
-  AddNumberedSlots(menu, names::kRecentPageSlot, names::kRecentPageSlots);
-  menu.Add(names::kWindowsUpdate1, "Windows Update", ImageOf(P::AutomaticUpdates));
-  menu.Add(names::kWwwBrenvald1, "Brenvald", ImageOf(P::Brenvald));
-  Hidden(menu.AddSeparator(names::kN10));
-  MenuItem& favourites = Hidden(menu.Add(names::kUlubione, "Ulubione", ImageOf(P::Favourites)));
-  favourites.Add(names::kOrganizuj2, "Organizuj", ImageOf(P::Organize));
-  Hidden(favourites.AddSeparator(names::kN15));
-  // Filled from lista.txt, and shown only when that file exists.
-  Hidden(menu.Add(names::kMenuInne, "Inne", ImageOf(P::Browser)));
-  menu.Add(names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", ImageOf(P::Magnifier));
-}
-
-void FillExit(MenuItem& menu) {
-  menu.Add(names::kWyloguj1, "Wyloguj");
-  menu.Add(names::kUruchomponownie1, "Uruchom ponownie");
-  menu.Add(names::kZamknijsystem1, "Zamknij system");
-}
+constexpr MenuRow kExitRows[] = {
+    {names::kWyloguj1, "Wyloguj", "", {}, EndSession(exit_flags::kLogOff | exit_flags::kForce)},
+    {names::kUruchomponownie1, "Uruchom ponownie", "", {},
+     EndSession(exit_flags::kReboot | exit_flags::kForce)},
+    {names::kZamknijsystem1, "Zamknij system", "", {},
+     EndSession(exit_flags::kPowerOff | exit_flags::kForce)},
+};
 
 bool Holds(const MenuItem& menu, const MenuItem& item) {
   if (&menu == &item) return true;
   for (const auto& child : menu.Items())
     if (Holds(*child, item)) return true;
   return false;
+}
+
+using BoundCommands = std::vector<std::pair<MenuItem*, Command>>;
+
+void AddRows(MenuItem& menu, std::span<const MenuRow> rows, BoundCommands& commands) {
+  for (const MenuRow& row : rows) {
+    if (row.slots > 0) {
+      for (int number = 1; number <= row.slots; ++number)
+        menu.Add(std::string(row.name) + std::to_string(number), "").Visible = false;
+      continue;
+    }
+    MenuItem& item = menu.Add(std::string(row.name), std::string(row.caption), row.picture.index);
+    item.Hint = row.hint;
+    item.Visible = !row.hidden;
+    if (row.command.kind != Command::Kind::None) commands.emplace_back(&item, row.command);
+    if (row.submenu != nullptr) AddRows(item, {row.submenu, row.submenuSize}, commands);
+  }
 }
 
 }  // namespace
@@ -278,19 +320,31 @@ ToolbarMenus::ToolbarMenus() {
   // stays empty.
   RSSMP.Name = names::kRSSMP;
 
-  FillAbout(AboutPM);
-  FillApplets(PanelPM);
-  FillTools(UslugiPM);
-  FillPrograms(ProgramyPM);
-  FillGames(GryPM);
-  FillDrives(DyskiPM);
-  FillFolders(FolderyPM);
-  FillDocuments(DokumentyPM);
-  FillQuickLaunch(UlubionePM);
-  FillInternet(InternetPM);
-  FillExit(ExitPM);
+  AddRows(AboutPM, kAboutRows, commands_);
+  AddRows(PanelPM, kAppletRows, commands_);
+  AddRows(UslugiPM, kToolRows, commands_);
+  AddRows(ProgramyPM, kProgramRows, commands_);
+  AddRows(GryPM, kGameRows, commands_);
+  // Shown at start-up only when the game is installed; the user's games follow them.
+  for (const BuiltInGame& game : kBuiltInGames) {
+    const MenuRow row{"", game.caption, game.file, game.image, kOpenTool, true};
+    AddRows(GryPM, {&row, 1}, commands_);
+  }
+  AddRows(DyskiPM, kDriveRows, commands_);
+  AddRows(FolderyPM, kFolderRows, commands_);
+  AddRows(DokumentyPM, kDocumentRows, commands_);
+  AddRows(UlubionePM, kQuickLaunchRows, commands_);
+  AddRows(InternetPM, kInternetRows, commands_);
+  AddRows(ExitPM, kExitRows, commands_);
 
   AddFixedPictures(*this);
+}
+
+void ToolbarMenus::BindCommands(CommandContext& context) {
+  for (const auto& [item, command] : commands_)
+    item->OnClick = [&context, command = command](const MenuItem& chosen) {
+      RunCommand(command, context, chosen);
+    };
 }
 
 std::array<MenuItem*, 12> ToolbarMenus::Menus() {

@@ -1,14 +1,18 @@
 #pragma once
 
 // Every popup menu of the toolbar with its fixed items, and the image lists they draw
-// from. Builders reach items by their component names; the fixed items are made here,
-// once, with their captions, hints, images and initial visibility.
+// from. Each menu is one table of rows (name, caption, hint, picture, command, initial
+// visibility); adding a fixed item is adding its row. Builders reach items by their
+// component names.
 
 #include <array>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "menus/FixedPictures.h"
 #include "menus/ImageList.h"
+#include "menus/MenuCommands.h"
 #include "menus/MenuItem.h"
 
 namespace kromelik {
@@ -61,6 +65,12 @@ class ToolbarMenus {
   MenuItem& Item(std::string_view name);
   // The image list a menu's ImageIndex values point into.
   ImageList& ImagesOf(const MenuItem& menu);
+
+  // Hangs each fixed item's command on it; `context` must outlive the menus.
+  void BindCommands(CommandContext& context);
+
+ private:
+  std::vector<std::pair<MenuItem*, Command>> commands_;
 };
 
 }  // namespace kromelik

@@ -23,7 +23,7 @@ class LaunchCommandsTest : public ::testing::Test, protected fakes::FakeToolbar 
     folders.folders[csidl::kPersonal] = "C:\\Dokumenty";
     folders.folders[csidl::kStartup] = "C:\\Autostart";
     launcher.SetOwner(0x4242);
-    WireLaunchCommands(menus, context);
+    menus.BindCommands(context);
   }
 
   void AddSystemFile(const char* name) { files.AddFile(std::string(kSystem) + "\\" + name); }
@@ -55,7 +55,7 @@ class LaunchCommandsTest : public ::testing::Test, protected fakes::FakeToolbar 
   fakes::FakeMessageBoxes messages;
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
-  LaunchContext context{launcher, toolbar, files, messages, kSystem, kWindows};
+  CommandContext context{launcher, toolbar, files, messages, kSystem, kWindows};
 };
 
 TEST_F(LaunchCommandsTest, AppletsShowExactlyWhereTheirFilesAre) {

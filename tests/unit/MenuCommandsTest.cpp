@@ -1,19 +1,28 @@
-#include "menus/ToolbarCommands.h"
+#include "menus/MenuCommands.h"
 
 #include <gtest/gtest.h>
 
+#include "fakes/FakeEnvironment.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeToolbarPorts.h"
+#include "menus/ToolbarMenus.h"
 
 namespace kromelik {
 namespace {
 
-TEST(ToolbarCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
+TEST(MenuCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
   fakes::FakeToolbar fake;
   Toolbar& toolbar = fake.toolbar;
   const fakes::FakeToolbarTimers& timers = fake.timers;
   fakes::FakeMessageBoxes messages;
+  fakes::FakeShellLauncher shell;
+  fakes::FakeShellFolders folders;
+  fakes::FakeFileSystem files;
+  Launcher launcher{shell, folders};
+  CommandContext context{launcher, toolbar, files, messages, "C:\\WINDOWS\\system32", "C:\\WINDOWS"};
   ToolbarMenus menus;
-  WireToolbarCommands(menus, toolbar, messages);
+  menus.BindCommands(context);
 
   toolbar.Press(ToolbarButton::About);
   bool stillWhileOpen = false;
