@@ -8,4 +8,14 @@ int ImageList::Add(Picture picture) {
   return static_cast<int>(pictures_.size()) - 1;
 }
 
+void ImageList::Truncate(std::size_t count) {
+  while (pictures_.size() > count) {
+    if (const auto* icon = std::get_if<IconHandle>(&pictures_.back());
+        icon != nullptr && *icon != 0 && release_)
+      release_(*icon);
+    pictures_.pop_back();
+    ++generation_;
+  }
+}
+
 }  // namespace kromelik

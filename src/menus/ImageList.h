@@ -3,10 +3,11 @@
 // The toolbar's image lists. A fixed picture is described, not drawn: the Windows layer
 // takes it from the platform (a stock shell icon, or the icon of the program or applet
 // an item starts), so the menus look at home on the user's system. Icons appended at
-// run time are handles from the file-information port; whoever truncates the list
-// releases them.
+// run time are handles from the file-information port, and the list owns them: it
+// hands each to the release it was made with when it drops the icon or goes.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -38,31 +39,30 @@ using Picture = std::variant<StockIcon, FileIconPicture, IconHandle>;
 
 class ImageList {
  public:
-  explicit ImageList(std::string name) : name_(std::move(name)) {}
+  // Gives a run-time icon back to the platform; empty where the icons are not real
+  // handles (tests with made-up numbers).
+  using IconRelease = std::function<void(IconHandle)>;
+
+  explicit ImageList(std::string name, IconRelease release = {})
+      : name_(std::move(name)), release_(std::move(release)) {}
   ImageList(const ImageList&) = delete;
   ImageList& operator=(const ImageList&) = delete;
+  ~ImageList() { Truncate(0); }
 
   const std::string& Name() const { return name_; }
   const std::vector<Picture>& Pictures() const { return pictures_; }
   std::size_t Count() const { return pictures_.size(); }
 
-  // Appends and answers the new image's index.
+  // Appends and answers the new image's index; a run-time icon is the list's from now.
   int Add(Picture picture);
-  // Drops the images from `count` on; icons appended at run time go to `release`.
-  template <typename Release>
-  void Truncate(std::size_t count, Release release) {
-    while (pictures_.size() > count) {
-      if (const auto* icon = std::get_if<IconHandle>(&pictures_.back()); icon && *icon != 0)
-        release(*icon);
-      pictures_.pop_back();
-      ++generation_;
-    }
-  }
+  // Drops the images from `count` on, releasing their run-time icons.
+  void Truncate(std::size_t count);
   // Bumped at every change, so a renderer can tell that its copy is stale.
   std::uint64_t Generation() const { return generation_; }
 
  private:
   std::string name_;
+  IconRelease release_;
   std::vector<Picture> pictures_;
   std::uint64_t generation_ = 0;
 };

@@ -11,7 +11,8 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int 
       ports_(ports),
       layout_(screenWidth),
       toolbar_(layout_, ports.window, ports.cursor, ports.timers, ports.clock),
-      launcher_(platform.shell, platform.folders) {}
+      launcher_(platform.shell, platform.folders),
+      menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }) {}
 
 void ToolbarController::Create() {
   systemDirectory_ = platform_.folders.SystemDirectory();
@@ -44,6 +45,16 @@ std::optional<std::uint8_t> ToolbarController::Transparency() const {
   const auto alpha = ReadTransparency(store);
   store.CloseKey();
   return alpha;
+}
+
+void ToolbarController::Start() {
+  ApplyLook(options_.look, Transparency());
+  toolbar_.Start();
+}
+
+void ToolbarController::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) {
+  options_.look = look;
+  ports_.window.ShowLook(look, opacity);
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

@@ -51,6 +51,8 @@ class ToolbarController {
   // What the toolbar's creation decides: the system folders, the registration and the
   // options, every fixed item's command bound and the menus built at start.
   void Create();
+  // The window is up: it takes the stored look and the strip starts waiting.
+  void Start();
   // The window the shell's messages belong to, once it exists.
   void SetOwner(WindowHandle owner) { launcher_.SetOwner(owner); }
 
@@ -61,6 +63,11 @@ class ToolbarController {
   void Choose(const MenuItem& item);
   // A click on the panel between the buttons lets the pressed button go.
   void ClickPanel() { toolbar_.ReleaseButtons(); }
+
+  // The one way a look reaches the running toolbar, at start and from the options
+  // dialog while the user works it: the strip repaints in it and the next menu opens
+  // in its style.
+  void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity);
 
   // The strip's opacity for this paint, read from the registry at every paint so a
   // value changed meanwhile shows at once; nothing when translucency is off.

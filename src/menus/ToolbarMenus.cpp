@@ -304,7 +304,11 @@ void AddRows(MenuItem& menu, std::span<const MenuRow> rows, BoundCommands& comma
 
 }  // namespace
 
-ToolbarMenus::ToolbarMenus() {
+ToolbarMenus::ToolbarMenus(const ImageList::IconRelease& release)
+    : ImageListPM("ImageListPM", release),
+      il_IkonyBrenvald("il_IkonyBrenvald", release),
+      il_SzybkieUr("il_SzybkieUr", release),
+      il_Dokumenty1("il_Dokumenty1", release) {
   AboutPM.Name = names::kAboutPM;
   PanelPM.Name = names::kPanelPM;
   UslugiPM.Name = names::kUslugiPM;

@@ -34,7 +34,8 @@ inline constexpr std::array<BuiltInGame, 5> kBuiltInGames{{
 
 class ToolbarMenus {
  public:
-  ToolbarMenus();
+  // `release` gives back the icons that builders append to the image lists at run time.
+  explicit ToolbarMenus(const ImageList::IconRelease& release = {});
   ToolbarMenus(const ToolbarMenus&) = delete;
   ToolbarMenus& operator=(const ToolbarMenus&) = delete;
 
@@ -52,10 +53,10 @@ class ToolbarMenus {
   MenuItem ExitPM;
   MenuItem RSSMP;
 
-  ImageList ImageListPM{"ImageListPM"};
-  ImageList il_IkonyBrenvald{"il_IkonyBrenvald"};
-  ImageList il_SzybkieUr{"il_SzybkieUr"};
-  ImageList il_Dokumenty1{"il_Dokumenty1"};
+  ImageList ImageListPM;
+  ImageList il_IkonyBrenvald;
+  ImageList il_SzybkieUr;
+  ImageList il_Dokumenty1;
 
   std::array<MenuItem*, 12> Menus();
   // The menu of that name, or the item of that name in any menu; nullptr when none.

@@ -8,6 +8,8 @@
 #include <type_traits>
 
 #include "win32/WideText.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32ShellFolders.h"
 
 namespace kromelik {
 
@@ -163,27 +165,17 @@ UniqueIcon StockPicture(StockIcon stock, int size) {
 
 namespace {
 
-std::wstring InDirectory(UINT(WINAPI* directory)(LPWSTR, UINT), const std::wstring& file) {
-  wchar_t buffer[MAX_PATH];
-  const UINT length = directory(buffer, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  std::wstring path(buffer, length);
-  if (path.back() != L'\\') path += L'\\';
-  return path + file;
-}
-
-bool IsFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 UniqueIcon FilePicture(const FileIconPicture& picture, int size) {
   if (!picture.file.empty()) {
-    const std::wstring file = Utf8ToWide(picture.file);
-    for (auto directory : {&GetSystemDirectoryW, &GetWindowsDirectoryW}) {
-      const std::wstring path = InDirectory(directory, file);
-      if (path.empty() || !IsFile(path)) continue;
-      if (UniqueIcon icon = SmallIconOfFile(path, picture.index)) return icon;
+    const Win32ShellFolders folders;
+    const Win32FileSystem files;
+    for (const std::string& directory : {folders.SystemDirectory(), folders.WindowsDirectory()}) {
+      if (directory.empty()) continue;
+      std::string path = directory;
+      if (path.back() != '\\') path += '\\';
+      path += picture.file;
+      if (!files.FileExists(path)) continue;
+      if (UniqueIcon icon = SmallIconOfFile(Utf8ToWide(path), picture.index)) return icon;
       break;  // the file is there but has no such icon: the fallback, not another copy
     }
   }
@@ -262,8 +254,16 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
 
   ListEntries& list = lists_[&images];
   if (list.generation != images.Generation() || list.entries.size() != images.Count()) {
-    list.entries.clear();
+    // A rebuilt menu changes only the tail of its list: the fixed pictures before it
+    // keep what was extracted for them. A run-time icon is looked at again, since a
+    // new icon may have been given the handle of one released meanwhile.
     list.entries.resize(images.Count());
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+      Entry& entry = list.entries[i];
+      if (entry.resolved && (std::holds_alternative<IconHandle>(entry.picture) ||
+                             entry.picture != images.Pictures()[i]))
+        entry = Entry{};
+    }
     list.generation = images.Generation();
   }
   Entry& entry = list.entries[static_cast<std::size_t>(index)];
@@ -271,6 +271,7 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
 
   const int size = IconSize();
   const Picture& picture = images.Pictures()[static_cast<std::size_t>(index)];
+  entry.picture = picture;
   if (const auto* stock = std::get_if<StockIcon>(&picture)) {
     entry.owned = StockPicture(*stock, size);
     entry.icon = entry.owned.Get();

@@ -25,8 +25,8 @@ class PictureCache {
   // The small icon of picture `index` of `images`. A stock or file picture always gives
   // one, through its fallbacks; an icon appended at run time is handed back as it is
   // and stays its owner's. nullptr for an index out of range or a run-time icon of 0.
-  // What the cache made lives until the list's generation changes, Clear runs or the
-  // cache goes; callers must not destroy it.
+  // What the cache made lives until the list shows another picture at that index,
+  // Clear runs or the cache goes; callers must not destroy it.
   HICON Icon(const ImageList& images, int index);
   // The same picture as a top-down 32-bit DIB section of premultiplied ARGB, the kind
   // of bitmap a menu item blends onto its background; nullptr where Icon gives none.
@@ -43,6 +43,7 @@ class PictureCache {
  private:
   struct Entry {
     bool resolved = false;
+    Picture picture;  // what was resolved, to tell whether the list still shows it
     HICON icon = nullptr;  // owned.Get(), or a run-time icon the cache does not own
     UniqueIcon owned;
     UniqueBitmap bitmap;

@@ -7,6 +7,7 @@
 
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
+#include "win32/Win32FileSystem.h"
 
 namespace kromelik {
 
@@ -23,21 +24,21 @@ constexpr int kFirstButtonId = 100;
 // platform has a fitting one, else a stock picture.
 struct ButtonPicture {
   StockIcon stock;
-  const wchar_t* file;
+  const char* file;
 };
 
 std::optional<ButtonPicture> PictureOf(ToolbarButton button) {
   switch (button) {
     case ToolbarButton::About: return ButtonPicture{StockIcon::Help, nullptr};
-    case ToolbarButton::Panel: return ButtonPicture{StockIcon::Settings, L"control.exe"};
-    case ToolbarButton::Uslugi: return ButtonPicture{StockIcon::Server, L"taskmgr.exe"};
+    case ToolbarButton::Panel: return ButtonPicture{StockIcon::Settings, "control.exe"};
+    case ToolbarButton::Uslugi: return ButtonPicture{StockIcon::Server, "taskmgr.exe"};
     case ToolbarButton::Programy: return ButtonPicture{StockIcon::Application, nullptr};
-    case ToolbarButton::Gry: return ButtonPicture{StockIcon::MediaCd, L"joy.cpl"};
+    case ToolbarButton::Gry: return ButtonPicture{StockIcon::MediaCd, "joy.cpl"};
     case ToolbarButton::Dyski: return ButtonPicture{StockIcon::Computer, nullptr};
     case ToolbarButton::Foldery: return ButtonPicture{StockIcon::Folder, nullptr};
     case ToolbarButton::Dokumenty: return ButtonPicture{StockIcon::MixedFiles, nullptr};
     case ToolbarButton::Ulubione: return ButtonPicture{StockIcon::Link, nullptr};
-    case ToolbarButton::Internet: return ButtonPicture{StockIcon::Internet, L"inetcpl.cpl"};
+    case ToolbarButton::Internet: return ButtonPicture{StockIcon::Internet, "inetcpl.cpl"};
     case ToolbarButton::RSS: return ButtonPicture{StockIcon::Internet, nullptr};
     case ToolbarButton::Wylacz: return ButtonPicture{StockIcon::Lock, nullptr};
     case ToolbarButton::Close:
@@ -51,10 +52,10 @@ UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirecto
   const auto picture = PictureOf(button);
   if (!picture) return UniqueIcon();
   if (picture->file != nullptr) {
-    const std::wstring path = Utf8ToWide(systemDirectory) + L"\\" + picture->file;
+    const std::string path = systemDirectory + "\\" + picture->file;
     HICON large = nullptr;
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        ExtractIconExW(path.c_str(), 0, &large, nullptr, 1) > 0 && large != nullptr)
+    if (Win32FileSystem().FileExists(path) &&
+        ExtractIconExW(Utf8ToWide(path).c_str(), 0, &large, nullptr, 1) > 0 && large != nullptr)
       return UniqueIcon(large);
   }
   return StockPicture(picture->stock, kSize);
@@ -122,12 +123,20 @@ void TForm1::CreateButtons() {
 
 void TForm1::ShowAtStart() {
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  controller_->Behaviour().Start();
+  controller_->Start();
 }
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = controller_->Options().look;
   return look.colour ? static_cast<COLORREF>(*look.colour) : GetSysColor(COLOR_BTNFACE);
+}
+
+void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
+  // The controller keeps the look; painting reads it from there.
+  const COLORREF colour = PanelColour();
+  for (FlatButton& button : buttons_) button.SetBackground(colour);
+  SetOpacity(opacity);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void TForm1::OnButtonClick(ToolbarButton button) {
@@ -174,12 +183,18 @@ void TForm1::Paint(HDC dc) {
 }
 
 void TForm1::ApplyTransparency() {
-  const auto alpha = controller_->Transparency();
-  // Nothing is undone here: only the options dialog makes the strip opaque again.
-  if (!alpha) return;
+  // Nothing is undone here: only a new look makes the strip opaque again.
+  if (const auto alpha = controller_->Transparency()) SetOpacity(alpha);
+}
+
+void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-  if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-  SetLayeredWindowAttributes(Handle(), 0, *alpha, LWA_ALPHA);
+  if (opacity) {
+    if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, *opacity, LWA_ALPHA);
+  } else if ((exStyle & WS_EX_LAYERED) != 0) {
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
 }
 
 void TForm1::Show() {

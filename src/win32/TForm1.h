@@ -7,6 +7,8 @@
 // through the menu renderer.
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "menus/ToolbarController.h"
 #include "win32/FlatButton.h"
@@ -37,6 +39,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void SetEnabled(bool enabled) override;
   void HideTaskbarButton() override;
   void ShowButtonDown(ToolbarButton down) override;
+  void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
   void Close() override;
   // ToolbarTimers
   void SetEnabled(ToolbarTimer timer, bool enabled) override;
@@ -50,6 +53,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void OnButtonClick(ToolbarButton button);
   void Paint(HDC dc);
   void ApplyTransparency();
+  void SetOpacity(std::optional<std::uint8_t> opacity);
   COLORREF PanelColour() const;
 
   ToolbarController* controller_ = nullptr;

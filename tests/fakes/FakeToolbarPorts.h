@@ -26,6 +26,9 @@ class FakeToolbarWindow : public ToolbarWindow {
   void HideTaskbarButton() override { ++taskbarHides; }
   void ShowButtonDown(ToolbarButton button) override { shownDown.push_back(button); }
   void Close() override { events.push_back("close"); }
+  void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override {
+    looks.push_back({look, opacity});
+  }
 
   bool visible = true;
   bool active = true;
@@ -36,6 +39,12 @@ class FakeToolbarWindow : public ToolbarWindow {
   std::vector<int> tops;
   std::vector<ToolbarButton> shownDown;  // every change of the pressed button, in order
   std::vector<std::string> events;
+  struct Look {
+    ToolbarLook look;
+    std::optional<std::uint8_t> opacity;
+    bool operator==(const Look&) const = default;
+  };
+  std::vector<Look> looks;
 };
 
 class FakeCursor : public Cursor {

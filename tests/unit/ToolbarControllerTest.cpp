@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/RegistryLayout.h"
+#include "core/SettingsStore.h"
+
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -38,7 +41,7 @@ class ToolbarControllerTest : public ::testing::Test {
 TEST_F(ToolbarControllerTest, APressedButtonGetsItsTidiedMenuAndAChoiceRunsAndReleases) {
   files.AddFile(folders.systemDirectory + "\\timedate.cpl");
   controller.Create();
-  controller.Behaviour().Start();
+  controller.Start();
 
   const auto popup = controller.PressButton(ToolbarButton::Panel);
   ASSERT_TRUE(popup);
@@ -62,6 +65,30 @@ TEST_F(ToolbarControllerTest, APressedButtonGetsItsTidiedMenuAndAChoiceRunsAndRe
   EXPECT_EQ(shell.ran, (std::vector<fakes::FakeShellLauncher::Ran>{
                            {"Control.exe timedate.cpl", ShowCommand::ShowNormal}}));
   EXPECT_EQ(window.shownDown.back(), ToolbarButton::Kromelik) << "released after the launch";
+}
+
+TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMenus) {
+  {
+    SettingsStore store(registry);
+    ASSERT_TRUE(store.OpenKey(registry_layout::kMainKey, true));
+    store.PutText(registry_layout::kXPMenu, "yes");
+    store.PutFlag(registry_layout::kChangeTransparent, true);
+    store.PutNumber(registry_layout::kTransparent, 200);
+  }
+  controller.Create();
+  controller.Start();
+  ASSERT_EQ(window.looks.size(), 1U) << "the window takes the stored look before anything shows";
+  EXPECT_EQ(window.looks[0].look.menuStyle, MenuStyle::Pastel);
+  EXPECT_EQ(window.looks[0].opacity, std::optional<std::uint8_t>(200));
+
+  ToolbarLook look;
+  look.colour = 0x00336699u;
+  look.bevel = {false, 0};
+  controller.ApplyLook(look, std::nullopt);
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{look, std::nullopt}));
+  const auto popup = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(popup);
+  EXPECT_EQ(popup->style, MenuStyle::Classic) << "the next menu opens in the new style";
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {

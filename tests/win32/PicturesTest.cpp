@@ -97,17 +97,37 @@ TEST(PictureCache, KeepsIconsUntilTheListChangesAndNeverOwnsRunTimeIcons) {
     EXPECT_EQ(cache.Icon(images, 0), made) << "made once, not at every look-up";
     EXPECT_EQ(cache.Icon(images, 1), nullptr);
 
-    images.Truncate(0, [](IconHandle) {});
+    images.Truncate(0);
     images.Add(AsHandle(first.Get()));
     EXPECT_EQ(cache.Icon(images, 0), first.Get());
     EXPECT_FALSE(IsIcon(made)) << "what the cache made goes with the old generation";
 
-    images.Truncate(0, [](IconHandle) {});
+    images.Truncate(0);
     images.Add(AsHandle(second.Get()));
     EXPECT_EQ(cache.Icon(images, 0), second.Get());
     EXPECT_TRUE(IsIcon(first.Get()));
   }
   EXPECT_TRUE(IsIcon(second.Get())) << "a run-time icon stays its owner's";
+}
+
+TEST(PictureCache, ARebuiltTailLeavesTheFixedPicturesBeforeItAsTheyWere) {
+  const UniqueIcon first = MakeIcon(16, 0xFFFF0000u);
+  const UniqueIcon second = MakeIcon(16, 0xFF0000FFu);
+  ImageList images("rebuilt");
+  images.Add(StockIcon::Folder);
+  images.Add(AsHandle(first.Get()));
+  PictureCache cache;
+  const HICON fixed = cache.Icon(images, 0);
+  const HBITMAP fixedBitmap = cache.Bitmap(images, 0);
+  ASSERT_TRUE(IsIcon(fixed));
+  ASSERT_EQ(cache.Icon(images, 1), first.Get());
+
+  images.Truncate(1);
+  images.Add(AsHandle(second.Get()));
+  EXPECT_EQ(cache.Icon(images, 0), fixed) << "not extracted again";
+  EXPECT_EQ(cache.Bitmap(images, 0), fixedBitmap);
+  EXPECT_TRUE(IsIcon(fixed));
+  EXPECT_EQ(cache.Icon(images, 1), second.Get());
 }
 
 TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {

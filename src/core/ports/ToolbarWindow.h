@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
+#include "core/Settings.h"
 #include "core/ToolbarButtons.h"
 
 namespace kromelik {
@@ -19,6 +23,8 @@ class ToolbarWindow {
   virtual void HideTaskbarButton() = 0;
   // Shows `down` pressed and every other button up; told only when that changes.
   virtual void ShowButtonDown(ToolbarButton down) = 0;
+  // Paints the strip in `look` from now on, translucent with `opacity` or opaque.
+  virtual void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) = 0;
   // Closes the toolbar, which ends the program.
   virtual void Close() = 0;
 };
