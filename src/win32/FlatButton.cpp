@@ -36,6 +36,16 @@ void FlatButton::SetBackground(COLORREF colour) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void FlatButton::SetGlyph(wchar_t glyph) {
+  glyph_ = glyph;
+  LOGFONTW font{};
+  font.lfHeight = -20;
+  font.lfCharSet = SYMBOL_CHARSET;
+  lstrcpynW(font.lfFaceName, L"Marlett", LF_FACESIZE);
+  glyphFont_.Reset(CreateFontIndirectW(&font));
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void FlatButton::Click() {
   HWND parent = GetParent(Handle());
   SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
@@ -59,12 +69,7 @@ void FlatButton::Paint(HDC dc) const {
     DrawFocusRect(dc, &focus);
   }
   if (glyph_ != 0) {
-    LOGFONTW font{};
-    font.lfHeight = -20;
-    font.lfCharSet = SYMBOL_CHARSET;
-    lstrcpynW(font.lfFaceName, L"Marlett", LF_FACESIZE);
-    const UniqueFont marlett(CreateFontIndirectW(&font));
-    const ScopedSelectObject select(dc, marlett.Get());
+    const ScopedSelectObject select(dc, glyphFont_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT glyphRect = client;

@@ -15,7 +15,7 @@ class FlatButton : public Window {
  public:
   bool Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible);
   // A character of the system's Marlett glyph font drawn instead of a picture.
-  void SetGlyph(wchar_t glyph) { glyph_ = glyph; }
+  void SetGlyph(wchar_t glyph);
   void SetDown(bool down);
   bool IsDown() const { return down_; }
   void SetBackground(COLORREF colour);
@@ -31,6 +31,7 @@ class FlatButton : public Window {
   int id_ = 0;
   HICON picture_ = nullptr;  // owned by the toolbar, which outlives its buttons
   wchar_t glyph_ = 0;
+  UniqueFont glyphFont_;  // made with the glyph, not at every paint
   COLORREF background_ = GetSysColor(COLOR_BTNFACE);
   bool down_ = false;
   bool hot_ = false;
