@@ -16,12 +16,13 @@ namespace {
 using P = SharedPicture;
 using namespace commands;
 
-// A row's picture: one of the shared pictures, one of the about menu's, or none.
+// A row's picture: one of the shared pictures, one of the about menu's, or none. The
+// constructors are implicit so that a table cell names the picture alone.
 struct RowPicture {
   int index = -1;
   constexpr RowPicture() = default;
-  constexpr RowPicture(SharedPicture picture) : index(ImageOf(picture)) {}  // NOLINT: a table cell
-  constexpr RowPicture(AboutPicture picture) : index(ImageOf(picture)) {}   // NOLINT: a table cell
+  constexpr RowPicture(SharedPicture picture) : index(ImageOf(picture)) {}
+  constexpr RowPicture(AboutPicture picture) : index(ImageOf(picture)) {}
 };
 
 // One fixed item of a menu, as its table gives it. Items that builders walk in table
