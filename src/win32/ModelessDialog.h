@@ -3,29 +3,68 @@
 // The base of every dialog the toolbar opens: made once, hidden, shown without being
 // modal while the toolbar is lent to it, and giving the toolbar back however it closes
 // (its OK or Cancel, Escape, the close box, Alt+F4 or its destruction).
+//
+// The window is not of the system's dialog class, so the dialog manager's part that
+// lives in that class is done here: one font for all controls, placement in pixels of
+// 96 DPI scaled to the window's DPI, the default button (DM_GETDEFID), moving the focus
+// on request (WM_NEXTDLGCTL) and keeping it across deactivation. The keys themselves go
+// through IsDialogMessageW in PreTranslate.
 
 #include <string>
+#include <vector>
 
 #include "core/Toolbar.h"
+#include "win32/Handles.h"
 #include "win32/Window.h"
 
 namespace kromelik {
+
+// A control's place as the dialogs give it: client coordinates at 96 DPI.
+struct Rect96 {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// The platform's standard controls, each with the styles a dialog gives it. Focusable
+// kinds are tab stops, except radio buttons, which are one only where a group starts
+// (WS_GROUP), since the arrows move within a group.
+enum class ControlKind {
+  Label,          // static text; its "&" mnemonic focuses the next tab stop
+  GroupBox,       // framed group with a caption
+  Button,         // push button
+  DefaultButton,  // push button that Enter presses unless another push button has the focus
+  CheckBox,       // ticks itself when clicked
+  RadioButton,    // selects itself when clicked
+  Edit,           // one line, scrolls sideways
+  ComboBox,       // edit with a drop-down list; the height includes the dropped list
+  DropDownList,   // choice from a drop-down list; the height includes the dropped list
+  ListView,
+  TrackBar,
+};
 
 class ModelessDialog : public Window {
  public:
   explicit ModelessDialog(Toolbar& toolbar) : toolbar_(toolbar) {}
   ~ModelessDialog() override;
 
-  // Creates the hidden window with a caption, centred on the screen; `clientWidth` and
-  // `clientHeight` size its client area.
+  // Creates the hidden window with a caption, centred on the screen, with a client area
+  // of the given size at 96 DPI, scaled to the window's DPI; then OnCreateControls.
   bool Create(HINSTANCE instance, HWND owner, const std::string& title, int clientWidth,
               int clientHeight);
 
-  // Lends the toolbar to the dialog and shows it (OpenDialogFromToolbar).
+  // Lends the toolbar to the dialog, shows it and puts the focus on its first tab stop
+  // (OpenDialogFromToolbar).
   void Open();
   // Hides the dialog and gives the toolbar back; nothing happens when it is not open.
   void Close();
   bool IsOpen() const { return open_; }
+
+  // The window's DPI, by which every 96-DPI measure of the dialog is scaled.
+  int Dpi() const { return dpi_; }
+  // The system's message font at the dialog's DPI, which every control is given.
+  HFONT Font() const;
 
   // Gives the open dialogs their keyboard: Tab, Enter, Escape. The message loop calls it
   // for every message; true when the message was taken.
@@ -33,6 +72,15 @@ class ModelessDialog : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Creates a visible child control with the dialog's font; `caption` is its window
+  // text, `style` adds to the kind's styles. The tab order is the order of creation, so
+  // dialogs create their controls in their tab order. Null when the control could not
+  // be made.
+  HWND AddControl(ControlKind kind, int id, const std::string& caption, Rect96 at, DWORD style = 0);
+  // A 96-DPI measure at the dialog's DPI, for whatever the dialog sizes itself
+  // (columns, pictures).
+  int Scale(int pixels96) const;
 
   // Hooks for the dialogs: fill the controls before showing, react to OK (Enter).
   virtual void OnCreateControls() {}
@@ -42,8 +90,24 @@ class ModelessDialog : public Window {
   virtual bool OnCommand(int id, int code, HWND control);
 
  private:
+  struct Placed {
+    HWND window;  // owned by the dialog's window, which destroys it with itself
+    Rect96 at;
+  };
+
+  bool GiveToolbarBack();  // false when it was not lent
+  HWND FirstTabStop() const;
+  void MoveFocus(HWND control);
+  void ShowDefaultButton();
+  void ChangeDpi(int dpi, const RECT& suggested);
+
   Toolbar& toolbar_;
   bool open_ = false;
+  int dpi_ = 96;
+  UniqueFont font_;
+  std::vector<Placed> controls_;
+  int defaultId_ = 0;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog lost it
 };
 
 }  // namespace kromelik

@@ -1,13 +1,16 @@
 #include "win32/Window.h"
 
+#include <utility>
+
 namespace kromelik {
 
-Window::~Window() {
-  if (window_ != nullptr) {
-    // The object goes first: the window must not call back into it while it dies.
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+Window::~Window() { DestroyHandle(); }
+
+void Window::DestroyHandle() noexcept {
+  if (window_ == nullptr) return;
+  // The object goes first: the window must not call back into it while it dies.
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(std::exchange(window_, nullptr));
 }
 
 bool Window::RegisterClassOnce(const wchar_t* className, HINSTANCE instance, HBRUSH background) {

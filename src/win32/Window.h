@@ -22,6 +22,9 @@ class Window {
   static bool RegisterClassOnce(const wchar_t* className, HINSTANCE instance, HBRUSH background);
   HWND CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
                     int x, int y, int width, int height, HWND owner, HINSTANCE instance);
+  // Destroys the window without letting it call back into the object; for destructors,
+  // where the object's virtual functions must not run.
+  void DestroyHandle() noexcept;
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
