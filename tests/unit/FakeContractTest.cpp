@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeText.h"
 
@@ -32,6 +34,30 @@ class FakeRegistryHarness : public RegistryHarness {
   fakes::FakeRegistry registry_;
 };
 
+constexpr const char* kFakeFolder = "C:\\Program Files\\Kromelik";
+
+class FakeFileSystemHarness : public FileSystemHarness {
+ public:
+  FakeFileSystemHarness() { files_.AddDirectory(kFakeFolder); }
+
+  FileSystem& Subject() override { return files_; }
+  std::string PathOf(std::string_view name) const override {
+    return std::string(kFakeFolder) + "\\" + std::string(name);
+  }
+  void WriteFile(std::string_view name, std::string_view bytes) override {
+    files_.AddFile(PathOf(name), bytes);
+  }
+  void MakeDirectory(std::string_view name) override { files_.AddDirectory(PathOf(name)); }
+  void HoldExclusively(std::string_view name) override { files_.MarkUnreadable(PathOf(name)); }
+  void Release(std::string_view name) override { files_.MarkReadable(PathOf(name)); }
+
+ private:
+  fakes::FakeFileSystem files_;
+};
+
+std::unique_ptr<FileSystemHarness> MakeFakeFiles() {
+  return std::make_unique<FakeFileSystemHarness>();
+}
 std::unique_ptr<RegistryHarness> MakeFakeHarness() { return std::make_unique<FakeRegistryHarness>(); }
 std::unique_ptr<TextServices> MakeFakeText() { return std::make_unique<fakes::FakeTextServices>(); }
 
@@ -41,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
 INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
                          ::testing::Values(Subject<TextServicesFactory>{"Fake", &MakeFakeText}),
                          SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, FileSystemContract,
+    ::testing::Values(Subject<FileSystemHarnessFactory>{"Fake", &MakeFakeFiles}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract
