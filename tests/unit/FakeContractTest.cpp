@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
+#include "fakes/FakeDrives.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeText.h"
@@ -55,6 +57,17 @@ class FakeFileSystemHarness : public FileSystemHarness {
   fakes::FakeFileSystem files_;
 };
 
+// The drives as a test would add them, out of order and with one letter twice.
+std::unique_ptr<Drives> MakeFakeDrives() {
+  auto drives = std::make_unique<fakes::FakeDrives>();
+  drives->Add('Z', DriveType::Fixed);
+  drives->Add('c', DriveType::Fixed, "System");
+  drives->Add('A', DriveType::Removable);
+  drives->Add('D', DriveType::CdRom);
+  drives->Add('C', DriveType::Fixed, "Windows");
+  return drives;
+}
+
 std::unique_ptr<FileSystemHarness> MakeFakeFiles() {
   return std::make_unique<FakeFileSystemHarness>();
 }
@@ -70,6 +83,9 @@ INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
 INSTANTIATE_TEST_SUITE_P(
     Contract, FileSystemContract,
     ::testing::Values(Subject<FileSystemHarnessFactory>{"Fake", &MakeFakeFiles}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
+                         ::testing::Values(Subject<DrivesFactory>{"Fake", &MakeFakeDrives}),
+                         SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

@@ -1,5 +1,5 @@
-// The contract suites against the real registry and files, and the platform's text
-// services.
+// The contract suites against the real registry, files and drives, and the platform's
+// text services.
 
 #include <windows.h>
 
@@ -9,11 +9,13 @@
 #include <string>
 
 #include "TestFolder.h"
+#include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32Drives.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32TextServices.h"
@@ -103,6 +105,7 @@ class Win32FileSystemHarness : public FileSystemHarness {
 std::unique_ptr<FileSystemHarness> MakeWin32Files() {
   return std::make_unique<Win32FileSystemHarness>();
 }
+std::unique_ptr<Drives> MakeWin32Drives() { return std::make_unique<Win32Drives>(); }
 std::unique_ptr<RegistryHarness> MakeWin32Harness() {
   return std::make_unique<Win32RegistryHarness>();
 }
@@ -117,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
 INSTANTIATE_TEST_SUITE_P(
     Contract, FileSystemContract,
     ::testing::Values(Subject<FileSystemHarnessFactory>{"Win32", &MakeWin32Files}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
+                         ::testing::Values(Subject<DrivesFactory>{"Win32", &MakeWin32Drives}),
+                         SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract
