@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "contract/DownloadContract.h"
 #include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
+#include "fakes/FakeDownload.h"
 #include "fakes/FakeDrives.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -68,8 +70,36 @@ std::unique_ptr<Drives> MakeFakeDrives() {
   return drives;
 }
 
+class FakeDownloadHarness : public DownloadHarness {
+ public:
+  FakeDownloadHarness() { files_.AddDirectory(LocalFolder()); }
+
+  Download& Subject() override { return download_; }
+  FileSystem& Files() override { return files_; }
+  std::string LocalFolder() const override { return "C:\\Temp"; }
+  void WriteLocalFile(std::string_view name, std::string_view bytes) override {
+    files_.AddFile(LocalFolder() + "\\" + std::string(name), bytes);
+  }
+  std::string Published(std::string_view bytes) override {
+    download_.Publish("http://aktualizacje.example/version.ini", std::string(bytes));
+    return "http://aktualizacje.example/version.ini";
+  }
+  std::string Missing() override { return "http://aktualizacje.example/brak.ini"; }
+  std::string Silent() override {
+    download_.Silence("http://milczacy.example/version.ini");
+    return "http://milczacy.example/version.ini";
+  }
+
+ private:
+  fakes::FakeFileSystem files_;
+  fakes::FakeDownload download_{files_};
+};
+
 std::unique_ptr<FileSystemHarness> MakeFakeFiles() {
   return std::make_unique<FakeFileSystemHarness>();
+}
+std::unique_ptr<DownloadHarness> MakeFakeDownload() {
+  return std::make_unique<FakeDownloadHarness>();
 }
 std::unique_ptr<RegistryHarness> MakeFakeHarness() { return std::make_unique<FakeRegistryHarness>(); }
 std::unique_ptr<TextServices> MakeFakeText() { return std::make_unique<fakes::FakeTextServices>(); }
@@ -86,6 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
                          ::testing::Values(Subject<DrivesFactory>{"Fake", &MakeFakeDrives}),
                          SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, DownloadContract,
+    ::testing::Values(Subject<DownloadHarnessFactory>{"Fake", &MakeFakeDownload}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

@@ -1,5 +1,5 @@
-// The contract suites against the real registry, files and drives, and the platform's
-// text services.
+// The contract suites against the real registry, files, drives and downloads, and the
+// platform's text services.
 
 #include <windows.h>
 
@@ -8,13 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "LoopbackServer.h"
 #include "TestFolder.h"
+#include "contract/DownloadContract.h"
 #include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32Download.h"
 #include "win32/Win32Drives.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
@@ -102,10 +105,43 @@ class Win32FileSystemHarness : public FileSystemHarness {
   std::map<std::string, UniqueFileHandle> held_;  // closed before the folder goes
 };
 
+// file: addresses of files in a folder of their own, and a server for the silent one.
+class Win32DownloadHarness : public DownloadHarness {
+ public:
+  Download& Subject() override { return download_; }
+  FileSystem& Files() override { return files_; }
+  std::string LocalFolder() const override { return local_.Path(); }
+  void WriteLocalFile(std::string_view name, std::string_view bytes) override {
+    local_.WriteFile(name, bytes);
+  }
+  std::string Published(std::string_view bytes) override {
+    sources_.WriteFile("version.ini", bytes);
+    return FileUrl(sources_.PathOf("version.ini"));
+  }
+  std::string Missing() override { return FileUrl(sources_.PathOf("brak.ini")); }
+  std::string Silent() override { return server_.Url("/version.ini"); }
+
+ private:
+  static std::string FileUrl(std::string path) {
+    for (char& c : path)
+      if (c == '\\') c = '/';
+    return "file:///" + path;
+  }
+
+  wine::TestFolder local_;
+  wine::TestFolder sources_;
+  wine::LoopbackServer server_;
+  Win32FileSystem files_;
+  Win32Download download_;
+};
+
 std::unique_ptr<FileSystemHarness> MakeWin32Files() {
   return std::make_unique<Win32FileSystemHarness>();
 }
 std::unique_ptr<Drives> MakeWin32Drives() { return std::make_unique<Win32Drives>(); }
+std::unique_ptr<DownloadHarness> MakeWin32Download() {
+  return std::make_unique<Win32DownloadHarness>();
+}
 std::unique_ptr<RegistryHarness> MakeWin32Harness() {
   return std::make_unique<Win32RegistryHarness>();
 }
@@ -123,6 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
                          ::testing::Values(Subject<DrivesFactory>{"Win32", &MakeWin32Drives}),
                          SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, DownloadContract,
+    ::testing::Values(Subject<DownloadHarnessFactory>{"Win32", &MakeWin32Download}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract
