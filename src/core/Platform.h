@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/ports/Connectivity.h"
+#include "core/ports/Download.h"
+#include "core/ports/Drives.h"
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
 #include "core/ports/ProgramFile.h"
@@ -26,6 +28,8 @@ struct Platform {
   TempFolder& temp;
   Connectivity& connectivity;
   TextServices& text;
+  Drives& drives;
+  Download& download;
 };
 
 }  // namespace kromelik

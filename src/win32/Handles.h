@@ -62,7 +62,13 @@ struct Kernel {
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
-// FindFirstFile marks failure with INVALID_HANDLE_VALUE, not null.
+// CreateFile, like FindFirstFile, marks failure with INVALID_HANDLE_VALUE, not null.
+struct File {
+  using Handle = HANDLE;
+  static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+
 struct Find {
   using Handle = HANDLE;
   static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -106,6 +112,7 @@ struct MemoryDc {
 
 using UniqueKey = UniqueHandle<handle_traits::Key>;
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
+using UniqueFileHandle = UniqueHandle<handle_traits::File>;
 using UniqueFindHandle = UniqueHandle<handle_traits::Find>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;

@@ -12,6 +12,7 @@ class Win32FileSystem : public FileSystem {
   bool FileExists(std::string_view path) const override;
   bool DirectoryExists(std::string_view path) const override;
   std::vector<DirectoryEntry> FindEntries(std::string_view pattern) const override;
+  FileContents ReadWholeFile(std::string_view path) const override;
 };
 
 }  // namespace kromelik

@@ -4,7 +4,8 @@ namespace kromelik {
 
 Platform Win32Platform::Ports() {
   return Platform{registry,    shellLauncher, fileSystem, specialFolders, fileInformation,
-                  shortcuts,   programFile,   tempFolder, connectivity,   textServices};
+                  shortcuts,   programFile,   tempFolder, connectivity,   textServices,
+                  drives,      download};
 }
 
 }  // namespace kromelik

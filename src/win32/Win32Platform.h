@@ -5,6 +5,8 @@
 
 #include "core/Platform.h"
 #include "win32/Win32Connectivity.h"
+#include "win32/Win32Download.h"
+#include "win32/Win32Drives.h"
 #include "win32/Win32FileInformation.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32ProgramFile.h"
@@ -36,6 +38,8 @@ struct Win32Platform {
   Win32TempFolder tempFolder;
   Win32Connectivity connectivity;
   Win32TextServices textServices;
+  Win32Drives drives;
+  Win32Download download;
 };
 
 }  // namespace kromelik

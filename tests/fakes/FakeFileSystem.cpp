@@ -1,5 +1,7 @@
 #include "fakes/FakeFileSystem.h"
 
+#include <utility>
+
 #include "fakes/FakeText.h"
 
 namespace kromelik::fakes {
@@ -32,16 +34,26 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
 
 void FakeFileSystem::AddDirectory(std::string_view path) {
   for (auto parent = ParentOf(path); !parent.empty(); parent = ParentOf(parent))
-    entries_.try_emplace(KeyOf(parent), Entry{std::string(parent), true});
-  entries_[KeyOf(path)] = Entry{std::string(path), true};
+    entries_.try_emplace(KeyOf(parent), Entry{std::string(parent), true, {}, {}});
+  entries_[KeyOf(path)] = Entry{std::string(path), true, {}, {}};
 }
 
-void FakeFileSystem::AddFile(std::string_view path) {
+void FakeFileSystem::AddFile(std::string_view path, std::string_view bytes) {
   if (const auto parent = ParentOf(path); !parent.empty()) AddDirectory(parent);
-  entries_[KeyOf(path)] = Entry{std::string(path), false};
+  entries_[KeyOf(path)] = Entry{std::string(path), false, std::string(bytes), {}};
 }
 
 void FakeFileSystem::Remove(std::string_view path) { entries_.erase(KeyOf(path)); }
+
+void FakeFileSystem::MarkUnreadable(std::string_view path, std::string message) {
+  if (const auto it = entries_.find(KeyOf(path)); it != entries_.end())
+    it->second.unreadable = std::move(message);
+}
+
+void FakeFileSystem::MarkReadable(std::string_view path) {
+  if (const auto it = entries_.find(KeyOf(path)); it != entries_.end())
+    it->second.unreadable.reset();
+}
 
 bool FakeFileSystem::FileExists(std::string_view path) const {
   const auto it = entries_.find(KeyOf(path));
@@ -64,6 +76,18 @@ std::vector<DirectoryEntry> FakeFileSystem::FindEntries(std::string_view pattern
       found.push_back({std::string(name), entry.isDirectory});
   }
   return found;
+}
+
+FileContents FakeFileSystem::ReadWholeFile(std::string_view path) const {
+  using Kind = FileReadError::Kind;
+  const auto it = entries_.find(KeyOf(path));
+  if (it == entries_.end()) {
+    return {{}, FileReadError{Kind::NotFound, "The system cannot find the file specified."}};
+  }
+  const Entry& entry = it->second;
+  if (entry.isDirectory) return {{}, FileReadError{Kind::IsDirectory, "Access is denied."}};
+  if (entry.unreadable) return {{}, FileReadError{Kind::Unreadable, *entry.unreadable}};
+  return {entry.bytes, std::nullopt};
 }
 
 }  // namespace kromelik::fakes

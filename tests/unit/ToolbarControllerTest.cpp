@@ -4,7 +4,8 @@
 
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
-
+#include "fakes/FakeDownload.h"
+#include "fakes/FakeDrives.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -27,6 +28,8 @@ class ToolbarControllerTest : public ::testing::Test {
   fakes::FakeTempFolder temp;
   fakes::FakeConnectivity connectivity;
   fakes::FakeTextServices text;
+  fakes::FakeDrives drives;
+  fakes::FakeDownload download{files};
   fakes::FakeToolbarWindow window;
   fakes::FakeToolbarTimers timers;
   fakes::FakeCursor cursor;
@@ -34,7 +37,7 @@ class ToolbarControllerTest : public ::testing::Test {
   fakes::FakeMessageBoxes messages;
   ToolbarController controller{
       Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
-               connectivity, text},
+               connectivity, text, drives, download},
       ToolbarPorts{window, timers, cursor, clock, messages}, 1024};
 };
 

@@ -1,15 +1,25 @@
-// The contract suites against the real registry and the platform's text services.
+// The contract suites against the real registry, files, drives and downloads, and the
+// platform's text services.
 
 #include <windows.h>
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "LoopbackServer.h"
+#include "TestFolder.h"
+#include "contract/DownloadContract.h"
+#include "contract/DrivesContract.h"
+#include "contract/FileSystemContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32Download.h"
+#include "win32/Win32Drives.h"
+#include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32TextServices.h"
 
@@ -73,6 +83,65 @@ class Win32RegistryHarness : public RegistryHarness {
   std::string path_;
 };
 
+class Win32FileSystemHarness : public FileSystemHarness {
+ public:
+  FileSystem& Subject() override { return files_; }
+  std::string PathOf(std::string_view name) const override { return folder_.PathOf(name); }
+  void WriteFile(std::string_view name, std::string_view bytes) override {
+    folder_.WriteFile(name, bytes);
+  }
+  void MakeDirectory(std::string_view name) override { folder_.MakeDirectory(name); }
+  void HoldExclusively(std::string_view name) override {
+    UniqueFileHandle held(CreateFileW(Utf8ToWide(PathOf(name)).c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held) << "cannot hold " << PathOf(name) << ": error " << GetLastError();
+    held_[std::string(name)] = std::move(held);
+  }
+  void Release(std::string_view name) override { held_.erase(std::string(name)); }
+
+ private:
+  wine::TestFolder folder_;
+  Win32FileSystem files_;
+  std::map<std::string, UniqueFileHandle> held_;  // closed before the folder goes
+};
+
+// file: addresses of files in a folder of their own, and a server for the silent one.
+class Win32DownloadHarness : public DownloadHarness {
+ public:
+  Download& Subject() override { return download_; }
+  FileSystem& Files() override { return files_; }
+  std::string LocalFolder() const override { return local_.Path(); }
+  void WriteLocalFile(std::string_view name, std::string_view bytes) override {
+    local_.WriteFile(name, bytes);
+  }
+  std::string Published(std::string_view bytes) override {
+    sources_.WriteFile("version.ini", bytes);
+    return FileUrl(sources_.PathOf("version.ini"));
+  }
+  std::string Missing() override { return FileUrl(sources_.PathOf("brak.ini")); }
+  std::string Silent() override { return server_.Url("/version.ini"); }
+
+ private:
+  static std::string FileUrl(std::string path) {
+    for (char& c : path)
+      if (c == '\\') c = '/';
+    return "file:///" + path;
+  }
+
+  wine::TestFolder local_;
+  wine::TestFolder sources_;
+  wine::LoopbackServer server_;
+  Win32FileSystem files_;
+  Win32Download download_;
+};
+
+std::unique_ptr<FileSystemHarness> MakeWin32Files() {
+  return std::make_unique<Win32FileSystemHarness>();
+}
+std::unique_ptr<Drives> MakeWin32Drives() { return std::make_unique<Win32Drives>(); }
+std::unique_ptr<DownloadHarness> MakeWin32Download() {
+  return std::make_unique<Win32DownloadHarness>();
+}
 std::unique_ptr<RegistryHarness> MakeWin32Harness() {
   return std::make_unique<Win32RegistryHarness>();
 }
@@ -84,6 +153,15 @@ INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
 INSTANTIATE_TEST_SUITE_P(Contract, TextContract,
                          ::testing::Values(Subject<TextServicesFactory>{"Win32", &MakeWin32Text}),
                          SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, FileSystemContract,
+    ::testing::Values(Subject<FileSystemHarnessFactory>{"Win32", &MakeWin32Files}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
+                         ::testing::Values(Subject<DrivesFactory>{"Win32", &MakeWin32Drives}),
+                         SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, DownloadContract,
+    ::testing::Values(Subject<DownloadHarnessFactory>{"Win32", &MakeWin32Download}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

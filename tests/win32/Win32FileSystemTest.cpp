@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -5,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
+#include "win32/Handles.h"
+#include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"
 
 namespace kromelik {
@@ -57,6 +61,20 @@ TEST_F(Win32FileSystemTest, FindsNothingWithoutAMatchOrAFolder) {
   EXPECT_TRUE(files_.FindEntries(folder_.PathOf("*.exe")).empty());
   EXPECT_TRUE(files_.FindEntries(folder_.PathOf("brak\\*")).empty());
   EXPECT_TRUE(files_.FindEntries("").empty());
+}
+
+TEST_F(Win32FileSystemTest, AFileThatAnEditorKeepsOpenForWritingIsStillRead) {
+  folder_.WriteFile("lista.txt", "<menu>Gry");
+  const UniqueFileHandle editor(CreateFileW(Utf8ToWide(folder_.PathOf("lista.txt")).c_str(),
+                                            GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(editor);
+
+  const FileContents contents = files_.ReadWholeFile(folder_.PathOf("lista.txt"));
+
+  ASSERT_TRUE(contents.WasRead()) << contents.error->message;
+  EXPECT_EQ(contents.bytes, "<menu>Gry");
 }
 
 }  // namespace
