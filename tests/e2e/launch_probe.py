@@ -1,7 +1,8 @@
 """What the program launched, seen through launchprobe.exe standing in for the programs,
 web and mail handlers and the folder window it starts. Needs WINEPREFIX (the run's
-prefix), KROMELIK_LAUNCH_PROBE (the probe) and, to replace explorer.exe,
-KROMELIK_SHELLOPEN; every wait has a deadline.
+prefix, made anew for every run, so nothing installed here can outlive its run),
+KROMELIK_LAUNCH_PROBE (the probe) and, to replace explorer.exe, KROMELIK_SHELLOPEN; every
+wait has a deadline.
 
 How Wine 8 gets each kind of launch to the probe:
 - A program by name ("calc", "Control.exe timedate.cpl", "rundll32 shell32.dll,..."):
@@ -21,7 +22,6 @@ How Wine 8 gets each kind of launch to the probe:
   answers SE_ERR_FNF (2) and starts nothing, so there is nothing to see.
 """
 
-import json
 import os
 import select
 import shutil
@@ -30,14 +30,6 @@ import time
 from typing import NamedTuple
 
 WINE = "/usr/lib/wine/wine64"
-
-# Wine's own machinery, which Wine starts by itself from whichever program needs it (a
-# console program gets conhost, ExitWindowsEx runs wineboot, COM asks for rpcss through
-# services): under an override a probe would take its place.
-UNSAFE_TO_REPLACE = frozenset({
-    "conhost.exe", "plugplay.exe", "rpcss.exe", "services.exe", "start.exe", "svchost.exe",
-    "wineboot.exe", "winedevice.exe", "winemenubuilder.exe", "wineserver.exe",
-})
 
 HANDLERS = {
     "http": "http-handler.exe",
@@ -48,6 +40,11 @@ HANDLERS = {
 }
 
 _desktop_keeper = None
+# What install_probes() and register_handlers() changed, for putting back within the run:
+# (program file, whether there was one before), and each class's export (None when the
+# class was not there).
+_replaced = []
+_saved_classes = {}
 
 
 def _prefix():
@@ -63,8 +60,8 @@ def _drive_c(*parts):
 
 
 def _own_dir(*parts):
-    """C:\\launchprobe: the handlers' copies of the probe and the records of what was
-    changed, kept in the prefix so that a later run can still undo an interrupted one."""
+    """C:\\launchprobe: the handlers' copies of the probe and the registry files passed
+    to and from Wine's tools."""
     return _drive_c("launchprobe", *parts)
 
 
@@ -113,36 +110,8 @@ def _remove_if_empty(directory):
 
 # --- Programs ------------------------------------------------------------------------
 
-def _record_path():
-    return _own_dir("installed.json")
-
-
-def _read_record():
-    try:
-        with open(_record_path(), encoding="utf-8") as record:
-            return json.load(record)
-    except FileNotFoundError:
-        return []
-
-
-def _write_record(entries):
-    os.makedirs(_own_dir(), exist_ok=True)
-    with open(_record_path() + ".new", "w", encoding="utf-8") as record:
-        json.dump(entries, record)
-    os.replace(_record_path() + ".new", _record_path())
-
-
 def _program_name(name):
-    base = name
-    if not base or any(c in base for c in "\\/:") or base.startswith("."):
-        raise ValueError(f"a program's file name, without a folder: {name!r}")
-    if "." not in base:
-        base += ".exe"
-    if not base.lower().endswith(".exe"):
-        raise ValueError(f"only programs (.exe) can be replaced: {name!r}")
-    if base.lower() in UNSAFE_TO_REPLACE:
-        raise ValueError(f"{base} is started by Wine itself and must stay Wine's own")
-    return base.lower()
+    return (name if "." in name else name + ".exe").lower()
 
 
 def install_probes(names):
@@ -159,8 +128,7 @@ def install_probes(names):
     programs = sorted({_program_name(name) for name in names})
     if "explorer.exe" in programs:
         _hold_desktop()
-    record = _read_record()
-    recorded = {entry["path"] for entry in record}
+    replaced = {path for path, _ in _replaced}
     for program in programs:
         targets = [_existing(_drive_c("windows", "system32"), program)
                    or _drive_c("windows", "system32", program)]
@@ -168,32 +136,26 @@ def install_probes(names):
         if in_windows:
             targets.append(in_windows)
         for target in targets:
-            original = target + ".orig"
-            if target not in recorded:
-                # Written before the change, so an interrupted install is still undone.
-                record.append({"path": target,
-                               "original": os.path.exists(target) or os.path.exists(original)})
-                recorded.add(target)
-                _write_record(record)
-            if os.path.exists(target) and not os.path.exists(original):
-                os.replace(target, original)
+            if target in replaced:
+                continue  # already the probe, and its original already kept
+            existed = os.path.exists(target)
+            # Noted before the change, so that a change that fails halfway is undone too.
+            _replaced.append((target, existed))
+            if existed:
+                os.replace(target, target + ".orig")
             _copy_into_place(_probe(), target)
     return ",".join(programs) + "=n" if programs else ""
 
 
 def restore_probes():
-    """Puts back every program install_probes() replaced, including those of an earlier
-    run that did not get to restore them, and lets the desktop go."""
-    for entry in reversed(_read_record()):
-        target, original = entry["path"], entry["path"] + ".orig"
-        if os.path.exists(original):
-            os.replace(original, target)
-        elif not entry["original"] and os.path.exists(target):
+    """Puts back every program install_probes() replaced and lets the desktop go."""
+    while _replaced:
+        target, existed = _replaced.pop()
+        if existed and os.path.exists(target + ".orig"):
+            os.replace(target + ".orig", target)
+        elif not existed and os.path.exists(target):
             os.remove(target)
-    if os.path.exists(_record_path()):
-        os.remove(_record_path())
     _release_desktop()
-    _remove_if_empty(_own_dir())
 
 
 def _without_program_overrides(environment):
@@ -264,25 +226,27 @@ def _import(text):
         raise AssertionError(f"regedit could not import {text!r}")
 
 
-def _backup(name):
-    return _own_dir("handlers", name + ".reg")
-
-
-def _absent(name):
-    return _own_dir("handlers", name + ".absent")
+def _export(name):
+    """The class's keys as `reg export` writes them, or None when there is no such class."""
+    os.makedirs(_own_dir(), exist_ok=True)
+    path = _own_dir(name + ".reg")
+    code, _ = _wine("reg", "export", f"HKCR\\{name}", windows_path(path), "/y")
+    if code != 0:
+        return None
+    with open(path, encoding="utf-16") as saved:
+        text = saved.read()
+    os.remove(path)
+    return text
 
 
 def register_handlers():
     """Makes the probe the handler of http, https, mailto, Folder and Directory, each
     under its own name (see HANDLERS), with the target as its argument: "<probe>" "%1".
-    The classes as they were are exported first, once, for unregister_handlers()."""
-    os.makedirs(_own_dir("handlers"), exist_ok=True)
+    The classes as they were are exported first, for unregister_handlers()."""
     lines = []
     for name, program in HANDLERS.items():
-        if not os.path.exists(_backup(name)) and not os.path.exists(_absent(name)):
-            code, _ = _wine("reg", "export", f"HKCR\\{name}", windows_path(_backup(name)), "/y")
-            if code != 0:
-                open(_absent(name), "w").close()
+        if name not in _saved_classes:
+            _saved_classes[name] = _export(name)
         handler = _own_dir(program)
         _copy_into_place(_probe(), handler)
         command = f'"{windows_path(handler)}" "%1"'
@@ -295,22 +259,18 @@ def register_handlers():
 def unregister_handlers():
     """Puts the five classes back as register_handlers() found them."""
     lines = []
-    for name in HANDLERS:
-        if os.path.exists(_backup(name)):
-            with open(_backup(name), encoding="utf-16") as saved:
-                body = saved.read().replace("\r\n", "\n").split("\n")
+    for name, saved in _saved_classes.items():
+        lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""]
+        if saved is not None:
             # The export's own header line goes; its keys follow the deletion.
-            lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""] + [
-                line for line in body if not line.startswith("Windows Registry Editor")]
-        elif os.path.exists(_absent(name)):
-            lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""]
+            lines += [line for line in saved.replace("\r\n", "\n").split("\n")
+                      if not line.startswith("Windows Registry Editor")]
     if lines:
         _import(_reg_text(*lines))
-    for name, program in HANDLERS.items():
-        for path in (_backup(name), _absent(name), _own_dir(program)):
-            if os.path.exists(path):
-                os.remove(path)
-    _remove_if_empty(_own_dir("handlers"))
+    _saved_classes.clear()
+    for program in HANDLERS.values():
+        if os.path.exists(_own_dir(program)):
+            os.remove(_own_dir(program))
     _remove_if_empty(_own_dir())
 
 
