@@ -5,7 +5,6 @@ has a timeout; nothing sleeps for a fixed time."""
 import os
 import re
 import subprocess
-import time
 import unittest
 
 WINE = "/usr/lib/wine/wine64"
@@ -138,28 +137,108 @@ class Program:
 # stays waiting above the screen until a test moves the cursor (below it, it would slide
 # out at the first tick, before anyone had seen it start).
 RESTING_CURSOR = (600, 20)
+# Above every button: a click there lands on the bare panel, which lets a pressed button go.
+BARE_PANEL = (600, 3)
+BELOW_THE_STRIP = (600, 300)
+
+
+def forget_the_program():
+    """The registry as a prefix that has never seen the program."""
+    for key in (r"HKCU\Software\Brenvald", r"HKCU\Brenvald"):
+        delete_key(key)
+    wine("reg", "delete", r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run",
+         "/v", "Kromelik", "/f")
+
+
+def start_program(add_cleanup, extra_environment=None):
+    """Starts the program with the cursor at rest and waits until it waits above the
+    screen. The cleanup that ends it is handed to `add_cleanup` before the wait, so no
+    start outlives its test or class, even when the start itself fails."""
+    if probe("wait-gone", TITLE, "10000")[0] != 0:
+        raise AssertionError("a window of an earlier run is still there")
+    move_cursor(*RESTING_CURSOR)
+    program = Program(extra_environment)
+    add_cleanup(end_program, program)
+    if not program.wait_for_window():
+        raise AssertionError("the main window did not appear")
+    return program
+
+
+def end_program(program):
+    if not program.end():
+        raise AssertionError("the program's window outlived its process")
+
+
+def bring_to_rest(program):
+    """Puts the running toolbar back as a test may find it: no menu open, no button
+    pressed, the strip slid away and the cursor at its resting point. Raises when the
+    toolbar does not get there (a dialog or message box left open stops its timers, so
+    the strip then never slides away)."""
+    escapes = 0
+    while probe("wait-no-menu", "0")[0] != 0:
+        if escapes == 3:
+            raise AssertionError("a menu stays open after three Escapes")
+        # Escape only while a menu is open: the buttons ignore it, but Down would open one.
+        keys("Escape")
+        escapes += 1
+        probe("wait-no-menu", "5000")
+    where = program.rect()
+    if where is None:
+        raise AssertionError("the program's window is gone")
+    _, top, _, _, visible = where
+    if visible and top == 0:
+        # In view, where a pressed button may be holding it: nothing outside tells whether
+        # one is down, and a click on the bare panel lets any go.
+        click_at(*BARE_PANEL)
+    # Hidden, or still waiting above the screen after the start, it has every button up:
+    # a pressed one stops the slide timer, so the strip cannot have slid away with it.
+    move_cursor(*BELOW_THE_STRIP)
+    if not program.wait_hidden():
+        raise AssertionError("the strip does not slide away (a dialog or message box left"
+                             " open would hold it)")
+    move_cursor(*RESTING_CURSOR)
 
 
 class ProgramTestCase(unittest.TestCase):
-    """Starts each test from a registry that has never seen the program."""
+    """Starts each test from a registry that has never seen the program; the test starts
+    the program itself, as often as it needs. For tests that change the registry or end
+    the program."""
 
     def setUp(self):
-        for key in (r"HKCU\Software\Brenvald", r"HKCU\Brenvald"):
-            delete_key(key)
-        wine("reg", "delete", r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run",
-             "/v", "Kromelik", "/f")
+        forget_the_program()
         self.program = None
 
     def start(self, extra_environment=None):
-        self.assertEqual(probe("wait-gone", TITLE, "10000")[0], 0,
-                         "a window of an earlier run is still there")
-        move_cursor(*RESTING_CURSOR)
-        program = Program(extra_environment)
-        # A cleanup runs even when setUp fails, so no start outlives its test.
-        self.addCleanup(self._end, program)
-        self.program = program
-        self.assertTrue(program.wait_for_window(), "the main window did not appear")
-        return program
+        self.program = start_program(self.addCleanup, extra_environment)
+        return self.program
 
-    def _end(self, program):
-        self.assertTrue(program.end(), "the program's window outlived its process")
+
+class SharedProgramTestCase(unittest.TestCase):
+    """One start for the whole class, from a registry that has never seen the program, for
+    tests that leave no trace: nothing written to the registry, the program left running.
+    After each test the toolbar is brought back to rest, so no test sees what an earlier
+    one did and their order does not matter; when that fails, the program is ended and
+    the next test gets a start of its own."""
+
+    extra_environment = None
+    shared_program = None
+
+    @classmethod
+    def setUpClass(cls):
+        forget_the_program()
+        cls.shared_program = start_program(cls.addClassCleanup, cls.extra_environment)
+
+    def setUp(self):
+        cls = type(self)
+        if cls.shared_program is None:
+            cls.shared_program = start_program(cls.addClassCleanup, cls.extra_environment)
+        self.program = cls.shared_program
+        self.addCleanup(self._bring_back_to_rest)
+
+    def _bring_back_to_rest(self):
+        try:
+            bring_to_rest(self.program)
+        except BaseException:
+            type(self).shared_program = None
+            end_program(self.program)
+            raise

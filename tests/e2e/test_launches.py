@@ -8,7 +8,7 @@ import shutil
 import tempfile
 import unittest
 
-from kromelik_e2e import ProgramTestCase, click_at, keys, move_cursor, probe, wait_menu
+from kromelik_e2e import SharedProgramTestCase, click_at, keys, move_cursor, probe, wait_menu
 from launch_probe import (LaunchLog, install_probes, launch_environment, register_handlers,
                           restore_probes, unregister_handlers)
 
@@ -20,34 +20,42 @@ def system32(*parts):
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", "system32", *parts)
 
 
-class Launches(ProgramTestCase):
+class Launches(SharedProgramTestCase):
+    """A launch leaves nothing in the registry and the program running, so one start
+    serves every test; the log is emptied before each."""
+
     @classmethod
     def setUpClass(cls):
-        cls.overrides = install_probes(["calc", "control.exe", "rundll32.exe"])
+        # Class cleanups run last first: the program ends before anything is put back.
+        # Each is added before its change, so a change that fails halfway is undone too.
+        cls.addClassCleanup(restore_probes)
+        overrides = install_probes(["calc", "control.exe", "rundll32.exe"])
+        cls.addClassCleanup(unregister_handlers)
         register_handlers()
         # Only the date and time applet is there, so the applet menu holds exactly
         # "Panel sterowania" and "Data/Godzina".
-        cls.applets = tempfile.mkdtemp(prefix="kromelik-applets-")
+        applets = tempfile.mkdtemp(prefix="kromelik-applets-")
+        cls.addClassCleanup(os.rmdir, applets)
+        cls.addClassCleanup(cls.put_back_applets, applets)
         for applet in glob.glob(system32("*.cpl")):
-            shutil.move(applet, cls.applets)
+            shutil.move(applet, applets)
         with open(system32("timedate.cpl"), "wb"):
             pass
+        environment = launch_environment(overrides, base={})
+        cls.extra_environment = {"WINEDLLOVERRIDES": environment["WINEDLLOVERRIDES"]}
+        super().setUpClass()
 
-    @classmethod
-    def tearDownClass(cls):
-        os.remove(system32("timedate.cpl"))
-        for applet in glob.glob(os.path.join(cls.applets, "*.cpl")):
+    @staticmethod
+    def put_back_applets(applets):
+        if os.path.exists(system32("timedate.cpl")):
+            os.remove(system32("timedate.cpl"))
+        for applet in glob.glob(os.path.join(applets, "*.cpl")):
             shutil.move(applet, system32(os.path.basename(applet)))
-        os.rmdir(cls.applets)
-        unregister_handlers()
-        restore_probes()
 
     def setUp(self):
         super().setUp()
         self.log = LaunchLog()
         self.log.clear()
-        environment = launch_environment(self.overrides, base={})
-        self.program = self.start({"WINEDLLOVERRIDES": environment["WINEDLLOVERRIDES"]})
         self.program.slide_in()
 
     def choose(self, button_left, downs):

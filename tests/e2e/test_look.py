@@ -3,8 +3,8 @@ the keyboard way through the strip's menus."""
 
 import unittest
 
-from kromelik_e2e import (MAIN_KEY, ProgramTestCase, click_at, keys, move_cursor, probe,
-                          wait_menu, wine)
+from kromelik_e2e import (MAIN_KEY, ProgramTestCase, SharedProgramTestCase, click_at, keys,
+                          move_cursor, probe, wait_menu, wine)
 
 
 def set_number(name, value):
@@ -49,9 +49,10 @@ class Look(ProgramTestCase):
         self.assertEqual(code, 0)
         keys("Return")
 
+
+class Keyboard(SharedProgramTestCase):
     def test_the_keyboard_moves_along_the_strip_and_opens_menus(self):
-        program = self.start()
-        program.slide_in()
+        self.program.slide_in()
         click_at(76 + 19, 24)  # PanelSB
         self.assertEqual(wait_menu()[:2], (76, 44))
         keys("Escape")
@@ -68,6 +69,7 @@ class Look(ProgramTestCase):
         keys("Left", "Left", "space")  # back past PanelSB to AboutSB
         self.assertEqual(wait_menu()[:2], (28, 44))
         keys("Escape")
+        self.assertEqual(probe("wait-no-menu", "5000")[0], 0)
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@ meets them on a 1024-pixel-wide screen."""
 
 import unittest
 
-from kromelik_e2e import (ProgramTestCase, click_at, keys, move_cursor, probe, wait_menu)
+from kromelik_e2e import (ProgramTestCase, SharedProgramTestCase, click_at, keys, move_cursor,
+                          probe, wait_menu)
 
 BUTTON_TOP = 6
 BUTTON_SIZE = 38
@@ -13,11 +14,7 @@ def button_centre(left):
     return left + BUTTON_SIZE // 2, BUTTON_TOP + 18
 
 
-class Toolbar(ProgramTestCase):
-    def setUp(self):
-        super().setUp()
-        self.program = self.start()
-
+class Toolbar(SharedProgramTestCase):
     def test_slides_in_at_the_top_edge_and_out_below_the_strip(self):
         program = self.program
         move_cursor(600, 300)
@@ -60,6 +57,7 @@ class Toolbar(ProgramTestCase):
         width = menu[2] - menu[0]
         self.assertEqual(menu[:2], (min(1024 - 86 + 36, 1024 - width), 44))
         keys("Escape")
+        self.assertEqual(probe("wait-no-menu", "5000")[0], 0, "Escape closes the menu")
 
     def test_the_help_item_answers_with_its_message(self):
         self.program.slide_in()
@@ -73,8 +71,10 @@ class Toolbar(ProgramTestCase):
         self.assertEqual(probe("wait-gone", "Brak pomocy !!!", "5000")[0], 0)
         self.assertTrue(self.program.wait_shown(1000), "the strip is still there")
 
+
+class Closing(ProgramTestCase):
     def test_the_close_button_ends_the_program(self):
-        self.program.slide_in()
+        self.start().slide_in()
         click_at(*button_centre(1024 - 46))  # CloseSB
         self.assertEqual(self.program.wait_for_exit(30), 0)
 
