@@ -24,7 +24,12 @@ class OpenList {
   bool opened_ = false;
 };
 
-std::string TargetName(int number) { return "H" + std::to_string(number); }
+// Appended rather than "H" + ...: GCC 12's -Wrestrict misreads the concatenation at -O3.
+std::string TargetName(int number) {
+  std::string name = "H";
+  name += std::to_string(number);
+  return name;
+}
 
 }  // namespace
 
