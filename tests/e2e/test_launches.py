@@ -8,7 +8,7 @@ import shutil
 import tempfile
 import unittest
 
-from kromelik_e2e import SharedProgramTestCase, click_at, keys, move_cursor, probe, wait_menu
+from kromelik_e2e import ProgramTestCase, click_at, keys, move_cursor, probe, wait_menu
 from launch_probe import (LaunchLog, install_probes, launch_environment, register_handlers,
                           restore_probes, unregister_handlers)
 
@@ -20,14 +20,15 @@ def system32(*parts):
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", "system32", *parts)
 
 
-class Launches(SharedProgramTestCase):
-    """A launch leaves nothing in the registry and the program running, so one start
-    serves every test; the log is emptied before each."""
+class Launches(ProgramTestCase):
+    """A start per test, though a launch writes nothing to the registry: it runs the shell
+    inside the program and starts processes that end in their own time, none of which can
+    be seen from outside, so nothing shows that a test leaves the program as it found it."""
 
     @classmethod
     def setUpClass(cls):
-        # Class cleanups run last first: the program ends before anything is put back.
-        # Each is added before its change, so a change that fails halfway is undone too.
+        # Each cleanup is added before its change, so a change that fails halfway is
+        # undone too; they run last first.
         cls.addClassCleanup(restore_probes)
         overrides = install_probes(["calc", "control.exe", "rundll32.exe"])
         cls.addClassCleanup(unregister_handlers)
@@ -42,8 +43,7 @@ class Launches(SharedProgramTestCase):
         with open(system32("timedate.cpl"), "wb"):
             pass
         environment = launch_environment(overrides, base={})
-        cls.extra_environment = {"WINEDLLOVERRIDES": environment["WINEDLLOVERRIDES"]}
-        super().setUpClass()
+        cls.environment = {"WINEDLLOVERRIDES": environment["WINEDLLOVERRIDES"]}
 
     @staticmethod
     def put_back_applets(applets):
@@ -56,7 +56,7 @@ class Launches(SharedProgramTestCase):
         super().setUp()
         self.log = LaunchLog()
         self.log.clear()
-        self.program.slide_in()
+        self.start(self.environment).slide_in()
 
     def choose(self, button_left, downs):
         click_at(button_left + 19, 24)
