@@ -79,6 +79,22 @@ void MruList::RemoveNumber(int number) {
   list->RemoveValue(TargetName(number));
 }
 
+void MruList::WriteInOrder(const std::vector<MruEntry>& entries) {
+  OpenList list(registry_, Path());
+  if (!list) return;
+  const bool pairs = kind_.layout == MruLayout::NumberedPairs;
+  for (int number = 1; number <= kind_.capacity; ++number) {
+    const auto index = static_cast<std::size_t>(number - 1);
+    if (index < entries.size()) {
+      list->PutText(std::to_string(number), pairs ? entries[index].name : entries[index].target);
+      if (pairs) list->PutText(TargetName(number), entries[index].target);
+      continue;
+    }
+    list->RemoveValue(std::to_string(number));
+    if (pairs) list->RemoveValue(TargetName(number));
+  }
+}
+
 bool MruList::HasName(std::string_view name) const {
   OpenList list(registry_, Path());
   return list && list->HasValue(name);
@@ -103,9 +119,13 @@ void MruList::ClearList() {
 
 std::string MruList::DisplayNameForTarget(std::string_view target) {
   if (target.size() <= 3) return std::string(target);
-  const auto last = target.find_last_of("\\:");
-  if (last == std::string_view::npos) return std::string(target);
-  return std::string(target.substr(last + 1));
+  // A folder typed with its closing backslash is named as the folder, not as nothing.
+  std::string_view folder = target;
+  while (folder.size() > 3 && folder.back() == '\\') folder.remove_suffix(1);
+  const auto last = folder.find_last_of("\\:");
+  if (last == std::string_view::npos) return std::string(folder);
+  if (last + 1 == folder.size()) return std::string(folder);  // a drive root: "C:\"
+  return std::string(folder.substr(last + 1));
 }
 
 }  // namespace kromelik

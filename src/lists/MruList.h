@@ -63,6 +63,11 @@ class MruList {
   // Numbered layouts: removes entry `number` ("N", then "HN"); nothing when "N" is missing.
   void RemoveNumber(int number);
 
+  // Numbered layouts: stores `entries` in their order as numbers 1, 2, ... (their own
+  // numbers are not looked at), as many as the capacity holds, and deletes every number
+  // after the last one written, so nothing stale is left behind the new end.
+  void WriteInOrder(const std::vector<MruEntry>& entries);
+
   // Named: letter case is ignored, as the registry ignores it.
   bool HasName(std::string_view name) const;
   void WriteNamed(std::string_view name, std::string_view target);
@@ -72,7 +77,8 @@ class MruList {
   void ClearList();
 
   // A quick-launch entry's name, from its target: a drive root is its own name;
-  // otherwise what follows the last "\" or ":" (so "http://host" gives "//host").
+  // otherwise what follows the last "\" or ":" (so "http://host" gives "//host"), as if
+  // the target had no closing backslashes.
   static std::string DisplayNameForTarget(std::string_view target);
 
  private:

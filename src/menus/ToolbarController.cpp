@@ -12,7 +12,10 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int 
       layout_(screenWidth),
       toolbar_(layout_, ports.window, ports.cursor, ports.timers, ports.clock),
       launcher_(platform.shell, platform.folders),
-      menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }) {}
+      menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }),
+      builders_(menus_, MenuSources{platform.registry, platform.files, platform.folders,
+                                    platform.fileInformation, platform.shortcuts, platform.text,
+                                    platform.drives, launcher_, toolbar_, options_}) {}
 
 void ToolbarController::Create() {
   systemDirectory_ = platform_.folders.SystemDirectory();
@@ -23,6 +26,7 @@ void ToolbarController::Create() {
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
   menus_.BindCommands(*commandContext_);
   ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
+  builders_.BuildAtStart();
 }
 
 std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
@@ -33,7 +37,10 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   MenuItem* menu = menus_.FindMenu(ButtonInfoOf(button).menu);
   if (menu == nullptr) return std::nullopt;
   toolbar_.Press(button);
-  if (commandContext_) RefreshBeforePopup(button, menus_, *commandContext_);
+  if (commandContext_) {
+    RefreshBeforePopup(button, menus_, *commandContext_);
+    builders_.BeforePopup(button);
+  }
   NormaliseSeparators(*menu);
   return PopupMenu{*menu, menus_.ImagesOf(*menu), options_.look.menuStyle,
                    layout_.PopupPoint(button, toolbar_.Top())};

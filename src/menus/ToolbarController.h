@@ -21,6 +21,7 @@
 #include "core/ports/ToolbarTimers.h"
 #include "core/ports/ToolbarWindow.h"
 #include "menus/LaunchCommands.h"
+#include "menus/MenuBuilders.h"
 #include "menus/ToolbarMenus.h"
 
 namespace kromelik {
@@ -79,6 +80,7 @@ class ToolbarController {
   const std::string& SystemDirectory() const { return systemDirectory_; }
   const std::string& WindowsDirectory() const { return windowsDirectory_; }
   const ToolbarMenus& Menus() const { return menus_; }
+  MenuBuilders& Builders() { return builders_; }
 
  private:
   Platform platform_;
@@ -91,6 +93,7 @@ class ToolbarController {
   std::string systemDirectory_;
   std::string windowsDirectory_;
   std::unique_ptr<CommandContext> commandContext_;
+  MenuBuilders builders_;
 };
 
 }  // namespace kromelik

@@ -102,6 +102,16 @@ IconHandle Win32FileInformation::ShellIcon(std::string_view path, IconSize size)
   return reinterpret_cast<IconHandle>(info.hIcon);
 }
 
+IconHandle Win32FileInformation::FileIcon(std::string_view path, int index) {
+  if (index < 0) return 0;
+  HICON icon = ExtractIconW(GetModuleHandleW(nullptr), Utf8ToWide(path).c_str(),
+                            static_cast<UINT>(index));
+  // 1 is the call's way of saying that the file is no program, library or icon file:
+  // not a handle, so nothing to draw or destroy.
+  if (reinterpret_cast<std::uintptr_t>(icon) <= 1) return 0;
+  return reinterpret_cast<IconHandle>(icon);
+}
+
 void Win32FileInformation::DestroyIcon(IconHandle icon) {
   if (icon != 0) ::DestroyIcon(reinterpret_cast<HICON>(icon));
 }

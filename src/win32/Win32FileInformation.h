@@ -12,6 +12,7 @@ namespace kromelik {
 class Win32FileInformation : public FileInformation {
  public:
   IconHandle ShellIcon(std::string_view path, IconSize size) override;
+  IconHandle FileIcon(std::string_view path, int index) override;
   void DestroyIcon(IconHandle icon) override;
   std::optional<std::string> TypeName(std::string_view path) const override;
   bool IsProgram(std::string_view path) const override;

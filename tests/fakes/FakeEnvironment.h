@@ -44,7 +44,8 @@ struct FakeVersion {
 };
 
 struct FakeFile {
-  IconHandle icon = 0;
+  IconHandle icon = 0;      // the shell's icon of the file
+  IconHandle fileIcon = 0;  // the first icon stored in the file itself
   std::optional<std::string> typeName;
   bool isProgram = false;
   std::optional<FakeVersion> version;
@@ -56,6 +57,10 @@ class FakeFileInformation : public FileInformation {
     requestedSizes.push_back(size);
     const FakeFile* file = Find(path);
     return file ? file->icon : 0;
+  }
+  IconHandle FileIcon(std::string_view path, int index) override {
+    const FakeFile* file = Find(path);
+    return file && index == 0 ? file->fileIcon : 0;
   }
   void DestroyIcon(IconHandle icon) override { destroyed.push_back(icon); }
   std::optional<std::string> TypeName(std::string_view path) const override {

@@ -75,7 +75,8 @@ TEST(MruDisplayName, FollowsTheLastBackslashOrColonExceptForADriveRoot) {
   EXPECT_EQ(MruList::DisplayNameForTarget("C:\\"), "C:\\");
   EXPECT_EQ(MruList::DisplayNameForTarget("C:\\Program Files\\gra.exe"), "gra.exe");
   EXPECT_EQ(MruList::DisplayNameForTarget("C:\\Moje dokumenty"), "Moje dokumenty");
-  EXPECT_EQ(MruList::DisplayNameForTarget("C:\\Moje dokumenty\\"), "");
+  EXPECT_EQ(MruList::DisplayNameForTarget("C:\\Moje dokumenty\\\\"), "Moje dokumenty");
+  EXPECT_EQ(MruList::DisplayNameForTarget("C:\\\\"), "C:\\");
   EXPECT_EQ(MruList::DisplayNameForTarget("notatnik"), "notatnik");
 }
 

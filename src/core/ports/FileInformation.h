@@ -49,6 +49,9 @@ class FileInformation {
 
   // The shell's icon for the file; 0 when it gives none. The caller owns the icon.
   virtual IconHandle ShellIcon(std::string_view path, IconSize size) = 0;
+  // Icon number `index` stored in the file itself (a program, library or icon file), at
+  // the platform's large size; 0 when the file holds none. The caller owns the icon.
+  virtual IconHandle FileIcon(std::string_view path, int index) = 0;
   virtual void DestroyIcon(IconHandle icon) = 0;
   // The shell's type name of the file, such as the description of its file type.
   virtual std::optional<std::string> TypeName(std::string_view path) const = 0;

@@ -1,0 +1,197 @@
+// The menus of the user's stored lists, of the registered applications and of the
+// maker's programs.
+
+#include <array>
+#include <utility>
+
+#include "core/ComponentNames.h"
+#include "core/FileInfo.h"
+#include "core/RegistryLayout.h"
+#include "core/SettingsStore.h"
+#include "core/WspolneFunkcje.h"
+#include "lists/MruList.h"
+#include "menus/MenuBuilders.h"
+
+namespace kromelik {
+
+namespace {
+
+constexpr int kStandByProgram = ImageOf(SharedPicture::PlainProgram);
+constexpr std::size_t kFixedAboutItems = 9;
+constexpr std::array<std::string_view, 4> kCommandVerbs{"open", "edit", "play", "read"};
+constexpr std::string_view kApplications = "Applications";
+// The maker's programs register under either key, the older one straight under the
+// user's root.
+constexpr std::array<std::string_view, 2> kMakerKeys{registry_layout::kMakerRootKey,
+                                                    registry_layout::kMakerKey};
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char byte : text)
+    if ((static_cast<unsigned char>(byte) & 0xC0U) != 0x80U) ++count;
+  return count;
+}
+
+// Hides every slot of a numbered menu part; the builders show those with an entry.
+void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count) {
+  for (int number = 1; number <= count; ++number) menus.Item(SlotName(prefix, number)).Visible = false;
+}
+
+// The icon, appended to `images`, or the stand-by picture where the file gives none.
+int AppendIcon(ImageList& images, IconHandle icon, int standBy) {
+  return icon != 0 ? images.Add(icon) : standBy;
+}
+
+}  // namespace
+
+void MenuBuilders::BuildQuickLaunchMenu() {
+  ImageList& images = menus_.il_SzybkieUr;
+  images.Truncate(0);
+  HideSlots(menus_, names::kQuickLaunchSlot, names::kQuickLaunchSlots);
+  for (const MruEntry& entry : MruList(sources_.registry, kQuickLaunchMru).ReadEntries()) {
+    MenuItem& item = menus_.Item(SlotName(names::kQuickLaunchSlot, entry.number));
+    // A drive root keeps its stored name whole.
+    item.Caption = CharacterCount(entry.name) < 4 ? entry.name : CaptionOfFile(entry.name);
+    item.Hint = entry.target;
+    item.OnClick = ItemTargetAction();
+    item.Visible = true;
+    const IconHandle icon = TFileInfo(sources_.fileInformation, entry.target).GetIcon(0);
+    item.ImageIndex = AppendIcon(images, icon, -1);
+  }
+}
+
+void MenuBuilders::FillRecentPages() {
+  HideSlots(menus_, names::kRecentPageSlot, names::kRecentPageSlots);
+  for (const MruEntry& entry : MruList(sources_.registry, kInternetMru).ReadEntries()) {
+    MenuItem& item = menus_.Item(SlotName(names::kRecentPageSlot, entry.number));
+    item.Caption = entry.name;
+    item.Hint = entry.target;
+    item.OnClick = WebItemAction();
+    item.Visible = true;
+  }
+}
+
+void MenuBuilders::BuildInternetMenu() {
+  FillRecentPages();
+  MenuItem& favourites = menus_.Item(names::kUlubione);
+  const auto entries = MruList(sources_.registry, kFavouritesMru).ReadEntries();
+  if (!entries.empty()) menus_.Item(names::kN15).Visible = true;
+  for (const MruEntry& entry : entries) {
+    MenuItem& item = favourites.Add("", entry.name);
+    item.Hint = entry.target;
+    item.OnClick = WebItemAction();
+  }
+  menus_.Item(names::kN10).Visible = true;
+  favourites.Visible = true;
+}
+
+// A page is its name and its address together: one already in the list moves to the
+// front under the name it was just opened by, so no address is listed twice and no
+// page ends up under another page's name.
+void MenuBuilders::RememberWebPage(std::string_view caption, std::string_view address) {
+  const TextServices& text = sources_.text;
+  std::vector<MruEntry> pages = MruList(sources_.registry, kInternetMru).ReadEntries();
+  const std::string wanted = text.Upper(address);
+  std::erase_if(pages, [&](const MruEntry& page) { return text.Upper(page.target) == wanted; });
+  pages.insert(pages.begin(), MruEntry{1, std::string(caption), std::string(address)});
+  MruList(sources_.registry, kInternetMru).WriteInOrder(pages);
+  FillRecentPages();
+}
+
+// The user's own programs and games show the first icon stored in the program itself.
+std::size_t MenuBuilders::AppendNamedPrograms(const MruListKind& list, MenuItem& menu) {
+  const auto entries = MruList(sources_.registry, list).ReadEntries();
+  for (const MruEntry& entry : entries) {
+    const IconHandle icon = sources_.fileInformation.FileIcon(entry.target, 0);
+    MenuItem& item = menu.Add("", entry.name, AppendIcon(menus_.ImageListPM, icon, kStandByProgram));
+    item.Hint = entry.target;
+    item.OnClick = ItemTargetAction();
+  }
+  return entries.size();
+}
+
+void MenuBuilders::BuildProgramsMenu() {
+  // The applications registered with the shell ("Twoje programy").
+  MenuItem& registered = menus_.Item(names::kTwojeprogramy1);
+  SettingsStore store(sources_.registry, RegistryRoot::ClassesRoot);
+  std::vector<std::string> applications;
+  if (store.OpenKey(kApplications, false)) {
+    applications = store.ListSubkeys();
+    store.CloseKey();
+  }
+  if (applications.size() >= 2) registered.Visible = true;
+  for (const std::string& application : applications) {
+    if (sources_.text.Upper(ExtensionOf(application)) != ".EXE") continue;
+    const std::string shell = std::string(kApplications) + "\\" + application + "\\shell";
+    if (!store.OpenKey(shell, false)) continue;
+    std::string caption = WithoutExtension(application);
+    if (auto friendly = store.TextOption("FriendlyCache"); friendly && !friendly->empty())
+      caption = std::move(*friendly);
+    std::optional<std::string> commandLine;
+    for (const std::string_view verb : kCommandVerbs) {
+      if (!store.OpenKey(shell + "\\" + std::string(verb) + "\\command", false)) continue;
+      commandLine = store.TextOption("");
+      break;
+    }
+    store.CloseKey();
+    if (!commandLine) continue;
+    const auto program = ProgramOfCommandLine(sources_.text.Upper(*commandLine));
+    if (!program) continue;
+    const std::string target = ExpandPathVariables(*program, sources_.folders, sources_.text);
+    if (!sources_.files.FileExists(target)) continue;
+
+    const TFileInfo file(sources_.fileInformation, target);
+    const FileDetails details = file.GetDetails();
+    if (!details.FileDescription.empty()) caption = details.FileDescription;
+    MenuItem& item = registered.Add(
+        "", caption, AppendIcon(menus_.ImageListPM, file.GetIcon(0), kStandByProgram));
+    item.Hint = target;
+    item.OnClick = ItemTargetAction();
+  }
+
+  // The user's own programs ("Programy użytkownika").
+  MenuItem& own = menus_.Item(names::kProgramyUzytkownika);
+  if (AppendNamedPrograms(kProgramsMru, own) > 0) menus_.Item(names::kN16).Visible = true;
+  menus_.Item(names::kN13).Visible = true;
+  own.Visible = true;
+}
+
+void MenuBuilders::BuildUserGames() {
+  if (AppendNamedPrograms(kGamesMru, menus_.GryPM) > 0) menus_.Item(names::kN2).Visible = true;
+}
+
+void MenuBuilders::BuildMakerProgramsMenu() {
+  MenuItem& about = menus_.AboutPM;
+  MenuItem& separator = menus_.Item(names::kN6);
+  separator.Visible = false;
+  about.RemoveFrom(kFixedAboutItems);
+  // Only the icons of the previous build go: the list's own pictures stay.
+  menus_.il_IkonyBrenvald.Truncate(static_cast<std::size_t>(AboutPicture::Count));
+
+  SettingsStore store(sources_.registry);
+  for (const std::string_view makerKey : kMakerKeys) {
+    if (!store.OpenKey(makerKey, true)) continue;
+    const std::vector<std::string> products = store.ListSubkeys();
+    store.CloseKey();
+    if (!products.empty()) separator.Visible = true;
+    for (const std::string& product : products) {
+      if (!store.OpenKey(std::string(makerKey) + "\\" + product, true)) continue;
+      const auto path = store.TextOption(registry_layout::kPath);
+      const auto name = store.TextOption(registry_layout::kName);
+      store.CloseKey();
+      if (!path || !sources_.files.FileExists(*path)) continue;
+      MenuItem& item = about.Add("", name ? *name : WithoutExtension(FileNameOf(*path)));
+      item.Hint = *path;
+      // As the games: the buttons come up first, then the program starts.
+      item.OnClick = [this](const MenuItem& chosen) {
+        const std::string target = chosen.Hint;
+        sources_.toolbar.ReleaseButtons();
+        sources_.launcher.OpenWithShell(target);
+      };
+      const IconHandle icon = TFileInfo(sources_.fileInformation, *path).GetIcon(0);
+      if (icon != 0) item.ImageIndex = menus_.il_IkonyBrenvald.Add(icon);
+    }
+  }
+}
+
+}  // namespace kromelik

@@ -1,0 +1,100 @@
+#include "menus/MenuBuilders.h"
+
+namespace kromelik {
+
+std::string SlotName(std::string_view prefix, int number) {
+  // Appended: GCC 12's -Wrestrict misreads a concatenation of a literal here at -O3.
+  std::string name(prefix);
+  name += std::to_string(number);
+  return name;
+}
+
+std::string FileNameOf(std::string_view path) {
+  const auto last = path.find_last_of("\\:");
+  return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
+}
+
+std::string ExtensionOf(std::string_view path) {
+  const std::string name = FileNameOf(path);
+  const auto dot = name.find_last_of('.');
+  return dot == std::string::npos ? std::string{} : name.substr(dot);
+}
+
+std::string WithoutExtension(std::string_view fileName) {
+  const auto dot = fileName.find_last_of('.');
+  return std::string(dot == std::string_view::npos ? fileName : fileName.substr(0, dot));
+}
+
+std::optional<std::string> ProgramOfCommandLine(std::string_view upperCaseCommandLine) {
+  constexpr std::string_view kProgram = ".EXE";
+  const auto dot = upperCaseCommandLine.find(kProgram);
+  if (dot == std::string_view::npos) return std::nullopt;
+  const std::size_t begin = upperCaseCommandLine.starts_with('"') ? 1 : 0;
+  return std::string(upperCaseCommandLine.substr(begin, dot + kProgram.size() - begin));
+}
+
+void MenuBuilders::BuildAtStart() {
+  BuildDrivesMenu();
+  BuildQuickLaunchMenu();
+  BuildInternetMenu();
+  ScanRecentFolder();
+  BuildProgramsMenu();
+  BuildDocumentsMenu();
+  BuildUserGames();
+}
+
+void MenuBuilders::BeforePopup(ToolbarButton button) {
+  switch (button) {
+    case ToolbarButton::Ulubione:
+      BuildQuickLaunchMenu();
+      break;
+    case ToolbarButton::Dokumenty:
+      BuildDocumentsMenu();
+      break;
+    case ToolbarButton::About:
+      BuildMakerProgramsMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+std::string MenuBuilders::CaptionOfFile(std::string_view path) const {
+  std::string name = FileNameOf(path);
+  return sources_.options.showFileExtensions ? name : WithoutExtension(name);
+}
+
+// The hint is copied before anything runs: the builders that an action ends with
+// refill the very slots the item may be one of.
+void MenuBuilders::OpenItemTarget(const MenuItem& item) {
+  const std::string target = item.Hint;
+  sources_.launcher.OpenWithShell(target);
+  sources_.toolbar.ReleaseButtons();
+}
+
+void MenuBuilders::OpenWebItem(const MenuItem& item) {
+  const std::string caption = item.Caption;
+  const std::string address = item.Hint;
+  sources_.launcher.OpenWithShell(address);
+  RememberWebPage(caption, address);
+  sources_.toolbar.ReleaseButtons();
+}
+
+void MenuBuilders::OpenDocumentItem(const MenuItem& item) {
+  const std::string path = item.Hint;
+  sources_.launcher.OpenWithShell(path);
+  RememberDocument(path);
+  sources_.toolbar.ReleaseButtons();
+}
+
+MenuAction MenuBuilders::ItemTargetAction() {
+  return [this](const MenuItem& item) { OpenItemTarget(item); };
+}
+MenuAction MenuBuilders::WebItemAction() {
+  return [this](const MenuItem& item) { OpenWebItem(item); };
+}
+MenuAction MenuBuilders::DocumentItemAction() {
+  return [this](const MenuItem& item) { OpenDocumentItem(item); };
+}
+
+}  // namespace kromelik

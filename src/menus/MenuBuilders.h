@@ -1,0 +1,104 @@
+#pragma once
+
+// The parts of the toolbar's menus that come from the machine and the user: the drives,
+// the Recent folder, the stored documents, the user's lists, the registered and the
+// maker's programs. Each builder fills the fixed slots and submenus that ToolbarMenus
+// made, and gives the items it makes their click actions; the recency lists are moved
+// on here too when such an item is opened.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Launch.h"
+#include "core/Settings.h"
+#include "core/Toolbar.h"
+#include "core/ToolbarButtons.h"
+#include "core/ports/Drives.h"
+#include "core/ports/FileInformation.h"
+#include "core/ports/FileSystem.h"
+#include "core/ports/Registry.h"
+#include "core/ports/ShellFolders.h"
+#include "core/ports/Shortcuts.h"
+#include "core/ports/TextServices.h"
+#include "lists/MruList.h"
+#include "menus/ToolbarMenus.h"
+
+namespace kromelik {
+
+// What the builders read and reach; everything must outlive the menus.
+struct MenuSources {
+  Registry& registry;
+  const FileSystem& files;
+  const ShellFolders& folders;
+  FileInformation& fileInformation;
+  Shortcuts& shortcuts;
+  const TextServices& text;
+  const Drives& drives;
+  Launcher& launcher;
+  Toolbar& toolbar;
+  // ShowFileExtensions is looked at by every build, so a change shows at the next one.
+  const StartupOptions& options;
+};
+
+class MenuBuilders {
+ public:
+  MenuBuilders(ToolbarMenus& menus, MenuSources sources) : menus_(menus), sources_(sources) {}
+  MenuBuilders(const MenuBuilders&) = delete;
+  MenuBuilders& operator=(const MenuBuilders&) = delete;
+
+  // Everything that is built once, at the toolbar's creation, in the order the menus
+  // depend on each other: the Recent-folder scan puts programs into ImageListPM before
+  // the programs builder does, and the games come last.
+  void BuildAtStart();
+  // The builders that run again at every press of their button.
+  void BeforePopup(ToolbarButton button);
+
+  // Drives and folders.
+  void BuildDrivesMenu();
+  void ScanRecentFolder();
+  void BuildDocumentsMenu();
+  void RememberDocument(std::string_view path);
+
+  // The user's lists and the registered programs.
+  void BuildQuickLaunchMenu();
+  void BuildInternetMenu();
+  void RememberWebPage(std::string_view caption, std::string_view address);
+  void BuildProgramsMenu();
+  void BuildUserGames();
+  void BuildMakerProgramsMenu();
+
+  // The click actions of the items built here; a link of the custom menu file opens
+  // with OpenWebItem too.
+  void OpenItemTarget(const MenuItem& item);
+  void OpenWebItem(const MenuItem& item);
+  void OpenDocumentItem(const MenuItem& item);
+
+ private:
+  void FillRecentPages();
+  std::size_t AppendNamedPrograms(const MruListKind& list, MenuItem& menu);
+  std::string CaptionOfFile(std::string_view path) const;
+
+  MenuAction ItemTargetAction();
+  MenuAction WebItemAction();
+  MenuAction DocumentItemAction();
+
+  ToolbarMenus& menus_;
+  MenuSources sources_;
+};
+
+// The name of a numbered slot: "U" and 3 give "U3".
+std::string SlotName(std::string_view prefix, int number);
+// The file name of a path: what follows its last "\" or ":".
+std::string FileNameOf(std::string_view path);
+// The extension with its dot, or "" where the file name has none.
+std::string ExtensionOf(std::string_view path);
+// The file name without its extension (the last "." and what follows it).
+std::string WithoutExtension(std::string_view fileName);
+
+// A registered application's program, from its command line as the shell stores it:
+// up to and including the first ".EXE" (letter case aside), without the opening quote
+// of a quoted path; nothing when the line names no ".EXE".
+std::optional<std::string> ProgramOfCommandLine(std::string_view upperCaseCommandLine);
+
+}  // namespace kromelik

@@ -1,0 +1,154 @@
+// The menus of places: the drives, what the Recent folder's shortcuts lead to, the
+// personal folders and the documents opened from the toolbar.
+
+#include <array>
+
+#include "core/ComponentNames.h"
+#include "core/Csidl.h"
+#include "core/FileInfo.h"
+#include "core/WspolneFunkcje.h"
+#include "lists/MruList.h"
+#include "menus/MenuBuilders.h"
+
+namespace kromelik {
+
+namespace {
+
+constexpr std::size_t kDrivesSeparator = 1;  // under "Mój komputer"
+
+int PictureOfDrive(DriveType type) {
+  switch (type) {
+    case DriveType::CdRom: return ImageOf(SharedPicture::CdDrive);
+    case DriveType::Fixed: return ImageOf(SharedPicture::FixedDrive);
+    case DriveType::Removable: return ImageOf(SharedPicture::RemovableDrive);
+    default: return -1;
+  }
+}
+
+// A path on another machine: asking whether it exists can wait for as long as the
+// network takes to give up, so a Recent folder full of such shortcuts would stall the
+// start. Its shortcut counts as leading nowhere.
+bool IsNetworkPath(std::string_view path) { return path.starts_with("\\\\"); }
+
+struct PersonalFolder {
+  std::string_view item;
+  std::string_view subFolder;
+};
+constexpr std::array<PersonalFolder, 4> kPersonalSubFolders{{
+    {names::kMojeobrazy1, "\\Moje obrazy"},
+    {names::kMojamuzyka1, "\\Moja muzyka"},
+    {names::kMojewideo1, "\\Moje wideo"},
+    {names::kMojewitrynysieciWeb1, "\\Moje witryny sieci Web"},
+}};
+
+}  // namespace
+
+void MenuBuilders::BuildDrivesMenu() {
+  MenuItem& drives = menus_.DyskiPM;
+  for (const Drive& drive : sources_.drives.List()) {
+    if (drive.type == DriveType::Unknown || drive.type == DriveType::NoRootDirectory) continue;
+    const std::string letter(1, drive.letter);
+    MenuItem& item = drives.Add("", drive.label + " (" + letter + ":)", PictureOfDrive(drive.type));
+    item.Hint = letter + ":\\";
+    item.OnClick = ItemTargetAction();
+  }
+  drives[kDrivesSeparator].Visible = true;
+}
+
+void MenuBuilders::ScanRecentFolder() {
+  const std::string recent = SpecialFolderPath(sources_.folders, csidl::kRecent);
+  if (recent.empty()) return;
+  MenuItem& documents = menus_.Item(names::kDokumenty1);
+  MenuItem& programs = menus_.Item(names::kOstatniouruchamianeprogramy1);
+  MenuItem& folders = menus_.Item(names::kOstatniootwieranefoldery1);
+  for (const DirectoryEntry& entry : sources_.files.FindEntries(recent + "\\*.lnk")) {
+    const std::string shortcut = recent + "\\" + entry.name;
+    std::string target;
+    try {
+      target = ResolveShortcut(shortcut, sources_.files, sources_.shortcuts, sources_.text);
+    } catch (const ShellLinkUnavailable&) {
+      return;  // no shortcut can be read on this machine
+    }
+    if (target.empty() || IsNetworkPath(target)) continue;
+    const std::string caption =
+        entry.name.size() > 4 ? entry.name.substr(0, entry.name.size() - 4) : std::string{};
+
+    if (sources_.files.FileExists(target)) {
+      const bool program = sources_.text.Upper(ExtensionOf(target)) == ".EXE";
+      MenuItem& item = program ? programs.Add("", caption) : documents.Add("", caption);
+      item.Hint = target;
+      item.OnClick = DocumentItemAction();
+      if (program) {
+        const IconHandle icon = TFileInfo(sources_.fileInformation, target).GetIcon(0);
+        item.ImageIndex =
+            icon != 0 ? menus_.ImageListPM.Add(icon) : ImageOf(SharedPicture::PlainProgram);
+        programs.Visible = true;
+      } else {
+        menus_.Item(names::kN19).Visible = true;
+      }
+    } else if (sources_.files.DirectoryExists(target)) {
+      MenuItem& item = folders.Add("", caption);
+      item.Hint = target;
+      item.OnClick = ItemTargetAction();
+      menus_.Item(names::kNOstatniootwieranefoldery1).Visible = true;
+      folders.Visible = true;
+    }
+  }
+}
+
+void MenuBuilders::BuildDocumentsMenu() {
+  ImageList& images = menus_.il_Dokumenty1;
+  images.Truncate(0);
+  // The shell gives every existing folder an icon; where it does not, a folder is still
+  // drawn as one.
+  const auto folderIcon = [&](const std::string& path) {
+    const IconHandle icon = TFileInfo(sources_.fileInformation, path).GetIcon(0);
+    return icon != 0 ? images.Add(icon) : images.Add(StockIcon::Folder);
+  };
+
+  const std::string personal = SpecialFolderPath(sources_.folders, csidl::kPersonal);
+  MenuItem& myDocuments = menus_.Item(names::kMojedokumenty3);
+  myDocuments.ImageIndex = folderIcon(personal);
+  myDocuments.Visible = true;
+  for (const PersonalFolder& folder : kPersonalSubFolders) {
+    MenuItem& item = menus_.Item(folder.item);
+    const std::string path = personal + std::string(folder.subFolder);
+    item.Visible = !personal.empty() && sources_.files.DirectoryExists(path);
+    if (item.Visible) item.ImageIndex = folderIcon(path);
+  }
+  MenuItem& recent = menus_.Item(names::kDokumenty1);
+  const std::string recentFolder = SpecialFolderPath(sources_.folders, csidl::kRecent);
+  recent.Visible = !recentFolder.empty() && sources_.files.DirectoryExists(recentFolder);
+  if (recent.Visible) recent.ImageIndex = folderIcon(recentFolder);
+
+  MenuItem& separator = menus_.Item(names::kN18);
+  separator.Visible = false;
+  for (int number = 1; number <= names::kDocumentSlots; ++number)
+    menus_.Item(SlotName(names::kDocumentSlot, number)).Visible = false;
+  for (const MruEntry& entry : MruList(sources_.registry, kDocumentsMru).ReadEntries()) {
+    if (!sources_.files.FileExists(entry.target)) continue;
+    MenuItem& item = menus_.Item(SlotName(names::kDocumentSlot, entry.number));
+    item.Caption = CaptionOfFile(entry.target);
+    item.Hint = entry.target;
+    item.OnClick = DocumentItemAction();
+    item.Visible = true;
+    const IconHandle icon = TFileInfo(sources_.fileInformation, entry.target).GetIcon(0);
+    item.ImageIndex = icon != 0 ? images.Add(icon) : -1;
+    separator.Visible = true;
+  }
+}
+
+void MenuBuilders::RememberDocument(std::string_view path) {
+  const TextServices& text = sources_.text;
+  MruList list(sources_.registry, kDocumentsMru);
+  std::vector<MruEntry> documents = list.ReadEntries();
+  const std::string wanted = text.Upper(path);
+  std::erase_if(documents, [&](const MruEntry& document) {
+    return document.target.empty() || text.Upper(document.target) == wanted;
+  });
+  documents.insert(documents.begin(), MruEntry{1, "", std::string(path)});
+  list.WriteInOrder(documents);
+  BuildDocumentsMenu();
+}
+
+}  // namespace kromelik
