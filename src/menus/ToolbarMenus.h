@@ -64,6 +64,9 @@ class ToolbarMenus {
   MenuItem* FindItem(std::string_view name);
   // As FindItem, for names that must exist; throws std::out_of_range.
   MenuItem& Item(std::string_view name);
+  const MenuItem& Item(std::string_view name) const {
+    return const_cast<ToolbarMenus*>(this)->Item(name);
+  }
   // The image list a menu's ImageIndex values point into.
   ImageList& ImagesOf(const MenuItem& menu);
 
