@@ -3,10 +3,11 @@ SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 NATIVE_DIR := $(BUILD_DIR)/native
+SANITIZE_DIR := $(BUILD_DIR)/native-sanitize
 WINDOWS_DIR := $(BUILD_DIR)/windows
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native build run test bench clean
+.PHONY: all deps native native-sanitize build run test bench clean
 
 all: build
 
@@ -18,6 +19,12 @@ native: deps
 	@cmake -S . -B $(NATIVE_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(NATIVE_DIR) -j$(JOBS)
 
+# The same core and unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# in a directory of their own so the ordinary build stays uninstrumented.
+native-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DKROMELIK_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+
 # kromelik.exe and the Windows tests, cross-compiled for 64-bit Windows.
 build: deps
 	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -27,7 +34,7 @@ build: deps
 run: build
 	@bash scripts/run.sh
 
-test: native build
+test: native native-sanitize build
 	@bash scripts/test.sh
 
 # Benchmarks want an optimised core, so they have a build of their own.

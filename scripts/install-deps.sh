@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libasan8 libubsan1   # the sanitizer build's runtimes; g++ brings them too
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine64 fonts-wine
   xvfb xdotool x11-utils imagemagick
