@@ -13,7 +13,7 @@ char32_t Next(std::string_view text, std::size_t& at) {
   std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
                      : (lead >> 3) == 0x1E ? 4 : 1;
   if (at + length > text.size()) length = 1;
-  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+  char32_t code = length == 1 ? char32_t{lead} : char32_t{lead} & (char32_t{0x7F} >> length);
   for (std::size_t i = 1; i < length; ++i) code = (code << 6) | (byte(at + i) & 0x3F);
   at += length;
   return code;
