@@ -66,6 +66,60 @@ def registry_values(key):
     return values
 
 
+def _reg_file_string(quoted):
+    """The text of a quoted string of a .reg file, and what follows its closing quote."""
+    text, i = [], 1
+    while i < len(quoted) and quoted[i] != '"':
+        if quoted[i] == "\\" and i + 1 < len(quoted):
+            i += 1
+            text.append({"n": "\n", "0": "\0"}.get(quoted[i], quoted[i]))
+        else:
+            text.append(quoted[i])
+        i += 1
+    return "".join(text), quoted[i + 1:]
+
+
+def text_values(key):
+    """The text (REG_SZ) values of a key as {name: data}, or None when the key is missing.
+    Read from an export, which is UTF-16: `reg query` writes to a pipe in a code page that
+    turns Polish letters into others, so registry_values() cannot compare them."""
+    name = f"kromelik-export-{os.getpid()}.reg"
+    path = os.path.join(os.environ["WINEPREFIX"], "drive_c", name)
+    code, _ = wine("reg", "export", key, "C:\\" + name, "/y")
+    if code != 0:
+        return None
+    try:
+        with open(path, encoding="utf-16") as exported:
+            lines = exported.read().splitlines()
+    finally:
+        os.remove(path)
+    header = f"[{_full_key_name(key)}]".lower()
+    start = next((i for i, line in enumerate(lines) if line.lower() == header), None)
+    if start is None:
+        raise AssertionError(f"the export of {key} does not name it: {lines[:3]}")
+    values = {}
+    # Only the key's own values: its subkeys' sections follow its own.
+    for line in lines[start + 1:]:
+        if line.startswith("["):
+            break
+        if line.startswith('"'):
+            value_name, rest = _reg_file_string(line)
+        elif line.startswith("@="):
+            value_name, rest = "", line[1:]
+        else:
+            continue
+        if rest.startswith('="'):
+            values[value_name] = _reg_file_string(rest[1:])[0]
+    return values
+
+
+def _full_key_name(key):
+    root, _, rest = key.partition("\\")
+    roots = {"HKCU": "HKEY_CURRENT_USER", "HKLM": "HKEY_LOCAL_MACHINE", "HKCR": "HKEY_CLASSES_ROOT",
+             "HKU": "HKEY_USERS"}
+    return roots.get(root.upper(), root) + ("\\" + rest if rest else "")
+
+
 def delete_key(key):
     wine("reg", "delete", key, "/f")
 

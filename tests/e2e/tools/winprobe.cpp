@@ -20,8 +20,13 @@
 //   winprobe measure-slide TITLE X    moves the cursor below the strip, then to the top
 //                                     edge, and prints the milliseconds until the strip
 //                                     first moves and until it is fully shown
+//   winprobe folder-path CSIDL        prints the special folder's path
+//   winprobe make-shortcut LNK TARGET writes a shell link at LNK that leads to TARGET
 
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -81,6 +86,26 @@ void PrintText(const wchar_t* text) {
   std::printf("%s\n", buffer);
 }
 
+// Written through the shell's own link object, as the shell writes the links of the Recent
+// folder: item list and stored path both, so that the program reads it as a real one.
+bool MakeShortcut(const wchar_t* linkPath, const wchar_t* target) {
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return false;
+  bool written = false;
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->SetPath(target)) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      written = SUCCEEDED(file->Save(linkPath, TRUE));
+      file->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return written;
+}
+
 int Usage() {
   std::fputs("usage: see the comment at the top of winprobe.cpp\n",
              stderr);
@@ -104,6 +129,17 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc < 3) return Usage();
+  if (std::wstring(argv[1]) == L"folder-path") {
+    wchar_t path[MAX_PATH] = {};
+    const int csidl = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return 1;
+    PrintText(path);
+    return 0;
+  }
+  if (std::wstring(argv[1]) == L"make-shortcut") {
+    if (argc < 4) return Usage();
+    return MakeShortcut(argv[2], argv[3]) ? 0 : 1;
+  }
   const std::wstring command = argv[1];
   const wchar_t* title = argv[2];
   const DWORD timeout = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 0;
