@@ -6,6 +6,7 @@
 
 #include "TestFolder.h"
 #include "win32/Win32FileInformation.h"
+#include "win32/WideText.h"
 
 namespace kromelik {
 namespace {
@@ -47,6 +48,22 @@ TEST_F(Win32FileInformationTest, IconsComeInTheSizeAskedForAndBelongToTheCaller)
     }
   }
   info_.DestroyIcon(0);
+}
+
+// A file that holds no icons is answered with 1 by the platform, which is no handle: the
+// menus would draw garbage from it and destroy what is not theirs.
+TEST_F(Win32FileInformationTest, AnIconStoredInAFileOrNoneForFilesWithoutIcons) {
+  wchar_t system[MAX_PATH] = {};
+  ASSERT_NE(GetSystemDirectoryW(system, MAX_PATH), 0u);
+  const std::string shell32 = WideToUtf8(system) + "\\shell32.dll";
+
+  const IconHandle icon = info_.FileIcon(shell32, 0);
+  ASSERT_NE(icon, 0u);
+  EXPECT_EQ(IconWidth(icon), GetSystemMetrics(SM_CXICON));
+  info_.DestroyIcon(icon);
+  EXPECT_EQ(info_.FileIcon(shell32, 100000), 0u) << "past the file's last icon";
+  EXPECT_EQ(info_.FileIcon(folder_.PathOf("notatka.txt"), 0), 0u);
+  EXPECT_EQ(info_.FileIcon(folder_.PathOf("brak.exe"), 0), 0u);
 }
 
 TEST_F(Win32FileInformationTest, KnowsProgramsAndTypeNames) {
