@@ -76,9 +76,13 @@ class Win32RegistryKey : public RegistryKey {
 
   std::optional<ValueKind> KindOf(std::string_view name) const override {
     DWORD type = 0;
+    DWORD size = 0;
     const LSTATUS status =
-        RegQueryValueExW(key_.Get(), Utf8ToWide(name).c_str(), nullptr, &type, nullptr, nullptr);
+        RegQueryValueExW(key_.Get(), Utf8ToWide(name).c_str(), nullptr, &type, nullptr, &size);
     if (status != ERROR_SUCCESS) return std::nullopt;
+    // A number is what can be read as one: a DWORD of another length, written by hand
+    // or by another program, would be announced as a number and then not read as one.
+    if (type == REG_DWORD && size != sizeof(DWORD)) return ValueKind::Other;
     return KindOfType(type);
   }
 

@@ -76,8 +76,14 @@ TEST_P(RegistryContract, KindsAreKeptApart) {
   harness_->Plant(Path(), "binary", RawKind::Binary, std::string("\x01\x02\x03\x04", 4));
   harness_->Plant(Path(), "multi", RawKind::MultiText, "one");
   harness_->Plant(Path(), "qword", RawKind::QWord, std::string(8, '\x07'));
+  harness_->Plant(Path(), "short", RawKind::Number, std::string("\x05\x00", 2));
+  harness_->Plant(Path(), "long", RawKind::Number, std::string(8, '\x01'));
 
   EXPECT_EQ(key->KindOf("text"), ValueKind::Text);
+  // A DWORD of another length is no number: whoever asks the kind first can then read it.
+  EXPECT_EQ(key->KindOf("short"), ValueKind::Other);
+  EXPECT_EQ(key->KindOf("long"), ValueKind::Other);
+  EXPECT_EQ(key->ReadNumber("short"), std::nullopt);
   EXPECT_EQ(key->KindOf("number"), ValueKind::Number);
   EXPECT_EQ(key->KindOf("expand"), ValueKind::ExpandText);
   EXPECT_EQ(key->KindOf("binary"), ValueKind::Binary);

@@ -26,7 +26,7 @@ class RegistryHarness {
   virtual Registry& Subject() = 0;
   // A path under HKEY_CURRENT_USER, unique to this harness; it need not exist yet.
   virtual std::string ScratchPath() const = 0;
-  enum class RawKind { ExpandText, Binary, MultiText, QWord };
+  enum class RawKind { ExpandText, Binary, MultiText, QWord, Number };
   // Writes a value of that kind into the key at `keyPath` (under HKEY_CURRENT_USER),
   // creating the key if needed. For the text kinds the bytes are UTF-8 text.
   virtual void Plant(std::string_view keyPath, std::string_view name, RawKind kind,

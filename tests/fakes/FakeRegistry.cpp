@@ -52,7 +52,9 @@ class FakeKey : public RegistryKey {
     switch (it->second.kind) {
       case StoredKind::Text: return ValueKind::Text;
       case StoredKind::ExpandText: return ValueKind::ExpandText;
-      case StoredKind::Number: return ValueKind::Number;
+      // Only four bytes read as a number, as the real registry is read.
+      case StoredKind::Number:
+        return it->second.data.size() == sizeof(std::uint32_t) ? ValueKind::Number : ValueKind::Other;
       case StoredKind::Binary: return ValueKind::Binary;
       default: return ValueKind::Other;
     }
@@ -69,7 +71,7 @@ class FakeKey : public RegistryKey {
     if (KindOf(name) != ValueKind::Number) return std::nullopt;
     const std::string& data = node_->FindValue(name)->second.data;
     std::uint32_t number = 0;
-    std::memcpy(&number, data.data(), std::min(data.size(), sizeof number));
+    std::memcpy(&number, data.data(), sizeof number);
     return number;
   }
 

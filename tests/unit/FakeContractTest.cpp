@@ -28,6 +28,7 @@ class FakeRegistryHarness : public RegistryHarness {
     const Stored stored = kind == RawKind::ExpandText ? Stored::ExpandText
                         : kind == RawKind::Binary     ? Stored::Binary
                         : kind == RawKind::MultiText  ? Stored::MultiText
+                        : kind == RawKind::Number     ? Stored::Number
                                                       : Stored::QWord;
     registry_.Plant(RegistryRoot::CurrentUser, keyPath, name, {stored, std::string(bytes)});
   }

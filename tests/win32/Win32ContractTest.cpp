@@ -61,6 +61,7 @@ class Win32RegistryHarness : public RegistryHarness {
         break;
       case RawKind::Binary: type = REG_BINARY; break;
       case RawKind::QWord: type = REG_QWORD; break;
+      case RawKind::Number: type = REG_DWORD; break;
     }
     if (!text.empty()) {
       data = reinterpret_cast<const BYTE*>(text.data());

@@ -83,16 +83,14 @@ TEST_F(Win32RegistryTest, TextWithoutItsNulOrWithAnOddSizeReadsAsTheWholeCharact
   EXPECT_EQ(key->ReadText("one-byte"), "");
 }
 
-TEST_F(Win32RegistryTest, NumbersOfTheWrongSizeOrByteOrderAreNoNumbers) {
+// A DWORD of the wrong size is held to the same rule in the contract suite.
+TEST_F(Win32RegistryTest, NumbersOfTheWrongByteOrderAreNoNumbers) {
   const DWORD value = 7;
-  SetRaw(L"short", REG_DWORD, &value, 2);
   SetRaw(L"big-endian", REG_DWORD_BIG_ENDIAN, &value, sizeof(value));
   SetRaw(L"none", REG_NONE, nullptr, 0);
 
   auto key = Open();
   ASSERT_NE(key, nullptr);
-  EXPECT_EQ(key->KindOf("short"), ValueKind::Number);
-  EXPECT_EQ(key->ReadNumber("short"), std::nullopt);
   EXPECT_EQ(key->KindOf("big-endian"), ValueKind::Other);
   EXPECT_EQ(key->ReadNumber("big-endian"), std::nullopt);
   EXPECT_EQ(key->KindOf("none"), ValueKind::Other);
