@@ -32,11 +32,16 @@ std::string_view VirtualFolderName(int csidl) {
 }  // namespace
 
 void Launcher::OpenSpecialFolder(int csidl, std::string_view subFolder) {
-  std::string path = SpecialFolderPath(folders_, csidl);
-  // An empty target would open nothing at all: a folder without a path is opened by
-  // the name the shell knows it by.
-  if (path.empty()) path = VirtualFolderName(csidl);
-  OpenWithShell(path + std::string(subFolder));
+  const std::string path = SpecialFolderPath(folders_, csidl);
+  if (!path.empty()) {
+    OpenWithShell(path + std::string(subFolder));
+    return;
+  }
+  // A folder without a path is opened by the name the shell knows it by, where it has
+  // one. Anything else would open the wrong place: an empty target, or the sub-folder's
+  // name alone, which the shell takes from the root of the current drive.
+  const std::string_view name = VirtualFolderName(csidl);
+  if (!name.empty() && subFolder.empty()) OpenWithShell(name);
 }
 
 bool Launcher::EndSession(std::uint32_t requested) {

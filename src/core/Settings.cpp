@@ -29,6 +29,10 @@ void WriteRegistration(SettingsStore& mainKey, std::string_view versionText,
   mainKey.PutText(layout::kName, kApplicationTitle);
 }
 
+std::int32_t FittingBevelWidth(std::int32_t width) {
+  return width < 0 ? 0 : width > kMaxBevelWidth ? kMaxBevelWidth : width;
+}
+
 StartupOptions ReadStartupOptions(const SettingsStore& mainKey, const TextServices& text) {
   StartupOptions options;
 
@@ -47,10 +51,8 @@ StartupOptions ReadStartupOptions(const SettingsStore& mainKey, const TextServic
 
   if (const auto raised = mainKey.FlagOption(layout::kFlat)) {
     if (*raised) {
-      if (const auto width = mainKey.NumberOption(layout::kFlatSize)) {
-        // A bevel needs at least one pixel; the dialog never stores less.
-        options.look.bevel.width = *width < 1 ? 1 : *width;
-      }
+      if (const auto width = mainKey.NumberOption(layout::kFlatSize))
+        options.look.bevel.width = FittingBevelWidth(*width);
     } else {
       options.look.bevel.raised = false;
     }
@@ -65,7 +67,11 @@ std::optional<std::uint8_t> ReadTransparency(const SettingsStore& mainKey) {
   if (!mainKey.FlagOption(layout::kChangeTransparent).value_or(false)) return std::nullopt;
   const auto alpha = mainKey.NumberOption(layout::kTransparent);
   if (!alpha) return std::nullopt;
-  return static_cast<std::uint8_t>(LowByte(*alpha));
+  // Fully transparent, the strip would still take clicks that nobody could aim: such a
+  // value, which the options dialog never stores, counts as opaque.
+  const auto opacity = static_cast<std::uint8_t>(LowByte(*alpha));
+  if (opacity == 0) return std::nullopt;
+  return opacity;
 }
 
 StartupOptions RegisterAndReadOptions(Registry& registry, const FileSystem& files,

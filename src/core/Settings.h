@@ -28,6 +28,11 @@ struct PanelBevel {
   bool operator==(const PanelBevel&) const = default;
 };
 
+// The widest bevel the options offer; wider ones would leave the strip no inside (its
+// two bevels stand on each edge of a 45-pixel strip). No bevel at all draws nothing.
+inline constexpr std::int32_t kMaxBevelWidth = 10;
+std::int32_t FittingBevelWidth(std::int32_t width);
+
 struct ToolbarLook {
   MenuStyle menuStyle = MenuStyle::Classic;
   // A platform colour value (red in the low byte); none: the system button face.

@@ -61,7 +61,8 @@ void ToolbarController::Start() {
 
 void ToolbarController::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) {
   options_.look = look;
-  ports_.window.ShowLook(look, opacity);
+  options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
+  ports_.window.ShowLook(options_.look, opacity);
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

@@ -154,6 +154,14 @@ TEST_F(LaunchCommandsTest, FoldersOpenTheirPlaces) {
                 {0x4242, "open", "control", std::string("printers"), ShowCommand::ShowNormal},
                 OpenedTarget(kSystem),
                 OpenedTarget("::{20D04FE0-3AEA-1069-A2D8-08002B30309D}")}));
+
+  // Where the platform gives no path, nothing opens rather than the drive's root or "".
+  shell.opened.clear();
+  folders.folders.erase(csidl::kPersonal);
+  Click("Mojeobrazy1");
+  Click("Mojedokumenty3");
+  Click("Ciasteczka1");
+  EXPECT_EQ(shell.opened, std::vector<Opened>{});
 }
 
 TEST_F(LaunchCommandsTest, NetworkConnectionsNeedTheirAppletOrSayWhy) {

@@ -133,6 +133,16 @@ TEST_F(SettingsTest, BevelFollowsFlatAndFlatSize) {
   Number("Flat", 1);
   EXPECT_EQ(Start().look.bevel, (PanelBevel{true, 5}));
 
+  // Whatever was stored by hand, the bevels fit in the strip.
+  Number("FlatSize", 12);
+  EXPECT_EQ(Start().look.bevel.width, kMaxBevelWidth);
+  Number("FlatSize", 0x7FFFFFFF);
+  EXPECT_EQ(Start().look.bevel.width, kMaxBevelWidth);
+  Number("FlatSize", 0xFFFFFFFDu);  // -3
+  EXPECT_EQ(Start().look.bevel.width, 0);
+  Number("FlatSize", 0);
+  EXPECT_EQ(Start().look.bevel.width, 0);
+
   registry.OpenKey(RegistryRoot::CurrentUser, layout::kMainKey, false)->DeleteValue("FlatSize");
   EXPECT_EQ(Start().look.bevel, (PanelBevel{true, 1}));
 }
@@ -160,6 +170,8 @@ TEST_F(SettingsTest, TransparencyNeedsTheFlagAndUsesTheLowByte) {
   EXPECT_EQ(ReadTransparency(store), std::nullopt) << "no Transparent value";
   Number("Transparent", 0x100 + 40);
   EXPECT_EQ(ReadTransparency(store), 40);
+  Number("Transparent", 0x100);
+  EXPECT_EQ(ReadTransparency(store), std::nullopt) << "invisible yet clickable: opaque instead";
   Number("ChangeTransparent", 0);
   EXPECT_EQ(ReadTransparency(store), std::nullopt);
 }
