@@ -1,5 +1,8 @@
 #include "menus/MenuBuilders.h"
 
+#include "core/ComponentNames.h"
+#include "menus/CustomMenuFile.h"
+
 namespace kromelik {
 
 std::string SlotName(std::string_view prefix, int number) {
@@ -41,6 +44,30 @@ void MenuBuilders::BuildAtStart() {
   BuildProgramsMenu();
   BuildDocumentsMenu();
   BuildUserGames();
+  LoadCustomMenuFile();
+}
+
+void MenuBuilders::LoadCustomMenuFile() {
+  const std::string program = sources_.program.Path();
+  const auto folderEnd = program.find_last_of("\\:");
+  const std::string path =
+      (folderEnd == std::string::npos ? std::string{} : program.substr(0, folderEnd + 1)) +
+      std::string(kCustomMenuFileName);
+  const FileContents contents = sources_.files.ReadWholeFile(path);
+  if (contents.error && contents.error->kind == FileReadError::Kind::NotFound) return;
+
+  MenuItem& inne = menus_.Item(names::kMenuInne);
+  inne.Visible = true;
+  if (contents.error) {
+    // Something of that name is there but will not be read: the user meant it to be
+    // read, so they are told why not, and the toolbar starts without it.
+    sources_.messages.Show(std::string(kCustomMenuUnreadableText) + "\n" + path + "\n\n" +
+                               contents.error->message,
+                           kCustomMenuUnreadableTitle, MessageIcon::Error);
+    return;
+  }
+  ParseCustomMenu(CustomMenuText(contents.bytes, sources_.text), inne, menus_.InternetPM,
+                  WebItemAction());
 }
 
 void MenuBuilders::BeforePopup(ToolbarButton button) {

@@ -17,6 +17,8 @@
 #include "core/ports/Drives.h"
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
+#include "core/ports/MessageBoxes.h"
+#include "core/ports/ProgramFile.h"
 #include "core/ports/Registry.h"
 #include "core/ports/ShellFolders.h"
 #include "core/ports/Shortcuts.h"
@@ -35,6 +37,8 @@ struct MenuSources {
   Shortcuts& shortcuts;
   const TextServices& text;
   const Drives& drives;
+  const ProgramFile& program;
+  MessageBoxes& messages;
   Launcher& launcher;
   Toolbar& toolbar;
   // ShowFileExtensions is looked at by every build, so a change shows at the next one.
@@ -67,6 +71,8 @@ class MenuBuilders {
   void BuildProgramsMenu();
   void BuildUserGames();
   void BuildMakerProgramsMenu();
+  // The user's own menu from "lista.txt" beside the program, under "Inne".
+  void LoadCustomMenuFile();
 
   // The click actions of the items built here; a link of the custom menu file opens
   // with OpenWebItem too.
@@ -99,6 +105,10 @@ std::string WithoutExtension(std::string_view fileName);
 // A registered application's program, from its command line as the shell stores it:
 // up to and including the first ".EXE" (letter case aside), without the opening quote
 // of a quoted path; nothing when the line names no ".EXE".
+inline constexpr std::string_view kCustomMenuUnreadableText =
+    "Nie można odczytać pliku z menu użytkownika:";
+inline constexpr std::string_view kCustomMenuUnreadableTitle = "Błąd pliku !!!";
+
 std::optional<std::string> ProgramOfCommandLine(std::string_view upperCaseCommandLine);
 
 }  // namespace kromelik

@@ -15,7 +15,8 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int 
       menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }),
       builders_(menus_, MenuSources{platform.registry, platform.files, platform.folders,
                                     platform.fileInformation, platform.shortcuts, platform.text,
-                                    platform.drives, launcher_, toolbar_, options_}) {}
+                                    platform.drives, platform.program, ports.messages,
+                                    launcher_, toolbar_, options_}) {}
 
 void ToolbarController::Create() {
   systemDirectory_ = platform_.folders.SystemDirectory();

@@ -63,4 +63,15 @@ int Win32TextServices::CompareIgnoringCase(std::string_view a, std::string_view 
   return CompareText(a, b, NORM_IGNORECASE);
 }
 
+std::string Win32TextServices::FromAnsiCodePage(std::string_view bytes) const {
+  if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+  const UINT codePage = ansiCodePage_ == 0 ? CP_ACP : ansiCodePage_;
+  const int length = static_cast<int>(bytes.size());
+  const int needed = MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+  if (needed <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), length, wide.data(), needed);
+  return WideToUtf8(wide);
+}
+
 }  // namespace kromelik

@@ -19,6 +19,8 @@ class FakeTextServices : public TextServices {
   std::string Lower(std::string_view text) const override { return LowerCase(text); }
   int Compare(std::string_view a, std::string_view b) const override;
   int CompareIgnoringCase(std::string_view a, std::string_view b) const override;
+  // Code page 1250, a Polish system's.
+  std::string FromAnsiCodePage(std::string_view bytes) const override;
 };
 
 }  // namespace kromelik::fakes

@@ -146,7 +146,7 @@ std::unique_ptr<DownloadHarness> MakeWin32Download() {
 std::unique_ptr<RegistryHarness> MakeWin32Harness() {
   return std::make_unique<Win32RegistryHarness>();
 }
-std::unique_ptr<TextServices> MakeWin32Text() { return std::make_unique<Win32TextServices>(); }
+std::unique_ptr<TextServices> MakeWin32Text() { return std::make_unique<Win32TextServices>(1250); }
 
 INSTANTIATE_TEST_SUITE_P(Contract, RegistryContract,
                          ::testing::Values(Subject<RegistryHarnessFactory>{"Win32", &MakeWin32Harness}),

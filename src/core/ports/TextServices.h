@@ -17,6 +17,8 @@ class TextServices {
   // <0, 0 or >0, in the locale's collation order.
   virtual int Compare(std::string_view a, std::string_view b) const = 0;
   virtual int CompareIgnoringCase(std::string_view a, std::string_view b) const = 0;
+  // Text in the system's single-byte ANSI code page, as UTF-8.
+  virtual std::string FromAnsiCodePage(std::string_view bytes) const = 0;
 };
 
 }  // namespace kromelik
