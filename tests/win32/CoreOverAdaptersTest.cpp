@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
@@ -9,9 +12,18 @@
 #include "core/FileInfo.h"
 #include "core/WspolneFunkcje.h"
 #include "win32/Win32Platform.h"
+#include "win32/WideText.h"
 
 namespace kromelik {
 namespace {
+
+// Folder names compare without regard to case, as the file system does.
+bool SameFolder(const std::string& left, const std::string& right) {
+  const std::wstring a = Utf8ToWide(left);
+  const std::wstring b = Utf8ToWide(right);
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
 
 class CoreOverAdaptersTest : public ::testing::Test {
  protected:
@@ -83,6 +95,24 @@ TEST_F(CoreOverAdaptersTest, FolderServicesGiveExistingFolders) {
   const std::string profile =
       ExpandPathVariables("%userprofile%", platform_.specialFolders, platform_.textServices);
   EXPECT_TRUE(platform_.fileSystem.DirectoryExists(profile)) << profile;
+
+  // The profile itself, as the platform names it both ways.
+  wchar_t shellProfile[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, shellProfile),
+            S_OK);
+  wchar_t environmentProfile[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", environmentProfile, MAX_PATH);
+  ASSERT_TRUE(length > 0 && length < MAX_PATH);
+  EXPECT_EQ(profile, WideToUtf8(shellProfile));
+  EXPECT_TRUE(SameFolder(profile, WideToUtf8(environmentProfile)))
+      << profile << " is not USERPROFILE " << WideToUtf8(environmentProfile);
+  // Where the application data folder lies deeper than straight below the profile (as
+  // ...\AppData\Roaming does), its parent is some other existing folder: the checks
+  // above tell the two apart only there.
+  const std::string appData = SpecialFolderPath(platform_.specialFolders, csidl::kAppData);
+  const std::string appDataParent = appData.substr(0, appData.rfind('\\'));
+  EXPECT_FALSE(SameFolder(appDataParent, WideToUtf8(shellProfile)))
+      << "the application data folder " << appData << " lies straight below the profile";
 
   const std::string temp = TempFolderPath(platform_.tempFolder, platform_.fileSystem);
   ASSERT_FALSE(temp.empty());
