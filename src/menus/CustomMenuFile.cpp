@@ -77,15 +77,17 @@ class Levels {
     }
     open_.push_back(&Current().Add("", std::move(caption)));
   }
-  // A submenu closed while nothing was put into it gets the placeholder first.
-  void Close(bool empty) {
+  // A submenu closed while nothing was put into it gets the placeholder first. False
+  // when it closed one that was never made.
+  bool Close(bool empty) {
     if (unmade_ > 0) {
       --unmade_;
-      return;
+      return false;
     }
     if (empty) Current().Add("", std::string(kEmptySubmenuCaption)).Enabled = false;
     // The Internet menu itself is as high as anything goes.
     if (open_.size() > 1) open_.pop_back();
+    return true;
   }
 
  private:
@@ -127,8 +129,8 @@ void ParseCustomMenu(std::string_view text, MenuItem& inne, MenuItem& internetMe
       emptySubmenu = false;
     }
     if (line.find("</menu>") != std::string::npos) {
-      levels.Close(emptySubmenu);
-      emptySubmenu = false;
+      // Past an unmade submenu, the deepest made one is as empty as it still is.
+      emptySubmenu = !levels.Close(emptySubmenu) && levels.Current().Items().empty();
     }
     for (const LinkTag& link : kLinkTags) {
       const auto item = line.find(link.tag);
