@@ -32,16 +32,6 @@ std::size_t CharacterCount(std::string_view text) {
   return count;
 }
 
-// Hides every slot of a numbered menu part; the builders show those with an entry.
-void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count) {
-  for (int number = 1; number <= count; ++number) menus.Item(SlotName(prefix, number)).Visible = false;
-}
-
-// The icon, appended to `images`, or the stand-by picture where the file gives none.
-int AppendIcon(ImageList& images, IconHandle icon, int standBy) {
-  return icon != 0 ? images.Add(icon) : standBy;
-}
-
 }  // namespace
 
 void MenuBuilders::BuildQuickLaunchMenu() {

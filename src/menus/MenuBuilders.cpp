@@ -12,6 +12,14 @@ std::string SlotName(std::string_view prefix, int number) {
   return name;
 }
 
+void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count) {
+  for (int number = 1; number <= count; ++number) menus.Item(SlotName(prefix, number)).Visible = false;
+}
+
+int AppendIcon(ImageList& images, IconHandle icon, int standBy) {
+  return icon != 0 ? images.Add(icon) : standBy;
+}
+
 std::string FileNameOf(std::string_view path) {
   const auto last = path.find_last_of("\\:");
   return std::string(last == std::string_view::npos ? path : path.substr(last + 1));

@@ -80,8 +80,7 @@ void MenuBuilders::ScanRecentFolder() {
       item.OnClick = DocumentItemAction();
       if (program) {
         const IconHandle icon = TFileInfo(sources_.fileInformation, target).GetIcon(0);
-        item.ImageIndex =
-            icon != 0 ? menus_.ImageListPM.Add(icon) : ImageOf(SharedPicture::PlainProgram);
+        item.ImageIndex = AppendIcon(menus_.ImageListPM, icon, ImageOf(SharedPicture::PlainProgram));
         programs.Visible = true;
       } else {
         menus_.Item(names::kN19).Visible = true;
@@ -123,8 +122,7 @@ void MenuBuilders::BuildDocumentsMenu() {
 
   MenuItem& separator = menus_.Item(names::kN18);
   separator.Visible = false;
-  for (int number = 1; number <= names::kDocumentSlots; ++number)
-    menus_.Item(SlotName(names::kDocumentSlot, number)).Visible = false;
+  HideSlots(menus_, names::kDocumentSlot, names::kDocumentSlots);
   for (const MruEntry& entry : MruList(sources_.registry, kDocumentsMru).ReadEntries()) {
     if (!sources_.files.FileExists(entry.target)) continue;
     MenuItem& item = menus_.Item(SlotName(names::kDocumentSlot, entry.number));
@@ -133,7 +131,7 @@ void MenuBuilders::BuildDocumentsMenu() {
     item.OnClick = DocumentItemAction();
     item.Visible = true;
     const IconHandle icon = TFileInfo(sources_.fileInformation, entry.target).GetIcon(0);
-    item.ImageIndex = icon != 0 ? images.Add(icon) : -1;
+    item.ImageIndex = AppendIcon(images, icon, -1);
     separator.Visible = true;
   }
 }
