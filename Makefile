@@ -5,9 +5,11 @@ BUILD_DIR := build
 NATIVE_DIR := $(BUILD_DIR)/native
 SANITIZE_DIR := $(BUILD_DIR)/native-sanitize
 WINDOWS_DIR := $(BUILD_DIR)/windows
+FUZZ_DIR := $(BUILD_DIR)/fuzz
+FUZZ_SECONDS ?= 300
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native native-sanitize build run test bench clean
+.PHONY: all deps native native-sanitize build fuzz-build fuzz run test bench clean
 
 all: build
 
@@ -31,10 +33,20 @@ build: deps
 	       -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_DIR) -j$(JOBS)
 
+# The lista.txt parser under libFuzzer with ASan and UBSan. libFuzzer comes with Clang,
+# which no other build uses, so it is a project and a directory of its own.
+fuzz-build: deps
+	@cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS)
+
+# Fuzzes for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600); make test fuzzes for 30.
+fuzz: fuzz-build
+	@bash fuzz/run.sh $(FUZZ_SECONDS)
+
 run: build
 	@bash scripts/run.sh
 
-test: native native-sanitize build
+test: native native-sanitize fuzz-build build
 	@bash scripts/test.sh
 
 # Benchmarks want an optimised core, so they have a build of their own.

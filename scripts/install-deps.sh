@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   libasan8 libubsan1   # the sanitizer build's runtimes; g++ brings them too
+  clang libclang-rt-14-dev   # the fuzzer build: libFuzzer and Clang's sanitizer runtimes
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine64 fonts-wine
   xvfb xdotool x11-utils imagemagick
