@@ -202,12 +202,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ParseAndCheck(text, false);
 
   // The same text with every submenu closed at its end, unless a Ctrl+Z at a line's start
-  // ends the file before the closes. Each line opens at most one submenu.
+  // ends the file before the closes. Lines are counted as the parser sees them: a carriage
+  // return anywhere is dropped (so "<me\rnu>" opens a submenu), and a line opens at most one.
   if (!text.starts_with('\x1A') && text.find("\n\x1A") == std::string::npos) {
     std::size_t opened = 0;
-    for (std::size_t at = text.find("<menu>"); at != std::string::npos;
-         at = text.find("<menu>", at + 1))
-      ++opened;
+    std::string line;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+      if (at == text.size() || text[at] == '\n') {
+        if (line.find("<menu>") != std::string::npos) ++opened;
+        line.clear();
+      } else if (text[at] != '\r') {
+        line.push_back(text[at]);
+      }
+    }
     std::string closed = text + "\n";
     for (std::size_t i = 0; i < opened; ++i) closed += "</menu>\n";
     ParseAndCheck(closed, true);
