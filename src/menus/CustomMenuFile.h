@@ -24,8 +24,9 @@ namespace kromelik {
 inline constexpr std::string_view kCustomMenuFileName = "lista.txt";
 inline constexpr std::string_view kEmptySubmenuCaption = "(Puste)";
 // Deeper submenus could not be opened by anybody's hand, and every walk of a menu tree
-// would pay for them; their contents go into the deepest submenu allowed.
-inline constexpr int kMaxCustomMenuDepth = 32;
+// would pay for them; their contents go into the deepest submenu allowed. With the
+// Internet menu and "Inne" above them, the platform's menus still hold them whole.
+inline constexpr int kMaxCustomMenuDepth = 24;
 
 // The file's bytes as UTF-8 text: as they are when they are UTF-8 (a byte-order mark
 // dropped), else read in the system's ANSI code page, as older editors saved it.

@@ -105,7 +105,7 @@ UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, Me
   entries_.clear();
   UniqueMenu popup(CreatePopupMenu());
   if (!popup) return popup;
-  if (!AddItems(popup.Get(), menu, images, style)) {
+  if (!AddItems(popup.Get(), menu, images, style, 1)) {
     entries_.clear();
     return UniqueMenu();
   }
@@ -122,7 +122,10 @@ UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, Me
 }
 
 bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageList& images,
-                            MenuStyle style) {
+                            MenuStyle style, int depth) {
+  // Wine refuses to nest popup menus more than 30 deep, and a refused submenu would
+  // take the whole menu with it: below that, an entry with children shows greyed.
+  constexpr int kMaxPopupDepth = 30;
   const bool pastel = style == MenuStyle::Pastel;
   bool barColumn = false;
   UINT position = 0;
@@ -133,7 +136,8 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     Entry entry;
     entry.item = &item;
     entry.separator = item.IsSeparator();
-    entry.submenu = !entry.separator && item.Count() > 0;
+    entry.submenu = !entry.separator && item.Count() > 0 && depth < kMaxPopupDepth;
+    const bool cutOff = !entry.separator && item.Count() > 0 && !entry.submenu;
     if (item.Break != MenuBreak::None) barColumn = item.Break == MenuBreak::BarColumn;
     entry.barColumn = barColumn;
     if (!entry.separator) {
@@ -156,7 +160,7 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
     info.fType = BreakType(item.Break) | (separator ? MFT_SEPARATOR : 0u) |
                  (pastel ? MFT_OWNERDRAW : 0u);
-    info.fState = (item.Enabled ? 0u : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u);
+    info.fState = (item.Enabled && !cutOff ? 0u : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u);
     info.wID = id;
     info.dwItemData = id;
     if (!separator) {
@@ -173,7 +177,7 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     UniqueMenu sub;
     if (submenu) {
       sub.Reset(CreatePopupMenu());
-      if (!sub || !AddItems(sub.Get(), item, images, style)) return false;
+      if (!sub || !AddItems(sub.Get(), item, images, style, depth + 1)) return false;
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = sub.Get();
     }

@@ -63,7 +63,9 @@ class MenuRenderer {
     bool barColumn = false;  // in a column that began with a bar break
   };
 
-  bool AddItems(HMENU target, const MenuItem& parent, const ImageList& images, MenuStyle style);
+  // `depth` counts the popup levels down to `target`, the top popup being 1.
+  bool AddItems(HMENU target, const MenuItem& parent, const ImageList& images, MenuStyle style,
+                int depth);
   const Entry* EntryOf(ULONG_PTR data) const noexcept;
   HFONT TextFont() noexcept;
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "TestIcons.h"
+#include "menus/CustomMenuFile.h"
 #include "menus/ImageList.h"
 #include "menus/MenuItem.h"
 #include "menus/Separators.h"
@@ -110,6 +112,45 @@ void ExpectIdsMapBack(const MenuRenderer& renderer, HMENU menu, const MenuItem& 
     seen.push_back(shown.id);
     if (shown.submenu != nullptr) ExpectIdsMapBack(renderer, shown.submenu, model[child], seen);
     ++child;
+  }
+}
+
+// Popup levels below `menu` along its first items, and the deepest level reached.
+std::pair<int, HMENU> DepthBelow(HMENU menu) {
+  int depth = 0;
+  while (GetMenuItemCount(menu) == 1 && ItemAt(menu, 0).submenu != nullptr) {
+    menu = ItemAt(menu, 0).submenu;
+    ++depth;
+  }
+  return {depth, menu};
+}
+
+// The platform refuses menus nested too deep, which would leave a button without its
+// menu: a list file nested ten thousand deep, as the parser leaves it, is shown whole down
+// to the link at its bottom, and a deeper tree is cut short, never lost.
+TEST_F(MenuRendererTest, DeepMenusAreShownWholeOrCutShortNeverLost) {
+  std::string text;
+  for (int i = 0; i < 10000; ++i) text += "<menu>p\n";
+  text += "<item>dno<url>x\n";
+  MenuItem& inne = root.Add("MenuInne", "Inne");
+  ParseCustomMenu(text, inne, root, [](const MenuItem&) {});
+  MenuItem deep{"deep", ""};
+  MenuItem* level = &deep;
+  for (int i = 0; i < 40; ++i) level = &level->Add("", "p");
+  level->Add("", "dno");
+  for (const MenuStyle style : {MenuStyle::Classic, MenuStyle::Pastel}) {
+    const UniqueMenu menu = renderer.Build(root, images, style);
+    ASSERT_NE(menu.Get(), nullptr);
+    const auto [depth, bottom] = DepthBelow(menu.Get());
+    EXPECT_EQ(depth, kMaxCustomMenuDepth + 1);
+    EXPECT_EQ(ItemAt(bottom, 0).text, L"dno");
+
+    const UniqueMenu cut = renderer.Build(deep, images, style);
+    ASSERT_NE(cut.Get(), nullptr);
+    const auto [cutDepth, cutBottom] = DepthBelow(cut.Get());
+    EXPECT_EQ(cutDepth, 29) << "thirty popups in all";
+    EXPECT_EQ(ItemAt(cutBottom, 0).text, L"p");
+    EXPECT_NE(ItemAt(cutBottom, 0).state & MFS_GRAYED, 0u);
   }
 }
 
