@@ -51,6 +51,14 @@ IconHandle TFileInfo::GetIcon(int kind) const {
   return files_.ShellIcon(path_, size);
 }
 
+std::string TFileInfo::Description() const {
+  const auto resource = files_.ReadVersion(path_);
+  if (!resource) return {};
+  const auto translation = resource->FirstTranslation();
+  if (!translation) return {};
+  return resource->QueryString(StringPath(*translation, "FileDescription")).value_or("");
+}
+
 FileDetails TFileInfo::GetDetails() const {
   FileDetails details;
   if (auto typeName = files_.TypeName(path_)) details.TypeName = std::move(*typeName);

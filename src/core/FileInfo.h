@@ -50,6 +50,10 @@ class TFileInfo {
   // none; the caller owns the icon.
   IconHandle GetIcon(int kind) const;
   FileDetails GetDetails() const;
+  // The description from the version resource alone, empty where there is none: what a
+  // menu of programs shows, without the type name and program check GetDetails pays
+  // for on every file.
+  std::string Description() const;
 
   const std::string& Path() const { return path_; }
 

@@ -131,8 +131,8 @@ void MenuBuilders::BuildProgramsMenu() {
     if (!sources_.files.FileExists(target)) continue;
 
     const TFileInfo file(sources_.fileInformation, target);
-    const FileDetails details = file.GetDetails();
-    if (!details.FileDescription.empty()) caption = details.FileDescription;
+    if (std::string description = file.Description(); !description.empty())
+      caption = std::move(description);
     MenuItem& item = registered.Add(
         "", caption, AppendIcon(menus_.ImageListPM, file.GetIcon(0), kStandByProgram));
     item.Hint = target;

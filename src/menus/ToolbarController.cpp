@@ -18,7 +18,7 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int 
                                     platform.drives, platform.program, ports.messages,
                                     launcher_, toolbar_, options_}) {}
 
-void ToolbarController::Create() {
+void ToolbarController::Prepare() {
   systemDirectory_ = platform_.folders.SystemDirectory();
   windowsDirectory_ = platform_.folders.WindowsDirectory();
   options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
@@ -27,8 +27,9 @@ void ToolbarController::Create() {
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
   menus_.BindCommands(*commandContext_);
   ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
-  builders_.BuildAtStart();
 }
+
+void ToolbarController::BuildMenus() { builders_.BuildAtStart(); }
 
 std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   if (button == ToolbarButton::Close) {

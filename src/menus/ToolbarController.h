@@ -51,7 +51,15 @@ class ToolbarController {
 
   // What the toolbar's creation decides: the system folders, the registration and the
   // options, every fixed item's command bound and the menus built at start.
-  void Create();
+  void Create() {
+    Prepare();
+    BuildMenus();
+  }
+  // Creation in its two halves, for a window that wants to be up between them: the
+  // menus of a heavy user's lists take far longer to build than the strip to appear,
+  // and the strip waits off the screen until the cursor has once left its area anyway.
+  void Prepare();
+  void BuildMenus();
   // The window is up: it takes the stored look and the strip starts waiting.
   void Start();
   // The window the shell's messages belong to, once it exists.

@@ -31,6 +31,11 @@ void FlatButton::SetDown(bool down) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void FlatButton::SetPicture(HICON picture) {
+  picture_ = picture;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void FlatButton::SetBackground(COLORREF colour) {
   background_ = colour;
   InvalidateRect(Handle(), nullptr, TRUE);
@@ -136,6 +141,7 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(Handle(), nullptr, TRUE);
       return 0;
     case kClickLater:
+    case BM_CLICK:  // as a push button takes it from accessibility tools and scripts
       Click();
       return 0;
     case WM_GETDLGCODE:

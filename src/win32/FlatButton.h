@@ -14,6 +14,8 @@ namespace kromelik {
 class FlatButton : public Window {
  public:
   bool Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible);
+  // The picture may come after the button: it is owned by the toolbar, as at Create.
+  void SetPicture(HICON picture);
   // A character of the system's Marlett glyph font drawn instead of a picture.
   void SetGlyph(wchar_t glyph);
   void SetDown(bool down);

@@ -19,6 +19,8 @@ constexpr UINT_PTR kButtonWatchTimerId = 2;
 constexpr UINT kSlideInterval = 100;
 constexpr UINT kButtonWatchInterval = 10;
 constexpr int kFirstButtonId = 100;
+// Posted by ShowAtStart: it comes out of the queue before any input that follows it.
+constexpr UINT kFinishStart = WM_APP + 10;
 
 // The picture each button shows: the icon of a file in the system directory where the
 // platform has a fitting one, else a stock picture.
@@ -101,11 +103,9 @@ void TForm1::CreateButtons() {
                               nullptr, nullptr, nullptr);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
-    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory());
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(controller_->Layout().ButtonRect(entry.button)), pictures_[index].Get(),
-                  entry.visible);
+                  ToRect(controller_->Layout().ButtonRect(entry.button)), nullptr, entry.visible);
     if (entry.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
     button.SetBackground(PanelColour());
     if (tooltips_ != nullptr && !entry.hint.empty()) {
@@ -124,6 +124,18 @@ void TForm1::CreateButtons() {
 void TForm1::ShowAtStart() {
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   controller_->Start();
+  PostMessageW(Handle(), kFinishStart, 0, 0);
+}
+
+// The strip is still above the screen here, so nobody sees it without pictures or
+// menus; a click that comes meanwhile waits in the queue behind this.
+void TForm1::FinishStart() {
+  for (const ButtonInfo& entry : ToolbarButtons()) {
+    const auto index = static_cast<std::size_t>(entry.button);
+    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory());
+    buttons_[index].SetPicture(pictures_[index].Get());
+  }
+  controller_->BuildMenus();
 }
 
 COLORREF TForm1::PanelColour() const {
@@ -244,6 +256,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       OnCreate();
+      return 0;
+    case kFinishStart:
+      FinishStart();
       return 0;
     case WM_TIMER:
       if (wParam == kSlideTimerId) {

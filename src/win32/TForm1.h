@@ -27,7 +27,8 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // it comes after the constructor and before Create, and outlives the window.
   void Attach(ToolbarController& controller) { controller_ = &controller; }
   bool Create(HINSTANCE instance);
-  // Makes the window visible at its waiting place and starts the toolbar.
+  // Makes the window visible at its waiting place and starts the toolbar; the button
+  // pictures and the menus follow as the first thing the message loop does.
   void ShowAtStart();
 
   // ToolbarWindow
@@ -50,6 +51,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
  private:
   void OnCreate();
   void CreateButtons();
+  void FinishStart();
   void OnButtonClick(ToolbarButton button);
   void Paint(HDC dc);
   void ApplyTransparency();

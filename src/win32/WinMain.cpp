@@ -39,7 +39,7 @@ int RunToolbar(HINSTANCE instance) {
   TForm1 window;
   ToolbarController controller(platform.Ports(), ToolbarPorts{window, window, cursor, clock, messages},
                                GetSystemMetrics(SM_CXSCREEN));
-  controller.Create();
+  controller.Prepare();
   window.Attach(controller);
   if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");
   messages.SetOwner(window.Handle());

@@ -6,6 +6,9 @@
 //   winprobe wait-visible TITLE MS    visible and at least partly on the screen
 //   winprobe rect TITLE               prints "left top right bottom visible"
 //   winprobe close TITLE              asks the window to close (WM_CLOSE)
+//   winprobe click TITLE ID           posts a click (BM_CLICK) to the window's child ID,
+//                                     behind whatever the window's queue holds already
+//   winprobe cancel-menu TITLE        ends the popup menu the window has open
 //   winprobe wait-top TITLE TOP MS    visible with its top edge at TOP
 //   winprobe wait-hidden TITLE MS     exists and is not visible
 //   winprobe wait-menu MS             a popup menu is open; prints its rectangle
@@ -254,6 +257,16 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%ld %ld %ld %ld %d\n", rect.left, rect.top, rect.right, rect.bottom,
                 IsWindowVisible(window) ? 1 : 0);
     return 0;
+  }
+  if (command == L"click") {
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    return child != nullptr && PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == L"cancel-menu") {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(Find(title), WM_CANCELMODE, 0, 0, SMTO_NORMAL, 5000, &result) != 0
+               ? 0
+               : 1;
   }
   if (command == L"close") {
     HWND window = Find(title);
