@@ -28,8 +28,18 @@ bool FlatButton::Create(HWND parent, int id, const RECT& bounds, HICON picture, 
 void FlatButton::SetDown(bool down) {
   if (down_ == down) return;
   down_ = down;
-  InvalidateRect(Handle(), nullptr, TRUE);
+  // At once: a modal box that follows a release would otherwise show the button still
+  // pressed beside it.
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
+
+void FlatButton::ShowFocusCues(bool shown) {
+  if (keyboardCues_ == shown) return;
+  keyboardCues_ = shown;
+  RedrawWindow(GetParent(Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+
 
 void FlatButton::SetPicture(HICON picture) {
   picture_ = picture;
@@ -68,7 +78,7 @@ void FlatButton::Paint(HDC dc) const {
   } else if (hot_) {
     DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
   }
-  if (GetFocus() == Handle()) {
+  if (GetFocus() == Handle() && keyboardCues_) {
     RECT focus = client;
     InflateRect(&focus, -3, -3);
     DrawFocusRect(dc, &focus);
@@ -113,7 +123,8 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONDOWN:
       // Taking the focus lets the keyboard go on from here: arrows along the strip,
-      // Enter or Space to open the next menu.
+      // Enter or Space to open the next menu. The mouse hides the cues again.
+      ShowFocusCues(false);
       SetFocus(Handle());
       pressing_ = true;
       SetCapture(Handle());
@@ -147,6 +158,7 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:
+      ShowFocusCues(true);
       switch (wParam) {
         case VK_RETURN:
         case VK_SPACE:

@@ -29,6 +29,10 @@ class FlatButton : public Window {
  private:
   void Paint(HDC dc) const;
   void Click();
+  // Focus cues, for the whole strip, by the platform's rule for them: hidden until the
+  // keyboard is used, hidden again by the mouse. (Wine's default settings ask for cues
+  // always, which would put a dotted frame on every clicked button.)
+  void ShowFocusCues(bool shown);
 
   int id_ = 0;
   HICON picture_ = nullptr;  // owned by the toolbar, which outlives its buttons
@@ -38,6 +42,7 @@ class FlatButton : public Window {
   bool down_ = false;
   bool hot_ = false;
   bool pressing_ = false;
+  static inline bool keyboardCues_ = false;
 };
 
 }  // namespace kromelik

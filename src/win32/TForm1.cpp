@@ -108,16 +108,24 @@ void TForm1::CreateButtons() {
                   ToRect(controller_->Layout().ButtonRect(entry.button)), nullptr, entry.visible);
     if (entry.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
     button.SetBackground(PanelColour());
-    if (tooltips_ != nullptr && !entry.hint.empty()) {
-      std::wstring hint = Utf8ToWide(entry.hint);
-      TOOLINFOW tool{};
-      tool.cbSize = sizeof tool;
-      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      tool.hwnd = Handle();
-      tool.uId = reinterpret_cast<UINT_PTR>(button.Handle());
-      tool.lpszText = hint.data();
-      SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    hints_[index] = Utf8ToWide(entry.hint);
+  }
+  SetTips(true);
+}
+
+// Without its tools the tip control has nothing to show, and a tip already timed from a
+// hover is dropped with them; switching it off alone leaves such a tip due.
+void TForm1::SetTips(bool shown) {
+  if (tooltips_ == nullptr) return;
+  for (std::size_t index = 0; index < buttons_.size(); ++index) {
+    if (hints_[index].empty() || buttons_[index].Handle() == nullptr) continue;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(buttons_[index].Handle());
+    tool.lpszText = hints_[index].data();
+    SendMessageW(tooltips_, shown ? TTM_ADDTOOLW : TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -154,8 +162,12 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
 void TForm1::OnButtonClick(ToolbarButton button) {
   const std::optional<PopupMenu> popup = controller_->PressButton(button);
   if (!popup) return;
+  // A tip timed from the hover before the click would come up over the menu's first
+  // items: none shows while a menu is open.
+  SetTips(false);
   const MenuItem* chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
                                            POINT{popup->at.x, popup->at.y});
+  SetTips(true);
   if (chosen != nullptr) controller_->Choose(*chosen);
 }
 

@@ -7,6 +7,7 @@
 // through the menu renderer.
 
 #include <array>
+#include <string>
 #include <cstdint>
 #include <optional>
 
@@ -52,6 +53,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void OnCreate();
   void CreateButtons();
   void FinishStart();
+  void SetTips(bool shown);
   void OnButtonClick(ToolbarButton button);
   void Paint(HDC dc);
   void ApplyTransparency();
@@ -63,6 +65,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<UniqueIcon, kToolbarButtonCount> pictures_;
   std::array<FlatButton, kToolbarButtonCount> buttons_;
   HWND tooltips_ = nullptr;
+  std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button
   UniqueFont logoFont_;
 };
 

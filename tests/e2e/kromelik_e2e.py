@@ -48,6 +48,17 @@ def wait_menu(timeout_ms=10000):
     return tuple(int(part) for part in out.split())
 
 
+def screen_pixels(left, top, width, height):
+    """The screen's pixels in that rectangle, as the X server shows them: rows of (r, g, b)."""
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
+                          "-depth", "8", "rgb:-"], capture_output=True, check=True,
+                         timeout=30).stdout
+    if len(raw) != width * height * 3:
+        raise AssertionError(f"a screenshot of {width}x{height} gave {len(raw)} bytes")
+    return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+            for y in range(height)]
+
+
 def windows_path(unix_path):
     _, out = wine("winepath", "-w", unix_path, check=True)
     return out.strip()

@@ -13,6 +13,7 @@
 //   winprobe wait-hidden TITLE MS     exists and is not visible
 //   winprobe wait-menu MS             a popup menu is open; prints its rectangle
 //   winprobe wait-no-menu MS          no popup menu is open
+//   winprobe wait-tooltip MS          a tooltip window is visible
 //   winprobe wait-box TITLE MS        a dialog box of that title is open; prints the texts
 //                                     of its controls, one a line
 //   winprobe foreground               prints the title of the foreground window
@@ -69,6 +70,22 @@ HWND OpenMenu() {
       },
       reinterpret_cast<LPARAM>(&menu));
   return menu;
+}
+
+bool TooltipShown() {
+  bool shown = false;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t name[32] = {};
+        GetClassNameW(window, name, 32);
+        if (_wcsicmp(name, L"tooltips_class32") == 0 && IsWindowVisible(window)) {
+          *reinterpret_cast<bool*>(found) = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return shown;
 }
 
 HWND Box(const wchar_t* title) {
@@ -169,6 +186,10 @@ int wmain(int argc, wchar_t** argv) {
            })
                ? 0
                : 1;
+  if (command == L"wait-tooltip") {
+    const DWORD ms = static_cast<DWORD>(std::wcstoul(title, nullptr, 10));
+    return WaitFor(ms, [] { return TooltipShown(); }) ? 0 : 1;
+  }
   if (command == L"wait-menu" || command == L"wait-no-menu") {
     // These take no title: the time is the second argument.
     const auto ms = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
