@@ -4,7 +4,18 @@ namespace kromelik {
 
 Toolbar::Toolbar(const ToolbarLayout& layout, ToolbarWindow& window, Cursor& cursor,
                  ToolbarTimers& timers, Clock& clock)
-    : layout_(layout), window_(window), cursor_(cursor), timers_(timers), clock_(clock) {}
+    : layout_(layout),
+      window_(window),
+      cursor_(cursor),
+      timers_(timers),
+      clock_(clock),
+      top_(-layout.Height()) {}
+
+void Toolbar::LayoutChanged() {
+  if (top_ >= 0) return;
+  top_ = -layout_.Height();
+  window_.MoveToTop(top_);
+}
 
 void Toolbar::Start() {
   showing_ = true;

@@ -24,6 +24,10 @@ class Toolbar {
   // The window has been shown at its waiting place above the screen.
   void Start();
 
+  // The strip's height may have changed: a strip waiting above the screen waits above it
+  // again, out of sight.
+  void LayoutChanged();
+
   void OnSlideTimer();        // Timer1
   void OnButtonWatchTimer();  // Timer2
 
@@ -64,7 +68,7 @@ class Toolbar {
   bool started_ = false;  // false until the first slide out: the Starting state
   bool lent_ = false;
   bool inMessageBox_ = false;
-  int top_ = -kToolbarHeight;
+  int top_;
   ToolbarButton down_ = ToolbarButton::Kromelik;
   bool slideTimer_ = true;
   bool buttonWatchTimer_ = true;

@@ -1,5 +1,8 @@
 #include "core/ToolbarLayout.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/ComponentNames.h"
 
 namespace kromelik {
@@ -47,39 +50,90 @@ const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons() { return kBu
 
 const ButtonInfo& ButtonInfoOf(ToolbarButton button) { return kButtons[static_cast<std::size_t>(button)]; }
 
-Rect ToolbarLayout::ButtonRect(ToolbarButton button) const {
+namespace {
+
+Rect Intersection(const Rect& a, const Rect& b) {
+  const int left = std::max(a.left, b.left);
+  const int top = std::max(a.top, b.top);
+  const int right = std::min(a.left + a.width, b.left + b.width);
+  const int bottom = std::min(a.top + a.height, b.top + b.height);
+  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+}  // namespace
+
+ToolbarLayout::ToolbarLayout(int screenWidth, int dpi) : width_(screenWidth), dpi_(kBaseDpi) {
+  SetDpi(dpi);
+}
+
+int ToolbarLayout::Scaled(int pixels) const {
+  // Half a pixel rounds away from zero, as the platform's MulDiv does.
+  const long long scaled = static_cast<long long>(pixels) * dpi_;
+  const long long half = kBaseDpi / 2;
+  return static_cast<int>(scaled >= 0 ? (scaled + half) / kBaseDpi : (scaled - half) / kBaseDpi);
+}
+
+Rect ToolbarLayout::Scaled(const Rect& rect) const {
+  return {Scaled(rect.left), Scaled(rect.top), Scaled(rect.width), Scaled(rect.height)};
+}
+
+Rect ToolbarLayout::Inside() const {
+  const int inset = 2 * Scaled(bevel_);
+  return {inset, inset, std::max(0, width_ - 2 * inset), std::max(0, Height() - 2 * inset)};
+}
+
+int ToolbarLayout::Shift() const {
+  // Bevels wider than the usual one push the buttons in from either end, as they push
+  // the logo, so neither covers the other; narrower ones leave them where they were.
+  return std::max(0, Inside().left - 2 * Scaled(1));
+}
+
+Rect ToolbarLayout::Placed(ToolbarButton button) const {
+  const int width = Scaled(kButtonWidth);
+  const Rect base = Scaled(Rect{0, kButtonTop, kButtonWidth, kButtonHeight});
+  const int shift = Shift();
   switch (button) {
-    case ToolbarButton::About: return {28, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Panel: return {76, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Uslugi: return {116, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Programy: return {164, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Gry: return {204, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Dyski: return {252, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Foldery: return {292, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Dokumenty: return {332, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Ulubione: return {372, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Internet: return {420, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::RSS: return {460, kButtonTop, kButtonWidth, kButtonHeight};
     case ToolbarButton::Wylacz:
-      return {width_ - kButtonWidth - kButtonWidth - 10, kButtonTop, kButtonWidth, kButtonHeight};
-    case ToolbarButton::Close: return {width_ - kButtonWidth - 8, kButtonTop, kButtonWidth, kButtonHeight};
+      return {width_ - 2 * width - Scaled(10) - shift, base.top, width, base.height};
+    case ToolbarButton::Close: return {width_ - width - Scaled(8) - shift, base.top, width, base.height};
     // Below the strip, so never seen: it only holds the group's "down" when no real
     // button is down.
-    case ToolbarButton::Kromelik: return {232, 120, 23, 22};
+    case ToolbarButton::Kromelik: return Scaled(Rect{232, 120, 23, 22});
+    default: break;
   }
-  return {};
+  constexpr int kLefts[] = {28, 76, 116, 164, 204, 252, 292, 332, 372, 420, 460};
+  const auto index = static_cast<std::size_t>(button);
+  return {index < std::size(kLefts) ? Scaled(kLefts[index]) + shift : 0, base.top, width,
+          base.height};
+}
+
+Rect ToolbarLayout::ButtonRect(ToolbarButton button) const {
+  if (button == ToolbarButton::Kromelik) return Placed(button);
+  return Intersection(Placed(button), Inside());
 }
 
 std::array<Rect, 4> ToolbarLayout::Bevels() const {
-  return {{{70, 8, 1, 33}, {158, 8, 1, 33}, {246, 8, 1, 33}, {414, 8, 1, 33}}};
+  std::array<Rect, 4> lines{};
+  constexpr int kLefts[] = {70, 158, 246, 414};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // A line and its light edge stay one pixel each, however fine the screen.
+    const Rect line{Scaled(kLefts[i]) + Shift(), Scaled(8), 1, Scaled(33)};
+    lines[i] = Intersection(line, Inside());
+  }
+  return lines;
 }
 
-Rect ToolbarLayout::LogoStrip() const { return {2, 2, 17, kToolbarHeight - 4}; }
+Rect ToolbarLayout::LogoStrip() const {
+  const Rect inside = Inside();
+  return {inside.left, inside.top, std::min(Scaled(17), inside.width), inside.height};
+}
 
 ScreenPoint ToolbarLayout::PopupPoint(ToolbarButton button, int toolbarTop) const {
-  const Rect rect = ButtonRect(button);
+  // Where the button stands, not what the bevels leave of it: a menu opens at the same
+  // place whatever the look.
+  const Rect rect = Placed(button);
   // The programs button measures itself by the folders button, which has the same size.
-  const int width = button == ToolbarButton::Programy ? ButtonRect(ToolbarButton::Foldery).width
+  const int width = button == ToolbarButton::Programy ? Placed(ToolbarButton::Foldery).width
                                                       : rect.width;
   int x = kPanelLeft + kToolbarLeft + rect.left;
   if (button == ToolbarButton::Wylacz) x += rect.height;

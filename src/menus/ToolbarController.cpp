@@ -6,10 +6,11 @@
 
 namespace kromelik {
 
-ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth)
+ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth,
+                                     int dpi)
     : platform_(platform),
       ports_(ports),
-      layout_(screenWidth),
+      layout_(screenWidth, dpi),
       toolbar_(layout_, ports.window, ports.cursor, ports.timers, ports.clock),
       launcher_(platform.shell, platform.folders),
       menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }),
@@ -64,7 +65,15 @@ void ToolbarController::Start() {
 void ToolbarController::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) {
   options_.look = look;
   options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
+  layout_.SetBevel(options_.look.bevel.raised, options_.look.bevel.width);
   ports_.window.ShowLook(options_.look, opacity);
+}
+
+void ToolbarController::ScreenChanged(int screenWidth, int dpi) {
+  layout_.SetScreenWidth(screenWidth);
+  layout_.SetDpi(dpi);
+  toolbar_.LayoutChanged();
+  ports_.window.ShowLook(options_.look, Transparency());
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

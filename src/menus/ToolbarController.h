@@ -45,7 +45,7 @@ struct PopupMenu {
 
 class ToolbarController {
  public:
-  ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth);
+  ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth, int dpi = kBaseDpi);
   ToolbarController(const ToolbarController&) = delete;
   ToolbarController& operator=(const ToolbarController&) = delete;
 
@@ -72,6 +72,10 @@ class ToolbarController {
   void Choose(const MenuItem& item);
   // A click on the panel between the buttons lets the pressed button go.
   void ClickPanel() { toolbar_.ReleaseButtons(); }
+
+  // The screen took another size or the strip's monitor another DPI: the layout follows
+  // and the window is placed anew (ShowLook tells it).
+  void ScreenChanged(int screenWidth, int dpi);
 
   // The one way a look reaches the running toolbar, at start and from the options
   // dialog while the user works it: the strip repaints in it and the next menu opens

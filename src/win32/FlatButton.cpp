@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace kromelik {
 
 namespace {
@@ -41,8 +43,9 @@ void FlatButton::ShowFocusCues(bool shown) {
 
 
 
-void FlatButton::SetPicture(HICON picture) {
+void FlatButton::SetPicture(HICON picture, int size) {
   picture_ = picture;
+  pictureSize_ = size;
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -91,7 +94,8 @@ void FlatButton::Paint(HDC dc) const {
     if (sunken) OffsetRect(&glyphRect, 1, 1);
     DrawTextW(dc, &glyph_, 1, &glyphRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   } else if (picture_ != nullptr) {
-    const int size = 32;
+    // Smaller where wide bevels leave the button less room, never cut.
+    const int size = std::max(1, std::min({pictureSize_, static_cast<int>(client.right) - 2, static_cast<int>(client.bottom) - 2}));
     const int shift = sunken ? 1 : 0;
     DrawIconEx(dc, (client.right - size) / 2 + shift, (client.bottom - size) / 2 + shift,
                picture_, size, size, 0, nullptr, DI_NORMAL);

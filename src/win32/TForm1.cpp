@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <optional>
 
+#include "win32/Dpi.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"
@@ -49,19 +51,23 @@ std::optional<ButtonPicture> PictureOf(ToolbarButton button) {
   return std::nullopt;
 }
 
-UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirectory) {
-  constexpr int kSize = 32;
+UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirectory, int size) {
   const auto picture = PictureOf(button);
   if (!picture) return UniqueIcon();
   if (picture->file != nullptr) {
     const std::string path = systemDirectory + "\\" + picture->file;
-    HICON large = nullptr;
+    HICON icon = nullptr;
+    // The file's icon at the size it is shown, drawn by its own artist where it has one.
     if (Win32FileSystem().FileExists(path) &&
-        ExtractIconExW(Utf8ToWide(path).c_str(), 0, &large, nullptr, 1) > 0 && large != nullptr)
-      return UniqueIcon(large);
+        SHDefExtractIconW(Utf8ToWide(path).c_str(), 0, 0, &icon, nullptr,
+                          static_cast<UINT>(size)) == S_OK &&
+        icon != nullptr)
+      return UniqueIcon(icon);
   }
-  return StockPicture(picture->stock, kSize);
+  return StockPicture(picture->stock, size);
 }
+
+
 
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
@@ -85,14 +91,9 @@ bool TForm1::Create(HINSTANCE instance) {
 }
 
 void TForm1::OnCreate() {
-  LOGFONTW logo{};
-  logo.lfHeight = -13;
-  logo.lfWeight = FW_BOLD;
-  logo.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(logo.lfFaceName, L"Tahoma", LF_FACESIZE);
-  logoFont_.Reset(CreateFontIndirectW(&logo));
-
   CreateButtons();
+  // The window was made for the DPI the program started with; its monitor may differ.
+  if (WindowDpi(Handle()) != controller_->Layout().Dpi()) OnScreenChanged();
   SetTimer(Handle(), kSlideTimerId, kSlideInterval, nullptr);
   SetTimer(Handle(), kButtonWatchTimerId, kButtonWatchInterval, nullptr);
 }
@@ -138,12 +139,47 @@ void TForm1::ShowAtStart() {
 // The strip is still above the screen here, so nobody sees it without pictures or
 // menus; a click that comes meanwhile waits in the queue behind this.
 void TForm1::FinishStart() {
+  LoadPictures();
+  controller_->BuildMenus();
+}
+
+// The strip and its buttons where the layout puts them now: the bevels, the screen's
+// width and the monitor's DPI move them.
+void TForm1::PlaceWindows() {
+  const ToolbarLayout& layout = controller_->Layout();
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  SetWindowPos(Handle(), nullptr, 0, window.top, layout.Width(), layout.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ButtonInfo& entry : ToolbarButtons()) {
+    const Rect rect = layout.ButtonRect(entry.button);
+    SetWindowPos(buttons_[static_cast<std::size_t>(entry.button)].Handle(), nullptr, rect.left,
+                 rect.top, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (logoDpi_ != layout.Dpi()) {
+    logoDpi_ = layout.Dpi();
+    LOGFONTW logo{};
+    logo.lfHeight = -layout.Scaled(13);
+    logo.lfWeight = FW_BOLD;
+    logo.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(logo.lfFaceName, L"Tahoma", LF_FACESIZE);
+    logoFont_.Reset(CreateFontIndirectW(&logo));
+    if (picturesLoaded_) LoadPictures();
+  }
+}
+
+void TForm1::LoadPictures() {
+  picturesLoaded_ = true;
+  const int size = controller_->Layout().Scaled(32);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
-    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory());
-    buttons_[index].SetPicture(pictures_[index].Get());
+    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory(), size);
+    buttons_[index].SetPicture(pictures_[index].Get(), size);
   }
-  controller_->BuildMenus();
+}
+
+void TForm1::OnScreenChanged() {
+  controller_->ScreenChanged(GetSystemMetrics(SM_CXSCREEN), WindowDpi(Handle()));
 }
 
 COLORREF TForm1::PanelColour() const {
@@ -152,7 +188,8 @@ COLORREF TForm1::PanelColour() const {
 }
 
 void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
-  // The controller keeps the look; painting reads it from there.
+  // The controller keeps the look and the layout; painting reads them from there.
+  PlaceWindows();
   const COLORREF colour = PanelColour();
   for (FlatButton& button : buttons_) button.SetBackground(colour);
   SetOpacity(opacity);
@@ -177,28 +214,31 @@ void TForm1::Paint(HDC dc) {
   const UniqueBrush panel(CreateSolidBrush(PanelColour()));
   FillRect(dc, &client, panel.Get());
 
-  const PanelBevel& bevel = controller_->Options().look.bevel;
-  if (bevel.raised) {
-    // Outer and inner raised bevels, each `width` pixels wide, as a panel draws them.
-    RECT edge = client;
-    for (int i = 0; i < bevel.width * 2 && edge.right - edge.left > 2; ++i) {
-      DrawEdge(dc, &edge, i < bevel.width ? BDR_RAISEDOUTER : BDR_RAISEDINNER, BF_RECT);
-      InflateRect(&edge, -1, -1);
-    }
+  const ToolbarLayout& layout = controller_->Layout();
+  // Outer and inner raised bevels, each half of the band inside the edge, as a panel
+  // draws them; the layout keeps the logo and the buttons inside the band.
+  const int band = layout.Inside().top;
+  RECT edge = client;
+  for (int i = 0; i < band && edge.right - edge.left > 2; ++i) {
+    DrawEdge(dc, &edge, i < band / 2 ? BDR_RAISEDOUTER : BDR_RAISEDINNER, BF_RECT);
+    InflateRect(&edge, -1, -1);
   }
 
-  RECT logo = ToRect(controller_->Layout().LogoStrip());
+  RECT logo = ToRect(layout.LogoStrip());
   FillRect(dc, &logo, GetSysColorBrush(COLOR_ACTIVECAPTION));
   if (logoFont_) {
     const ScopedSelectObject select(dc, logoFont_.Get());
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, logo.left, logo.top, logo.right, logo.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     // Two letters, the second overlapping the first.
-    TextOutW(dc, logo.left + 1, logo.top + 8, L"K", 1);
-    TextOutW(dc, logo.left + 6, logo.top + 16, L"B", 1);
+    TextOutW(dc, logo.left + layout.Scaled(1), logo.top + layout.Scaled(8), L"K", 1);
+    TextOutW(dc, logo.left + layout.Scaled(6), logo.top + layout.Scaled(16), L"B", 1);
+    RestoreDC(dc, saved);
   }
 
-  for (const Rect& line : controller_->Layout().Bevels()) {
+  for (const Rect& line : layout.Bevels()) {
     RECT shadow = ToRect(line);
     FillRect(dc, &shadow, GetSysColorBrush(COLOR_BTNSHADOW));
     RECT light{shadow.right, shadow.top, shadow.right + 1, shadow.bottom};
@@ -271,6 +311,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kFinishStart:
       FinishStart();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      OnScreenChanged();
+      return 0;
+    case WM_DPICHANGED:
+      // The strip keeps its own place at the top edge rather than the suggested one.
+      OnScreenChanged();
       return 0;
     case WM_TIMER:
       if (wParam == kSlideTimerId) {

@@ -54,6 +54,9 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void CreateButtons();
   void FinishStart();
   void SetTips(bool shown);
+  void PlaceWindows();
+  void LoadPictures();
+  void OnScreenChanged();
   void OnButtonClick(ToolbarButton button);
   void Paint(HDC dc);
   void ApplyTransparency();
@@ -65,6 +68,8 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<UniqueIcon, kToolbarButtonCount> pictures_;
   std::array<FlatButton, kToolbarButtonCount> buttons_;
   HWND tooltips_ = nullptr;
+  int logoDpi_ = 0;  // the DPI the logo's font and the pictures were made for
+  bool picturesLoaded_ = false;
   std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button
   UniqueFont logoFont_;
 };

@@ -11,6 +11,7 @@
 
 #include "core/Settings.h"
 #include "menus/ToolbarController.h"
+#include "win32/Dpi.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
 #include "win32/TForm1.h"
@@ -38,7 +39,7 @@ int RunToolbar(HINSTANCE instance) {
   Win32MessageBoxes messages;
   TForm1 window;
   ToolbarController controller(platform.Ports(), ToolbarPorts{window, window, cursor, clock, messages},
-                               GetSystemMetrics(SM_CXSCREEN));
+                               GetSystemMetrics(SM_CXSCREEN), SystemDpi());
   controller.Prepare();
   window.Attach(controller);
   if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");

@@ -169,12 +169,12 @@ class Program:
             raise AssertionError(f"the strip did not slide in at the top edge: window {self.rect()},"
                                  f" cursor {where}, Windows cursor {probe('cursor')[1].strip()}")
 
-    def wait_for_window(self, timeout_ms=30000):
+    def wait_for_window(self, timeout_ms=30000, top=-45):
         """Until the program has started: its window shown, waiting above the screen. One
         probe watches from creation to that state: the strip stays there only while the
         cursor is within the strip's band, and a second probe started later could miss
         it."""
-        return probe("wait-top", TITLE, "-45", str(timeout_ms))[0] == 0
+        return probe("wait-top", TITLE, str(top), str(timeout_ms))[0] == 0
 
     def close(self, timeout_s=30):
         probe("close", TITLE)
@@ -215,7 +215,7 @@ def forget_the_program():
          "/v", "Kromelik", "/f")
 
 
-def start_program(add_cleanup, extra_environment=None):
+def start_program(add_cleanup, extra_environment=None, waiting_top=-45):
     """Starts the program with the cursor at rest and waits until it waits above the
     screen. The cleanup that ends it is handed to `add_cleanup` before the wait, so no
     start outlives its test or class, even when the start itself fails."""
@@ -224,7 +224,7 @@ def start_program(add_cleanup, extra_environment=None):
     move_cursor(*RESTING_CURSOR)
     program = Program(extra_environment)
     add_cleanup(end_program, program)
-    if not program.wait_for_window():
+    if not program.wait_for_window(top=waiting_top):
         raise AssertionError("the main window did not appear")
     return program
 
@@ -273,8 +273,8 @@ class ProgramTestCase(unittest.TestCase):
         forget_the_program()
         self.program = None
 
-    def start(self, extra_environment=None):
-        self.program = start_program(self.addCleanup, extra_environment)
+    def start(self, extra_environment=None, waiting_top=-45):
+        self.program = start_program(self.addCleanup, extra_environment, waiting_top)
         return self.program
 
 

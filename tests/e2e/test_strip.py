@@ -3,8 +3,8 @@ screen."""
 
 import unittest
 
-from kromelik_e2e import (SharedProgramTestCase, click_at, keys, move_cursor, probe,
-                          screen_pixels, wait_menu)
+from kromelik_e2e import (MAIN_KEY, ProgramTestCase, SharedProgramTestCase, click_at, keys,
+                          move_cursor, probe, screen_pixels, wait_menu, wine)
 
 ABOUT = (28, 6, 38, 36)  # AboutSB: left, top, width, height
 DYSKI = (252, 6, 38, 36)
@@ -50,6 +50,74 @@ class Strip(SharedProgramTestCase):
         after_keys = screen_pixels(*ABOUT)
         self.assertNotEqual(focus_ring(after_click), focus_ring(after_keys),
                             "the focus rectangle looks the same after the mouse as after the keys")
+
+
+
+def set_number(key, name, value):
+    wine("reg", "add", key, "/v", name, "/t", "REG_DWORD", "/d", str(value), "/f", check=True)
+
+
+def children():
+    """{control id: (left, top, right, bottom)} of the strip's visible child windows."""
+    code, out = probe("children", "Kromelik")
+    assert code == 0, "no strip to look into"
+    found = {}
+    for line in out.splitlines():
+        control, *rect = (int(part) for part in line.split())
+        found[control] = tuple(rect)
+    return found
+
+
+CLOSE_ID = 112  # CloseSB
+
+
+class Geometry(ProgramTestCase):
+    def test_the_logo_and_the_buttons_stay_inside_every_bevel(self):
+        for flat, size, inset in ((0, 1, 0), (1, 4, 8), (1, 10, 20)):
+            with self.subTest(flat=flat, size=size):
+                set_number(MAIN_KEY, "Flat", flat)
+                set_number(MAIN_KEY, "FlatSize", size)
+                program = self.start()
+                program.slide_in()
+                left, top, right, bottom, _ = program.rect()
+                width, height = right - left, bottom - top
+                self.assertEqual(height, 45)
+                for control, (l, t, r, b) in children().items():
+                    self.assertTrue(inset <= l and r <= width - inset and inset <= t and
+                                    b <= height - inset, f"button {control} at {(l, t, r, b)}")
+                pixels = screen_pixels(0, 0, width, height)
+                # Every line of the bevel bands runs unbroken from corner to corner.
+                for y in list(range(inset)) + list(range(height - inset, height)):
+                    self.assertEqual(len(set(pixels[y][inset:width - inset])), 1, f"row {y}")
+                for x in list(range(inset)) + list(range(width - inset, width)):
+                    self.assertEqual(len({pixels[y][x] for y in range(inset, height - inset)}), 1,
+                                     f"column {x}")
+                # The logo, 17 pixels wide, begins right inside the bevels.
+                y = height - inset - 2
+                logo = pixels[y][inset + 8]
+                self.assertEqual(pixels[y][inset], logo)
+                self.assertNotEqual(pixels[y][inset + 17], logo)
+                if inset:
+                    self.assertNotEqual(pixels[y][inset - 1], logo)
+                self.program.end()
+
+
+class HighDpi(ProgramTestCase):
+    DESKTOP = r"HKCU\Control Panel\Desktop"
+
+    def test_at_144_dpi_the_strip_and_its_buttons_grow_by_half(self):
+        set_number(self.DESKTOP, "LogPixels", 144)
+        self.addCleanup(set_number, self.DESKTOP, "LogPixels", 96)
+        program = self.start(waiting_top=-68)
+        program.slide_in()
+        left, top, right, bottom, _ = program.rect()
+        self.assertEqual((top, bottom - top, right - left), (0, 68, 1024))
+        buttons = children()
+        self.assertEqual(buttons[100], (42, 9, 42 + 57, 9 + 54), "AboutSB: 28, 6, 38 x 36 at 96 DPI")
+        self.assertEqual(buttons[CLOSE_ID], (1024 - 12 - 57, 9, 1024 - 12, 9 + 54))
+        click_at(42 + 28, 30)
+        self.assertEqual(wait_menu()[:2], (42, 9 + 57), "the menu opens under the button")
+        keys("Escape")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,8 @@
 //   winprobe wait-gone TITLE MS       no such window any more
 //   winprobe wait-visible TITLE MS    visible and at least partly on the screen
 //   winprobe rect TITLE               prints "left top right bottom visible"
+//   winprobe children TITLE           prints "id left top right bottom" of each visible
+//                                     child window, in the window's client coordinates
 //   winprobe close TITLE              asks the window to close (WM_CLOSE)
 //   winprobe click TITLE ID           posts a click (BM_CLICK) to the window's child ID,
 //                                     behind whatever the window's queue holds already
@@ -288,6 +290,23 @@ int wmain(int argc, wchar_t** argv) {
     return SendMessageTimeoutW(Find(title), WM_CANCELMODE, 0, 0, SMTO_NORMAL, 5000, &result) != 0
                ? 0
                : 1;
+  }
+  if (command == L"children") {
+    HWND window = Find(title);
+    if (window == nullptr) return 1;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM parent) -> BOOL {
+          if (!IsWindowVisible(child)) return TRUE;
+          RECT rect{};
+          GetWindowRect(child, &rect);
+          MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+          std::printf("%d %ld %ld %ld %ld\n", GetDlgCtrlID(child), rect.left, rect.top, rect.right,
+                      rect.bottom);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(window));
+    return 0;
   }
   if (command == L"close") {
     HWND window = Find(title);
