@@ -77,21 +77,27 @@ Rect ToolbarLayout::Scaled(const Rect& rect) const {
   return {Scaled(rect.left), Scaled(rect.top), Scaled(rect.width), Scaled(rect.height)};
 }
 
+int ToolbarLayout::Inset() const { return 2 * Scaled(bevel_); }
+
+int ToolbarLayout::Height() const { return Scaled(kToolbarHeight) + 2 * Shift(); }
+
 Rect ToolbarLayout::Inside() const {
-  const int inset = 2 * Scaled(bevel_);
+  const int inset = Inset();
   return {inset, inset, std::max(0, width_ - 2 * inset), std::max(0, Height() - 2 * inset)};
 }
 
 int ToolbarLayout::Shift() const {
-  // Bevels wider than the usual one push the buttons in from either end, as they push
-  // the logo, so neither covers the other; narrower ones leave them where they were.
-  return std::max(0, Inside().left - 2 * Scaled(1));
+  // Bevels wider than the usual one push the buttons in from every edge, as they push
+  // the logo, and the strip grows by as much, so nothing is covered or cut; narrower
+  // ones leave everything where it was.
+  return std::max(0, Inset() - 2 * Scaled(1));
 }
 
 Rect ToolbarLayout::Placed(ToolbarButton button) const {
   const int width = Scaled(kButtonWidth);
-  const Rect base = Scaled(Rect{0, kButtonTop, kButtonWidth, kButtonHeight});
   const int shift = Shift();
+  Rect base = Scaled(Rect{0, kButtonTop, kButtonWidth, kButtonHeight});
+  base.top += shift;
   switch (button) {
     case ToolbarButton::Wylacz:
       return {width_ - 2 * width - Scaled(10) - shift, base.top, width, base.height};
@@ -117,7 +123,7 @@ std::array<Rect, 4> ToolbarLayout::Bevels() const {
   constexpr int kLefts[] = {70, 158, 246, 414};
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // A line and its light edge stay one pixel each, however fine the screen.
-    const Rect line{Scaled(kLefts[i]) + Shift(), Scaled(8), 1, Scaled(33)};
+    const Rect line{Scaled(kLefts[i]) + Shift(), Scaled(8) + Shift(), 1, Scaled(33)};
     lines[i] = Intersection(line, Inside());
   }
   return lines;

@@ -10,7 +10,8 @@
 
 namespace kromelik {
 
-// The strip's height at 96 DPI; every size of the layout is given at 96 DPI and scaled.
+// The strip's height at 96 DPI with the usual bevels; every size of the layout is given
+// at 96 DPI and scaled.
 inline constexpr int kToolbarHeight = 45;
 inline constexpr int kBaseDpi = 96;
 
@@ -35,7 +36,7 @@ class ToolbarLayout {
 
   int Dpi() const { return dpi_; }
   int Width() const { return width_; }
-  int Height() const { return Scaled(kToolbarHeight); }
+  int Height() const;
   // `pixels` at 96 DPI at the layout's DPI, rounded to the nearest.
   int Scaled(int pixels) const;
 
@@ -53,6 +54,7 @@ class ToolbarLayout {
 
  private:
   Rect Placed(ToolbarButton button) const;  // where the button stands, bevels aside
+  int Inset() const;  // both bevels together
   int Shift() const;
   Rect Scaled(const Rect& rect) const;
 

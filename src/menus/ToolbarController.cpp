@@ -24,6 +24,8 @@ void ToolbarController::Prepare() {
   windowsDirectory_ = platform_.folders.WindowsDirectory();
   options_ = RegisterAndReadOptions(platform_.registry, platform_.files, platform_.program,
                                     platform_.fileInformation, platform_.text);
+  // The window is made at the size the stored bevels give it.
+  layout_.SetBevel(options_.look.bevel.raised, FittingBevelWidth(options_.look.bevel.width));
   commandContext_ = std::make_unique<CommandContext>(CommandContext{
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
   menus_.BindCommands(*commandContext_);
@@ -66,6 +68,7 @@ void ToolbarController::ApplyLook(const ToolbarLook& look, std::optional<std::ui
   options_.look = look;
   options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
   layout_.SetBevel(options_.look.bevel.raised, options_.look.bevel.width);
+  toolbar_.LayoutChanged();
   ports_.window.ShowLook(options_.look, opacity);
 }
 
