@@ -54,16 +54,6 @@ void FlatButton::SetBackground(COLORREF colour) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void FlatButton::SetGlyph(wchar_t glyph) {
-  glyph_ = glyph;
-  LOGFONTW font{};
-  font.lfHeight = -20;
-  font.lfCharSet = SYMBOL_CHARSET;
-  lstrcpynW(font.lfFaceName, L"Marlett", LF_FACESIZE);
-  glyphFont_.Reset(CreateFontIndirectW(&font));
-  InvalidateRect(Handle(), nullptr, TRUE);
-}
-
 void FlatButton::Click() {
   HWND parent = GetParent(Handle());
   SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
@@ -86,14 +76,7 @@ void FlatButton::Paint(HDC dc) const {
     InflateRect(&focus, -3, -3);
     DrawFocusRect(dc, &focus);
   }
-  if (glyph_ != 0) {
-    const ScopedSelectObject select(dc, glyphFont_.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    RECT glyphRect = client;
-    if (sunken) OffsetRect(&glyphRect, 1, 1);
-    DrawTextW(dc, &glyph_, 1, &glyphRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  } else if (picture_ != nullptr) {
+  if (picture_ != nullptr) {
     // Smaller where wide bevels leave the button less room, never cut.
     const int size = std::max(1, std::min({pictureSize_, static_cast<int>(client.right) - 2, static_cast<int>(client.bottom) - 2}));
     const int shift = sunken ? 1 : 0;

@@ -16,8 +16,6 @@ class FlatButton : public Window {
   bool Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible);
   // The picture may come after the button: it is owned by the toolbar, as at Create.
   void SetPicture(HICON picture, int size);
-  // A character of the system's Marlett glyph font drawn instead of a picture.
-  void SetGlyph(wchar_t glyph);
   void SetDown(bool down);
   bool IsDown() const { return down_; }
   void SetBackground(COLORREF colour);
@@ -37,8 +35,6 @@ class FlatButton : public Window {
   int id_ = 0;
   HICON picture_ = nullptr;  // owned by the toolbar, which outlives its buttons
   int pictureSize_ = 32;
-  wchar_t glyph_ = 0;
-  UniqueFont glyphFont_;  // made with the glyph, not at every paint
   COLORREF background_ = GetSysColor(COLOR_BTNFACE);
   bool down_ = false;
   bool hot_ = false;

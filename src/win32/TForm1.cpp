@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "win32/Dpi.h"
+#include "win32/DrawnPictures.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"
@@ -24,28 +25,35 @@ constexpr int kFirstButtonId = 100;
 // Posted by ShowAtStart: it comes out of the queue before any input that follows it.
 constexpr UINT kFinishStart = WM_APP + 10;
 
-// The picture each button shows: the icon of a file in the system directory where the
-// platform has a fitting one, else a stock picture.
+// The picture each button shows: the icon of a file in the system directory, or a
+// stock picture, where the platform has a fitting one; else one the program draws.
 struct ButtonPicture {
-  StockIcon stock;
+  ButtonPicture(StockIcon stockIcon, const char* fileName = nullptr)
+      : stock(stockIcon), file(fileName) {}
+  ButtonPicture(StockIcon stockIcon, const char* fileName, DrawnPicture own)
+      : stock(stockIcon), file(fileName), drawn(own) {}
+
+  StockIcon stock;  // where neither the file nor a drawing can be had
   const char* file;
+  std::optional<DrawnPicture> drawn;
 };
 
 std::optional<ButtonPicture> PictureOf(ToolbarButton button) {
   switch (button) {
-    case ToolbarButton::About: return ButtonPicture{StockIcon::Help, nullptr};
+    case ToolbarButton::About: return ButtonPicture{StockIcon::Help};
     case ToolbarButton::Panel: return ButtonPicture{StockIcon::Settings, "control.exe"};
     case ToolbarButton::Uslugi: return ButtonPicture{StockIcon::Server, "taskmgr.exe"};
-    case ToolbarButton::Programy: return ButtonPicture{StockIcon::Application, nullptr};
+    case ToolbarButton::Programy: return ButtonPicture{StockIcon::Application, nullptr, DrawnPicture::Programs};
     case ToolbarButton::Gry: return ButtonPicture{StockIcon::MediaCd, "joy.cpl"};
-    case ToolbarButton::Dyski: return ButtonPicture{StockIcon::Computer, nullptr};
-    case ToolbarButton::Foldery: return ButtonPicture{StockIcon::Folder, nullptr};
-    case ToolbarButton::Dokumenty: return ButtonPicture{StockIcon::MixedFiles, nullptr};
-    case ToolbarButton::Ulubione: return ButtonPicture{StockIcon::Link, nullptr};
+    case ToolbarButton::Dyski: return ButtonPicture{StockIcon::Computer};
+    case ToolbarButton::Foldery: return ButtonPicture{StockIcon::Folder};
+    case ToolbarButton::Dokumenty: return ButtonPicture{StockIcon::Document};
+    case ToolbarButton::Ulubione: return ButtonPicture{StockIcon::Application, nullptr, DrawnPicture::Run};
     case ToolbarButton::Internet: return ButtonPicture{StockIcon::Internet, "inetcpl.cpl"};
-    case ToolbarButton::RSS: return ButtonPicture{StockIcon::Internet, nullptr};
-    case ToolbarButton::Wylacz: return ButtonPicture{StockIcon::Lock, nullptr};
-    case ToolbarButton::Close:
+    case ToolbarButton::RSS: return ButtonPicture{StockIcon::Internet};
+    // The platform's padlock reads as "locked" or "disabled", not as switching off.
+    case ToolbarButton::Wylacz: return ButtonPicture{StockIcon::Lock, nullptr, DrawnPicture::ShutDown};
+    case ToolbarButton::Close: return ButtonPicture{StockIcon::Error, nullptr, DrawnPicture::Close};
     case ToolbarButton::Kromelik: return std::nullopt;
   }
   return std::nullopt;
@@ -54,6 +62,9 @@ std::optional<ButtonPicture> PictureOf(ToolbarButton button) {
 UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirectory, int size) {
   const auto picture = PictureOf(button);
   if (!picture) return UniqueIcon();
+  if (picture->drawn) {
+    if (UniqueIcon drawn = DrawPicture(*picture->drawn, size)) return drawn;
+  }
   if (picture->file != nullptr) {
     const std::string path = systemDirectory + "\\" + picture->file;
     HICON icon = nullptr;
@@ -107,7 +118,6 @@ void TForm1::CreateButtons() {
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
                   ToRect(controller_->Layout().ButtonRect(entry.button)), nullptr, entry.visible);
-    if (entry.button == ToolbarButton::Close) button.SetGlyph(L'r');  // Marlett's close mark
     button.SetBackground(PanelColour());
     hints_[index] = Utf8ToWide(entry.hint);
   }

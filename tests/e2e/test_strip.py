@@ -37,6 +37,20 @@ class Strip(SharedProgramTestCase):
         move_cursor(x + 1, y)  # resting on the button again
         self.assertEqual(probe("wait-tooltip", "5000")[0], 0, "the tips stay off after the menu")
 
+    def test_every_button_shows_a_picture_of_its_own(self):
+        self.program.slide_in()
+        move_cursor(600, 24)  # on the strip, off every button
+        panel = screen_pixels(600, 24, 1, 1)[0][0]
+        seen = {}
+        for control, (left, top, right, bottom) in sorted(children().items()):
+            pixels = screen_pixels(left, top, right - left, bottom - top)
+            drawn = sum(1 for row in pixels for pixel in row if pixel != panel)
+            self.assertGreater(drawn, 100, f"button {control} shows no picture")
+            picture = tuple(tuple(row) for row in pixels)
+            self.assertNotIn(picture, seen, f"buttons {seen.get(picture)} and {control} look alike")
+            seen[picture] = control
+        self.assertEqual(len(seen), 12, "every visible button")
+
     def test_focus_cues_show_only_once_the_keyboard_is_used(self):
         self.program.slide_in()
         click_at(*centre(ABOUT))
