@@ -25,7 +25,7 @@ void Toolbar::Start() {
 
 void Toolbar::OnSlideTimer() {
   window_.HideTaskbarButton();
-  if (!showing_ && cursor_.Position().y == 0) {
+  if (!showing_ && cursor_.Position().y == 0 && !window_.FullScreenInFront()) {
     window_.Show();
     showing_ = true;
     SlideIn();

@@ -296,6 +296,35 @@ void TForm1::Repaint() {
 
 bool TForm1::IsActive() const { return GetForegroundWindow() == Handle(); }
 
+bool TForm1::FullScreenInFront() const {
+  QUERY_USER_NOTIFICATION_STATE state{};
+  if (SUCCEEDED(SHQueryUserNotificationState(&state)) &&
+      (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
+       state == QUNS_PRESENTATION_MODE))
+    return true;
+  HWND front = GetForegroundWindow();
+  if (front == nullptr || front == Handle() || front == GetDesktopWindow() ||
+      front == GetShellWindow() || GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId())
+    return false;
+  wchar_t name[16] = {};
+  GetClassNameW(front, name, 16);
+  // The desktop itself covers the screen without being a program in front, and so may
+  // a maximised window where the taskbar hides itself: full screen means no caption.
+  if (lstrcmpW(name, L"Progman") == 0 || lstrcmpW(name, L"WorkerW") == 0 ||
+      (GetWindowLongW(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+    return false;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT window{};
+  if (!GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor) ||
+      !GetWindowRect(front, &window))
+    return false;
+  return MonitorFromWindow(front, MONITOR_DEFAULTTONULL) ==
+             MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY) &&
+         window.left <= monitor.rcMonitor.left && window.top <= monitor.rcMonitor.top &&
+         window.right >= monitor.rcMonitor.right && window.bottom >= monitor.rcMonitor.bottom;
+}
+
 void TForm1::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
 
 void TForm1::HideTaskbarButton() {

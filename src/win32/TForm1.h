@@ -38,6 +38,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void MoveToTop(int top) override;
   void Repaint() override;
   bool IsActive() const override;
+  bool FullScreenInFront() const override;
   void SetEnabled(bool enabled) override;
   void HideTaskbarButton() override;
   void ShowButtonDown(ToolbarButton down) override;

@@ -1,10 +1,12 @@
 """The strip as it looks while it is used: its tips and focus cues, read back from the
 screen."""
 
+import os
+import subprocess
 import unittest
 
 from kromelik_e2e import (MAIN_KEY, ProgramTestCase, SharedProgramTestCase, click_at, keys,
-                          move_cursor, probe, screen_pixels, wait_menu, wine)
+                          move_cursor, probe, screen_pixels, wait_menu, wine, WINE)
 
 ABOUT = (28, 6, 38, 36)  # AboutSB: left, top, width, height
 DYSKI = (252, 6, 38, 36)
@@ -134,6 +136,35 @@ class HighDpi(ProgramTestCase):
         click_at(42 + 28, 30)
         self.assertEqual(wait_menu()[:2], (42, 9 + 57), "the menu opens under the button")
         keys("Escape")
+
+
+
+class FullScreen(SharedProgramTestCase):
+    def show_in_front(self, kind):
+        """A window of the probe's, in front until the test ends."""
+        title = f"Probe {kind}"
+        helper = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "show-window", kind, "120000"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(helper.wait, 30)
+        self.addCleanup(probe, "close", title)
+        self.assertEqual(probe("wait-visible", title, "10000")[0], 0)
+        self.assertEqual(probe("wait-foreground", title, "10000")[0], 0, f"{title} is not in front")
+        return title
+
+    def test_the_top_edge_brings_no_strip_over_a_full_screen_program(self):
+        move_cursor(600, 300)
+        self.assertTrue(self.program.wait_hidden())
+        title = self.show_in_front("fullscreen")
+        move_cursor(600, 0)
+        self.assertNotEqual(probe("wait-top", "Kromelik", "0", "1500")[0], 0,
+                            "the strip came over a full-screen program")
+        probe("close", title)
+        self.assertEqual(probe("wait-gone", title, "10000")[0], 0)
+        # Over an ordinary window the edge brings it as ever.
+        move_cursor(600, 300)
+        self.show_in_front("normal")
+        move_cursor(600, 0)
+        self.assertTrue(self.program.wait_shown())
 
 
 if __name__ == "__main__":

@@ -22,6 +22,7 @@ class FakeToolbarWindow : public ToolbarWindow {
   void MoveToTop(int newTop) override { top = newTop; tops.push_back(newTop); }
   void Repaint() override { ++repaints; }
   bool IsActive() const override { return active; }
+  bool FullScreenInFront() const override { return fullScreenInFront; }
   void SetEnabled(bool isEnabled) override { enabled = isEnabled; events.push_back(isEnabled ? "enable" : "disable"); }
   void HideTaskbarButton() override { ++taskbarHides; }
   void ShowButtonDown(ToolbarButton button) override { shownDown.push_back(button); }
@@ -32,6 +33,7 @@ class FakeToolbarWindow : public ToolbarWindow {
 
   bool visible = true;
   bool active = true;
+  bool fullScreenInFront = false;
   bool enabled = true;
   int top = -45;
   int repaints = 0;

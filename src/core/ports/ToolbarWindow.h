@@ -18,12 +18,16 @@ class ToolbarWindow {
   virtual void MoveToTop(int top) = 0;  // the window's top edge in screen coordinates
   virtual void Repaint() = 0;           // paints now, not at the next quiet moment
   virtual bool IsActive() const = 0;    // the active window of the user's session
+  // A game, a video or a slide show fills the screen in front, or the system says one
+  // does: the strip must not come over it.
+  virtual bool FullScreenInFront() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   // Keeps the program off the taskbar, whatever the shell did meanwhile.
   virtual void HideTaskbarButton() = 0;
   // Shows `down` pressed and every other button up; told only when that changes.
   virtual void ShowButtonDown(ToolbarButton down) = 0;
-  // Paints the strip in `look` from now on, translucent with `opacity` or opaque.
+  // Paints the strip in `look`, at the places the layout gives now, translucent with
+  // `opacity` or opaque.
   virtual void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) = 0;
   // Closes the toolbar, which ends the program.
   virtual void Close() = 0;

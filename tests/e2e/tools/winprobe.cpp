@@ -19,6 +19,7 @@
 //   winprobe wait-box TITLE MS        a dialog box of that title is open; prints the texts
 //                                     of its controls, one a line
 //   winprobe foreground               prints the title of the foreground window
+//   winprobe wait-foreground TITLE MS the window of that title is in front
 //   winprobe cursor                   prints where Windows sees the cursor
 //   winprobe focus TITLE              prints where the window's thread has its keyboard
 //                                     focus (left top) and whether the window is active
@@ -27,6 +28,11 @@
 //                                     edge, and prints the milliseconds until the strip
 //                                     first moves and until it is fully shown
 //   winprobe folder-path CSIDL        prints the special folder's path
+//   winprobe show-window KIND MS      shows a window in front for MS milliseconds, or
+//                                     until it is closed: KIND "fullscreen" is a bare
+//                                     window over the whole screen, as games and videos
+//                                     show, "normal" a captioned one of ordinary size;
+//                                     its title is "Probe " and the kind
 //   winprobe make-shortcut LNK TARGET writes a shell link at LNK that leads to TARGET
 
 #include <windows.h>
@@ -128,6 +134,35 @@ bool MakeShortcut(const wchar_t* linkPath, const wchar_t* target) {
   return written;
 }
 
+int ShowWindowFor(const std::wstring& kind, DWORD ms) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = L"KromelikProbeWindow";
+  RegisterClassW(&windowClass);
+  const bool full = kind == L"fullscreen";
+  const std::wstring title = L"Probe " + kind;
+  HWND window = full ? CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, title.c_str(),
+                                       WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                       GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                       windowClass.hInstance, nullptr)
+                     : CreateWindowExW(0, windowClass.lpszClassName, title.c_str(),
+                                       WS_OVERLAPPEDWINDOW, 100, 100, 400, 300, nullptr, nullptr,
+                                       windowClass.hInstance, nullptr);
+  if (window == nullptr) return 1;
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  const ULONGLONG deadline = GetTickCount64() + ms;
+  while (IsWindow(window) && GetTickCount64() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+  if (IsWindow(window)) DestroyWindow(window);
+  return 0;
+}
+
 int Usage() {
   std::fputs("usage: see the comment at the top of winprobe.cpp\n",
              stderr);
@@ -158,6 +193,10 @@ int wmain(int argc, wchar_t** argv) {
     PrintText(path);
     return 0;
   }
+  if (std::wstring(argv[1]) == L"show-window") {
+    if (argc < 4) return Usage();
+    return ShowWindowFor(argv[2], static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
+  }
   if (std::wstring(argv[1]) == L"make-shortcut") {
     if (argc < 4) return Usage();
     return MakeShortcut(argv[2], argv[3]) ? 0 : 1;
@@ -167,6 +206,8 @@ int wmain(int argc, wchar_t** argv) {
   const DWORD timeout = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 0;
 
   if (command == L"wait-window") return WaitFor(timeout, [&] { return Find(title) != nullptr; }) ? 0 : 1;
+  if (command == L"wait-foreground")
+    return WaitFor(timeout, [&] { return Find(title) != nullptr && GetForegroundWindow() == Find(title); }) ? 0 : 1;
   if (command == L"wait-gone") return WaitFor(timeout, [&] { return Find(title) == nullptr; }) ? 0 : 1;
   if (command == L"wait-visible") return WaitFor(timeout, [&] { return OnScreen(Find(title)); }) ? 0 : 1;
   if (command == L"wait-top" && argc > 4) {
