@@ -12,16 +12,17 @@ TITLE = "Kromelik"
 MAIN_KEY = r"HKCU\Software\Brenvald\Kromelik"
 
 
-def wine(*args, timeout=60, check=False):
-    result = subprocess.run([WINE, *args], capture_output=True, timeout=timeout)
+def wine(*args, timeout=60, check=False, environment=None):
+    result = subprocess.run([WINE, *args], capture_output=True, timeout=timeout,
+                            env=dict(os.environ, **environment) if environment else None)
     out = result.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
     if check and result.returncode != 0:
         raise AssertionError(f"wine {' '.join(args)} failed ({result.returncode}): {out}")
     return result.returncode, out
 
 
-def probe(*args, timeout=60):
-    return wine(os.environ["KROMELIK_PROBE"], *args, timeout=timeout)
+def probe(*args, timeout=60, environment=None):
+    return wine(os.environ["KROMELIK_PROBE"], *args, timeout=timeout, environment=environment)
 
 
 def xdotool(*args):

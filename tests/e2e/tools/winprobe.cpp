@@ -5,8 +5,9 @@
 //   winprobe wait-gone TITLE MS       no such window any more
 //   winprobe wait-visible TITLE MS    visible and at least partly on the screen
 //   winprobe rect TITLE               prints "left top right bottom visible"
-//   winprobe children TITLE           prints "id left top right bottom" of each visible
-//                                     child window, in the window's client coordinates
+//   winprobe children TITLE           prints "id left top right bottom" of each child window
+//                                     shown with its parent, in the parent's client
+//                                     coordinates
 //   winprobe close TITLE              asks the window to close (WM_CLOSE)
 //   winprobe click TITLE ID           posts a click (BM_CLICK) to the window's child ID,
 //                                     behind whatever the window's queue holds already
@@ -28,6 +29,8 @@
 //                                     edge, and prints the milliseconds until the strip
 //                                     first moves and until it is fully shown
 //   winprobe folder-path CSIDL        prints the special folder's path
+//   winprobe screen-size W H          sets the screen's size (in a Wine virtual desktop,
+//                                     the desktop's); prints the size it has after
 //   winprobe show-window KIND MS      shows a window in front for MS milliseconds, or
 //                                     until it is closed: KIND "fullscreen" is a bare
 //                                     window over the whole screen, as games and videos
@@ -173,6 +176,18 @@ int Usage() {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return Usage();
+  // KROMELIK_PROBE_DESKTOP names a desktop to look into instead of the default one, such
+  // as a Wine virtual desktop started with "explorer /desktop=NAME,WxH".
+  wchar_t desktopName[64] = {};
+  if (GetEnvironmentVariableW(L"KROMELIK_PROBE_DESKTOP", desktopName, 64) > 0) {
+    // The desktop may still be on its way.
+    HDESK desktop = nullptr;
+    WaitFor(10000, [&] { return (desktop = OpenDesktopW(desktopName, 0, FALSE, GENERIC_ALL)) != nullptr; });
+    if (desktop == nullptr || !SetThreadDesktop(desktop)) {
+      std::fputs("no such desktop\n", stderr);
+      return 2;
+    }
+  }
   if (std::wstring(argv[1]) == L"cursor") {
     POINT point{};
     GetCursorPos(&point);
@@ -192,6 +207,17 @@ int wmain(int argc, wchar_t** argv) {
     if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return 1;
     PrintText(path);
     return 0;
+  }
+  if (std::wstring(argv[1]) == L"screen-size") {
+    if (argc < 4) return Usage();
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
+    mode.dmPelsHeight = static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10));
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    std::printf("%d %d %ld\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), result);
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
   }
   if (std::wstring(argv[1]) == L"show-window") {
     if (argc < 4) return Usage();
@@ -338,7 +364,8 @@ int wmain(int argc, wchar_t** argv) {
     EnumChildWindows(
         window,
         [](HWND child, LPARAM parent) -> BOOL {
-          if (!IsWindowVisible(child)) return TRUE;
+          // Its own visibility: the strip itself may be hidden above the screen.
+          if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) return TRUE;
           RECT rect{};
           GetWindowRect(child, &rect);
           MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
