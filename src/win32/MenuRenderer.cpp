@@ -198,12 +198,16 @@ const MenuRenderer::Entry* MenuRenderer::EntryOf(ULONG_PTR data) const noexcept 
   return &entries_[data - 1];
 }
 
+void MenuRenderer::SetDpi(int dpi) noexcept {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  textFont_.Reset();
+}
+
 HFONT MenuRenderer::TextFont() noexcept {
   if (!textFont_) {
-    const WindowDc screen(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(8, dpi, 72);
+    font.lfHeight = -MulDiv(8, dpi_, 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = EASTEUROPE_CHARSET;
     lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
@@ -218,7 +222,7 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
   if (entry == nullptr) return false;
 
   if (entry->separator) {
-    measure.itemWidth = kIconColumnWidth;
+    measure.itemWidth = static_cast<UINT>(IconColumn());
     measure.itemHeight = kSeparatorHeight;
     return true;
   }
@@ -233,7 +237,7 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
                             static_cast<int>(entry->text.size()), &extent);
   }
   const int height = std::max(PictureCache::IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
-  const int width = kIconColumnWidth + kTextGap + static_cast<int>(extent.cx) + kTextGap +
+  const int width = IconColumn() + kTextGap + static_cast<int>(extent.cx) + kTextGap +
                     (entry->submenu ? kArrowRoom : 0);
   measure.itemWidth = static_cast<UINT>(width);
   measure.itemHeight = static_cast<UINT>(height);
@@ -263,14 +267,14 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   const bool selected = (draw.itemState & ODS_SELECTED) != 0 && !entry->separator;
   const bool disabled = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
   const bool checked = (draw.itemState & ODS_CHECKED) != 0;
-  const RECT column{item.left, item.top, std::min(item.left + kIconColumnWidth, item.right),
+  const RECT column{item.left, item.top, std::min(item.left + IconColumn(), item.right),
                     item.bottom};
 
   // The icon column and the text area share the button face: no gradient, not flat.
   FillRect(dc, &item, GetSysColorBrush(COLOR_BTNFACE));
   if (entry->separator) {
     const int middle = (item.top + item.bottom) / 2;
-    const RECT line{item.left + kIconColumnWidth + kTextGap, middle, item.right, middle + 1};
+    const RECT line{item.left + IconColumn() + kTextGap, middle, item.right, middle + 1};
     FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
     if (entry->barColumn) DrawColumnBar(dc, item);
     RestoreDC(dc, saved);
@@ -299,7 +303,7 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   if (entry->barColumn) DrawColumnBar(dc, item);
 
   {
-    RECT text{item.left + kIconColumnWidth + kTextGap, item.top,
+    RECT text{item.left + IconColumn() + kTextGap, item.top,
               item.right - kTextGap - (entry->submenu ? kArrowRoom : 0), item.bottom};
     const ScopedSelectObject select(dc, TextFont());
     SetTextColor(dc, textColour);

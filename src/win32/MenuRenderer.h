@@ -22,7 +22,7 @@ namespace kromelik {
 
 class MenuRenderer {
  public:
-  // Width of the pastel style's icon column, in pixels.
+  // Width of the pastel style's icon column, in pixels at 96 DPI.
   static constexpr int kIconColumnWidth = 24;
 
   MenuRenderer() = default;
@@ -48,6 +48,10 @@ class MenuRenderer {
   // other value.
   const MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
 
+  // The owner window moved to a monitor of another DPI, or its DPI changed: the pastel
+  // style's font and icon column follow from the next menu on.
+  void SetDpi(int dpi) noexcept;
+
   bool OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept;
   bool OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept;
 
@@ -68,12 +72,14 @@ class MenuRenderer {
                 int depth);
   const Entry* EntryOf(ULONG_PTR data) const noexcept;
   HFONT TextFont() noexcept;
+  int IconColumn() const noexcept { return MulDiv(kIconColumnWidth, dpi_, USER_DEFAULT_SCREEN_DPI); }
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
                 bool disabled) const noexcept;
 
   std::vector<Entry> entries_;  // the item of id n is entries_[n - 1]
   PictureCache pictures_;
   UniqueFont textFont_;
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;  // the system's, until the owner says otherwise
 };
 
 // A caption as the menu shows it: every "&" doubled, so none marks a shortcut key.

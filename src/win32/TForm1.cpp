@@ -166,6 +166,7 @@ void TForm1::PlaceWindows() {
     SetWindowPos(buttons_[static_cast<std::size_t>(entry.button)].Handle(), nullptr, rect.left,
                  rect.top, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  renderer_.SetDpi(layout.Dpi());
   if (logoDpi_ != layout.Dpi()) {
     logoDpi_ = layout.Dpi();
     LOGFONTW logo{};
