@@ -29,6 +29,8 @@ import subprocess
 import time
 from typing import NamedTuple
 
+from kromelik_e2e import ProgramTestCase, forget_the_program
+
 WINE = "/usr/lib/wine/wine64"
 
 HANDLERS = {
@@ -389,3 +391,22 @@ def launch_environment(overrides="", log=None, base=None):
     if log is not None:
         environment.update(log.environment())
     return environment
+
+
+class HandlerTestCase(ProgramTestCase):
+    """For tests whose items open pages, folders and documents: the probe is their handler
+    for the whole class, the launch log is empty at each test's start and end, and the
+    registry the program wrote goes after the program has ended (cleanups run last first,
+    and the program's is added at its start)."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.addClassCleanup(unregister_handlers)
+        register_handlers()
+
+    def setUp(self):
+        super().setUp()
+        self.addCleanup(forget_the_program)
+        self.log = LaunchLog()
+        self.log.clear()
+        self.addCleanup(self.log.clear)

@@ -5,9 +5,8 @@ opening reaches the web handler and the recent pages in the registry."""
 import os
 import unittest
 
-from kromelik_e2e import (MAIN_KEY, ProgramTestCase, click_at, forget_the_program, keys,
-                          text_values, wait_menu)
-from launch_probe import LaunchLog, register_handlers, unregister_handlers
+from kromelik_e2e import MAIN_KEY, click_at, keys, text_values, wait_menu
+from launch_probe import HandlerTestCase
 from test_lists import INTERNET, remove_if_there, wait_until
 
 INTERNET_MRU = MAIN_KEY + r"\InternetMRU"
@@ -19,21 +18,12 @@ ADDRESS = "http://127.0.0.1/gazeta"
 MENU_FILE = f"<menu>Ulubione strony ąę\r\n<item>{CAPTION}<url>{ADDRESS}\r\n</menu>\r\n"
 
 
-class CustomMenu(ProgramTestCase):
+class CustomMenu(HandlerTestCase):
     """The file is there only while a test runs: every other module's program starts
     without it, with "Inne" hidden."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.addClassCleanup(unregister_handlers)
-        register_handlers()
-
     def setUp(self):
         super().setUp()
-        self.addCleanup(forget_the_program)
-        self.log = LaunchLog()
-        self.log.clear()
-        self.addCleanup(self.log.clear)
         self.menu_file = os.path.join(os.path.dirname(os.environ["KROMELIK_EXE"]), "lista.txt")
         # Never overwritten: one there already is someone's, or a run that was killed
         # left it, and either way it is not this test's to remove.

@@ -9,9 +9,8 @@ import shutil
 import time
 import unittest
 
-from kromelik_e2e import (MAIN_KEY, ProgramTestCase, click_at, forget_the_program, keys, probe,
-                          text_values, wait_menu, wine)
-from launch_probe import LaunchLog, register_handlers, unregister_handlers
+from kromelik_e2e import MAIN_KEY, click_at, keys, probe, text_values, wait_menu, wine
+from launch_probe import HandlerTestCase
 
 # Where each button's menu is opened from: its left edge in the strip (the clicks land
 # 19 pixels to its right, at the buttons' middle height).
@@ -63,23 +62,12 @@ def wait_until(read, condition, timeout_s=15.0):
         time.sleep(0.1)
 
 
-class Lists(ProgramTestCase):
+class Lists(HandlerTestCase):
     """A start per test: each one writes the registry, and each launch leaves a process
     behind that ends in its own time."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.addClassCleanup(unregister_handlers)
-        register_handlers()
-
     def setUp(self):
         super().setUp()
-        # Run after the program has ended (cleanups run last first, and the program's
-        # is added at its start): the lists it wrote go with its key.
-        self.addCleanup(forget_the_program)
-        self.log = LaunchLog()
-        self.log.clear()
-        self.addCleanup(self.log.clear)
         self.programs = prefix_path("C:\\kromelik-listy")
         os.makedirs(self.programs)
         self.addCleanup(shutil.rmtree, self.programs, ignore_errors=True)

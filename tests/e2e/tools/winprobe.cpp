@@ -67,37 +67,30 @@ bool OnScreen(HWND window) {
          rect.bottom > 0;
 }
 
-HWND OpenMenu() {
-  HWND menu = nullptr;
+// A visible top-level window of the class, or nullptr.
+HWND VisibleWindowOfClass(const wchar_t* className) {
+  struct Search {
+    const wchar_t* className;
+    HWND found;
+  } search{className, nullptr};
   EnumWindows(
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wcscmp(name, L"#32768") == 0 && IsWindowVisible(window)) {
-          *reinterpret_cast<HWND*>(found) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&menu));
-  return menu;
-}
-
-bool TooltipShown() {
-  bool shown = false;
-  EnumWindows(
-      [](HWND window, LPARAM found) -> BOOL {
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
         wchar_t name[32] = {};
         GetClassNameW(window, name, 32);
-        if (_wcsicmp(name, L"tooltips_class32") == 0 && IsWindowVisible(window)) {
-          *reinterpret_cast<bool*>(found) = true;
+        if (_wcsicmp(name, wanted->className) == 0 && IsWindowVisible(window)) {
+          wanted->found = window;
           return FALSE;
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&shown));
-  return shown;
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
+
+HWND OpenMenu() { return VisibleWindowOfClass(L"#32768"); }
+
+bool TooltipShown() { return VisibleWindowOfClass(L"tooltips_class32") != nullptr; }
 
 HWND Box(const wchar_t* title) {
   HWND box = FindWindowW(L"#32770", title);
