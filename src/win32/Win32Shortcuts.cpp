@@ -104,18 +104,27 @@ std::wstring StoredPath(IShellLinkW& link) {
 // volumes and waits on the network, seconds per link, and under Wine it only converts
 // the item list, which is read here anyway.
 std::string Win32Shortcuts::LinkTarget(std::string_view linkPath) {
-  ComPtr<IShellLinkW> link;
-  ComPtr<IPersistFile> file;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_PPV_ARGS(link.Put()))) ||
-      FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put())))) {
-    throw ShellLinkUnavailable("the shell link object cannot be created");
+  if (file_.Get() == nullptr) {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(link.Put()))) ||
+        FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put())))) {
+      throw ShellLinkUnavailable("the shell link object cannot be created");
+    }
+    link_ = std::move(link);
+    file_ = std::move(file);
   }
-  if (FAILED(file->Load(Utf8ToWide(linkPath).c_str(), STGM_READ))) return {};
+  if (FAILED(file_->Load(Utf8ToWide(linkPath).c_str(), STGM_READ))) {
+    // What a half-read file left in the object must not answer for the next link.
+    link_.Reset();
+    file_.Reset();
+    return {};
+  }
 
-  std::wstring items = ItemListPath(*link.Get());
+  std::wstring items = ItemListPath(*link_.Get());
   if (!IsFileSystemPath(items)) items.clear();
-  const std::wstring stored = StoredPath(*link.Get());
+  const std::wstring stored = StoredPath(*link_.Get());
 
   // Where the two differ, the stored path answers: Wine misreads most item lists that
   // Vista and later write, and few link-info blocks (a path split into a base and a
