@@ -3,6 +3,11 @@
 namespace kromelik {
 
 int ImageList::Add(Picture picture) {
+  if (auto* file = std::get_if<IconOfFile>(&picture); file != nullptr && file->standBy >= 0) {
+    const auto standBy = static_cast<std::size_t>(file->standBy);
+    if (standBy >= pictures_.size() || std::holds_alternative<IconOfFile>(pictures_[standBy]))
+      file->standBy = -1;
+  }
   pictures_.push_back(std::move(picture));
   ++generation_;
   return static_cast<int>(pictures_.size()) - 1;

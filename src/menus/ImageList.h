@@ -35,7 +35,22 @@ struct FileIconPicture {
   bool operator==(const FileIconPicture&) const = default;
 };
 
-using Picture = std::variant<StockIcon, FileIconPicture, IconHandle>;
+// Where a file's own icon comes from: the shell's small icon for the file, or the first
+// icon stored in the file itself (a program's).
+enum class FileIconKind { Shell, Stored };
+
+// A file's own icon, described rather than fetched: the platform fetches it away from the
+// building of the menu, since under Wine one costs milliseconds and a heavy user's menus
+// hold thousands. Until it comes, and where the file gives none, picture `standBy` of the
+// same list stands in; -1 shows nothing.
+struct IconOfFile {
+  std::string path;
+  FileIconKind kind = FileIconKind::Shell;
+  int standBy = -1;
+  bool operator==(const IconOfFile&) const = default;
+};
+
+using Picture = std::variant<StockIcon, FileIconPicture, IconHandle, IconOfFile>;
 
 class ImageList {
  public:
@@ -54,6 +69,7 @@ class ImageList {
   std::size_t Count() const { return pictures_.size(); }
 
   // Appends and answers the new image's index; a run-time icon is the list's from now.
+  // A file's icon may stand by only on a picture before it that is no file's icon.
   int Add(Picture picture);
   // Drops the images from `count` on, releasing their run-time icons.
   void Truncate(std::size_t count);

@@ -45,8 +45,7 @@ void MenuBuilders::BuildQuickLaunchMenu() {
     item.Hint = entry.target;
     item.OnClick = ItemTargetAction();
     item.Visible = true;
-    const IconHandle icon = TFileInfo(sources_.fileInformation, entry.target).GetIcon(0);
-    item.ImageIndex = AppendIcon(images, icon, -1);
+    item.ImageIndex = AppendIcon(images, entry.target, FileIconKind::Shell, -1);
   }
 }
 
@@ -92,8 +91,9 @@ void MenuBuilders::RememberWebPage(std::string_view caption, std::string_view ad
 std::size_t MenuBuilders::AppendNamedPrograms(const MruListKind& list, MenuItem& menu) {
   const auto entries = MruList(sources_.registry, list).ReadEntries();
   for (const MruEntry& entry : entries) {
-    const IconHandle icon = sources_.fileInformation.FileIcon(entry.target, 0);
-    MenuItem& item = menu.Add("", entry.name, AppendIcon(menus_.ImageListPM, icon, kStandByProgram));
+    MenuItem& item = menu.Add(
+        "", entry.name,
+        AppendIcon(menus_.ImageListPM, entry.target, FileIconKind::Stored, kStandByProgram));
     item.Hint = entry.target;
     item.OnClick = ItemTargetAction();
   }
@@ -134,7 +134,7 @@ void MenuBuilders::BuildProgramsMenu() {
     if (std::string description = file.Description(); !description.empty())
       caption = std::move(description);
     MenuItem& item = registered.Add(
-        "", caption, AppendIcon(menus_.ImageListPM, file.GetIcon(0), kStandByProgram));
+        "", caption, AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell, kStandByProgram));
     item.Hint = target;
     item.OnClick = ItemTargetAction();
   }
@@ -178,8 +178,7 @@ void MenuBuilders::BuildMakerProgramsMenu() {
         sources_.toolbar.ReleaseButtons();
         sources_.launcher.OpenWithShell(target);
       };
-      const IconHandle icon = TFileInfo(sources_.fileInformation, *path).GetIcon(0);
-      if (icon != 0) item.ImageIndex = menus_.il_IkonyBrenvald.Add(icon);
+      item.ImageIndex = AppendIcon(menus_.il_IkonyBrenvald, *path, FileIconKind::Shell, -1);
     }
   }
 }

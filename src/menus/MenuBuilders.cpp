@@ -16,8 +16,8 @@ void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count) {
   for (int number = 1; number <= count; ++number) menus.Item(SlotName(prefix, number)).Visible = false;
 }
 
-int AppendIcon(ImageList& images, IconHandle icon, int standBy) {
-  return icon != 0 ? images.Add(icon) : standBy;
+int AppendIcon(ImageList& images, std::string_view path, FileIconKind kind, int standBy) {
+  return images.Add(IconOfFile{std::string(path), kind, standBy});
 }
 
 std::string FileNameOf(std::string_view path) {

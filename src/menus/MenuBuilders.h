@@ -97,8 +97,9 @@ class MenuBuilders {
 std::string SlotName(std::string_view prefix, int number);
 // Hides every slot of a numbered menu part; the builders show those with an entry.
 void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count);
-// The icon appended to `images` and its index, or `standBy` where the file gave none.
-int AppendIcon(ImageList& images, IconHandle icon, int standBy);
+// The file's own icon appended to `images`, to be fetched when it is first shown, with
+// picture `standBy` standing in until then and where the file gives none; its index.
+int AppendIcon(ImageList& images, std::string_view path, FileIconKind kind, int standBy);
 // The file name of a path: what follows its last "\" or ":".
 std::string FileNameOf(std::string_view path);
 // The extension with its dot, or "" where the file name has none.

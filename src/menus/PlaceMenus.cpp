@@ -79,8 +79,8 @@ void MenuBuilders::ScanRecentFolder() {
       item.Hint = target;
       item.OnClick = DocumentItemAction();
       if (program) {
-        const IconHandle icon = TFileInfo(sources_.fileInformation, target).GetIcon(0);
-        item.ImageIndex = AppendIcon(menus_.ImageListPM, icon, ImageOf(SharedPicture::PlainProgram));
+        item.ImageIndex = AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell,
+                                     ImageOf(SharedPicture::PlainProgram));
         programs.Visible = true;
       } else {
         menus_.Item(names::kN19).Visible = true;
@@ -100,9 +100,9 @@ void MenuBuilders::BuildDocumentsMenu() {
   images.Truncate(0);
   // The shell gives every existing folder an icon; where it does not, a folder is still
   // drawn as one.
+  const int folderPicture = images.Add(StockIcon::Folder);
   const auto folderIcon = [&](const std::string& path) {
-    const IconHandle icon = TFileInfo(sources_.fileInformation, path).GetIcon(0);
-    return icon != 0 ? images.Add(icon) : images.Add(StockIcon::Folder);
+    return AppendIcon(images, path, FileIconKind::Shell, folderPicture);
   };
 
   const std::string personal = SpecialFolderPath(sources_.folders, csidl::kPersonal);
@@ -130,8 +130,7 @@ void MenuBuilders::BuildDocumentsMenu() {
     item.Hint = entry.target;
     item.OnClick = DocumentItemAction();
     item.Visible = true;
-    const IconHandle icon = TFileInfo(sources_.fileInformation, entry.target).GetIcon(0);
-    item.ImageIndex = AppendIcon(images, icon, -1);
+    item.ImageIndex = AppendIcon(images, entry.target, FileIconKind::Shell, -1);
     separator.Visible = true;
   }
 }

@@ -103,6 +103,8 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
 
 UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, MenuStyle style) {
   entries_.clear();
+  // The last menu is gone with its bitmaps: the icons fetched meanwhile can come in.
+  pictures_.Collect();
   UniqueMenu popup(CreatePopupMenu());
   if (!popup) return popup;
   if (!AddItems(popup.Get(), menu, images, style, 1)) {

@@ -48,6 +48,9 @@ class MenuRenderer {
   // other value.
   const MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
 
+  // Starts fetching the files' own icons of the list, ahead of the menus that show them.
+  void Prefetch(const ImageList& images) { pictures_.Prefetch(images); }
+
   // The owner window moved to a monitor of another DPI, or its DPI changed: the pastel
   // style's font and icon column follow from the next menu on.
   void SetDpi(int dpi) noexcept;

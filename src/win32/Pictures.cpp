@@ -280,9 +280,43 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
     entry.icon = entry.owned.Get();
   } else if (const auto* handle = std::get_if<IconHandle>(&picture)) {
     entry.icon = reinterpret_cast<HICON>(*handle);
+  } else if (const auto* own = std::get_if<IconOfFile>(&picture)) {
+    const auto fetched = fetched_.find(IconKey{own->path, own->kind});
+    if (fetched != fetched_.end() && fetched->second) {
+      entry.icon = fetched->second.Get();  // the cache's, shared by every list that shows it
+    } else {
+      Request(*own);
+      entry.standingBy = fetched == fetched_.end();
+      // The list lets a file's icon stand by only on an earlier picture that is no file's
+      // icon, so this looks no further.
+      if (const Entry* standBy = Find(images, own->standBy); standBy != nullptr && standBy->icon) {
+        entry.owned.Reset(CopyIcon(standBy->icon));
+        entry.icon = entry.owned.Get();
+      }
+    }
   }
   entry.resolved = true;
   return &entry;
+}
+
+void PictureCache::Request(const IconOfFile& file) {
+  IconKey key{file.path, file.kind};
+  if (requested_.insert(key).second) fetcher_.Request(std::move(key));
+}
+
+void PictureCache::Prefetch(const ImageList& images) {
+  for (const Picture& picture : images.Pictures())
+    if (const auto* file = std::get_if<IconOfFile>(&picture)) Request(*file);
+}
+
+bool PictureCache::Collect() {
+  auto arrived = fetcher_.TakeFetched();
+  if (arrived.empty()) return false;
+  for (auto& [key, icon] : arrived) fetched_[std::move(key)] = std::move(icon);
+  for (auto& [list, entries] : lists_)
+    for (Entry& entry : entries.entries)
+      if (entry.standingBy) entry = Entry{};
+  return true;
 }
 
 HICON PictureCache::Icon(const ImageList& images, int index) {

@@ -9,10 +9,12 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "menus/ImageList.h"
 #include "win32/Handles.h"
+#include "win32/IconFetcher.h"
 
 namespace kromelik {
 
@@ -37,6 +39,16 @@ class PictureCache {
   // Drops every icon and bitmap, e.g. after the system's icon size changed.
   void Clear() { lists_.clear(); }
 
+  // A file's own icon is fetched on a thread of its own; until it comes, its stand-by
+  // shows. Prefetch asks for every file icon of the list at once, so a menu about to
+  // be shown finds them there.
+  void Prefetch(const ImageList& images);
+  // Takes in the icons fetched meanwhile, so the next Icon or Bitmap shows them; true
+  // when any came. Only between menus: it drops what a shown menu may still use.
+  bool Collect();
+  // Whether icons are still being fetched.
+  bool Fetching() const { return fetcher_.Busy(); }
+
   // The side of the icons and bitmaps, in pixels: the system's small icon.
   static int IconSize() noexcept;
 
@@ -48,6 +60,7 @@ class PictureCache {
     UniqueIcon owned;
     UniqueBitmap bitmap;
     UniqueBitmap grey;
+    bool standingBy = false;  // a file's icon not fetched yet, its stand-by shown
   };
   struct ListEntries {
     std::uint64_t generation = 0;
@@ -57,7 +70,12 @@ class PictureCache {
   // The entry of the picture, resolved; nullptr for an index out of range.
   Entry* Find(const ImageList& images, int index);
 
+  void Request(const IconOfFile& file);
+
   std::map<const ImageList*, ListEntries> lists_;
+  IconFetcher fetcher_;
+  std::set<IconKey> requested_;
+  std::map<IconKey, UniqueIcon> fetched_;  // empty where the file gave none
 };
 
 // A premultiplied 32-bit top-down DIB section of `icon` drawn at `size` × `size`.

@@ -151,6 +151,10 @@ void TForm1::ShowAtStart() {
 void TForm1::FinishStart() {
   LoadPictures();
   controller_->BuildMenus();
+  const ToolbarMenus& menus = controller_->Menus();
+  for (const ImageList* images : {&menus.ImageListPM, &menus.il_SzybkieUr, &menus.il_Dokumenty1,
+                                  &menus.il_IkonyBrenvald})
+    renderer_.Prefetch(*images);
 }
 
 // The strip and its buttons where the layout puts them now: the bevels, the screen's

@@ -26,6 +26,12 @@ class MenuBuildersTest : public ToolbarFixture {
     ADD_FAILURE() << "no item " << caption << " in " << menu;
     return Item(menu);
   }
+  // The picture an item shows, from the list it takes its pictures from.
+  static Picture PictureOf(const MenuItem& item, const ImageList& images) {
+    EXPECT_GE(item.ImageIndex, 0) << item.Caption;
+    const auto index = static_cast<std::size_t>(item.ImageIndex);
+    return index < images.Count() ? images.Pictures()[index] : Picture{};
+  }
   std::string OpenedLast() const { return shell.opened.empty() ? "" : shell.opened.back().target; }
   Strings Pages() const {
     Strings pages;
@@ -45,22 +51,22 @@ TEST_F(MenuBuildersTest, QuickLaunchSlotsKeepTheirNumbersAndRebuildAtEveryPress)
   PlantListText("SzybkieUrMRU", "H1", "C:\\Dane\\notatnik.txt");
   PlantListText("SzybkieUrMRU", "3", "C:\\");
   PlantListText("SzybkieUrMRU", "H3", "C:\\");
-  fileInformation.Add("C:\\Dane\\notatnik.txt").icon = 0x51;
   controller.Create();
 
   ASSERT_TRUE(controller.PressButton(ToolbarButton::Ulubione));
   EXPECT_EQ(Shown(controller.Menus().UlubionePM), (Strings{"Organizuj", "-", "notatnik", "C:\\"}));
   EXPECT_FALSE(Item("U2").Visible);
   EXPECT_EQ(Item("U1").ImageIndex, 0) << "the list starts again at every build";
-  EXPECT_EQ(Item("U3").ImageIndex, -1) << "no icon, no picture";
+  EXPECT_EQ(PictureOf(Item("U3"), controller.Menus().il_SzybkieUr),
+            Picture(IconOfFile{"C:\\", FileIconKind::Shell, -1}))
+      << "the shell's icon, with nothing standing in for it";
 
-  // Changed meanwhile by the organizer: the next press shows it, and gives the old icon back.
+  // Changed meanwhile by the organizer: the next press shows it, in a list begun anew.
   registry.Plant(RegistryRoot::CurrentUser, "Software\\Brenvald\\Kromelik\\SzybkieUrMRU", "1",
                  {fakes::FakeRegistry::StoredKind::ExpandText, "notatnik.txt"});
   Chosen(ToolbarButton::Ulubione, "U3");
   EXPECT_FALSE(Item("U1").Visible);
-  EXPECT_NE(std::find(fileInformation.destroyed.begin(), fileInformation.destroyed.end(), 0x51U),
-            fileInformation.destroyed.end());
+  EXPECT_EQ(controller.Menus().il_SzybkieUr.Count(), 1U);
   EXPECT_EQ(OpenedLast(), "C:\\");
   EXPECT_EQ(window.shownDown.back(), ToolbarButton::Kromelik) << "released after the launch";
 }
@@ -141,7 +147,6 @@ TEST_F(MenuBuildersTest, RecentShortcutsAreSortedIntoDocumentsProgramsAndFolders
   files.AddFile("\\\\serwer\\udział\\plik.doc");
   files.AddFile("C:\\Dane\\raport.doc");
   files.AddFile("C:\\Windows\\notepad.exe");
-  fileInformation.Add("C:\\Windows\\notepad.exe").icon = 0x77;
   for (int number = 1; number <= 15; ++number)
     PlantListText("DokumentyMRU", std::to_string(number), "C:\\d" + std::to_string(number));
   controller.Create();
@@ -192,10 +197,8 @@ TEST_F(MenuBuildersTest, RegisteredApplicationsNameTheirProgramAndTheUsersOwnSho
   bar.version = fakes::FakeVersion{VersionTranslation{0x0415, 0x04E2},
                             {{"\\StringFileInfo\\041504e2\\FileDescription", "Odtwarzacz Bar"}},
                             std::nullopt};
-  bar.icon = 0x33;
   PlantListText("ProgramyMRU", "Edytor", "C:\\Edytor\\edytor.exe");
   PlantListText("ProgramyMRU", "Bez ikony", "C:\\brak.exe");
-  fileInformation.Add("C:\\Edytor\\edytor.exe").fileIcon = 0x44;
   PlantListText("GryMRU", "Szachy", "C:\\Gry\\szachy.exe");
   controller.Create();
 
@@ -205,16 +208,18 @@ TEST_F(MenuBuildersTest, RegisteredApplicationsNameTheirProgramAndTheUsersOwnSho
   const MenuItem& foo = *registered.Items()[registered[0].Caption == "Foo" ? 0 : 1];
   const MenuItem& other = *registered.Items()[registered[0].Caption == "Foo" ? 1 : 0];
   EXPECT_EQ(foo.Hint, "c:\\program files\\foo\\foo.exe");
-  EXPECT_EQ(foo.ImageIndex, 64) << "no icon from the shell: the stand-by program";
+  EXPECT_EQ(PictureOf(foo, controller.Menus().ImageListPM),
+            Picture(IconOfFile{"c:\\program files\\foo\\foo.exe", FileIconKind::Shell, 64}))
+      << "the shell's icon, the plain program standing in";
   EXPECT_EQ(other.Caption, "Odtwarzacz Bar") << "the file's own description wins";
   EXPECT_EQ(other.Hint, "C:\\Windows\\bar.exe") << "the marker gives the folder as the system spells it";
 
   const MenuItem& own = Item(names::kProgramyUzytkownika);
   ASSERT_EQ(own.Count(), 4U);  // Organizuj, the separator and the two programs
   EXPECT_EQ(own[2].Caption, "Edytor");
-  EXPECT_EQ(controller.Menus().ImageListPM.Pictures()[static_cast<std::size_t>(own[2].ImageIndex)],
-            Picture(IconHandle{0x44}));
-  EXPECT_EQ(own[3].ImageIndex, 64);
+  EXPECT_EQ(PictureOf(own[2], controller.Menus().ImageListPM),
+            Picture(IconOfFile{"C:\\Edytor\\edytor.exe", FileIconKind::Stored, 64}))
+      << "the program's own first icon";
   EXPECT_TRUE(Item(names::kN16).Visible);
   EXPECT_EQ(controller.Menus().GryPM.Items().back()->Caption, "Szachy");
   EXPECT_TRUE(Item(names::kN2).Visible);
@@ -227,7 +232,6 @@ TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesBy
   files.AddFile(program.path);
   PlantText(RegistryRoot::CurrentUser, "Brenvald\\Stary", "Path", "C:\\Stary\\stary.exe");
   files.AddFile("C:\\Stary\\stary.exe");
-  fileInformation.Add("C:\\Stary\\stary.exe").icon = 0x61;
   PlantText(RegistryRoot::CurrentUser, "Software\\Brenvald\\Zepsuty", "Path", "C:\\nie ma.exe");
   drives.Add('C', DriveType::Fixed, "System");
   drives.Add('D', DriveType::CdRom);
@@ -242,7 +246,7 @@ TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesBy
     EXPECT_EQ(about[9].Caption, "stary");
     EXPECT_EQ(about[10].Caption, "Kromelik");
     EXPECT_EQ(about[9].ImageIndex, 6);
-    EXPECT_EQ(controller.Menus().il_IkonyBrenvald.Count(), 7U) << "one icon, not one per opening";
+    EXPECT_EQ(controller.Menus().il_IkonyBrenvald.Count(), 8U) << "one icon each, not one per opening";
   }
   EXPECT_TRUE(Item(names::kN6).Visible);
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "TestIcons.h"
 #include "menus/ImageList.h"
 #include "win32/Pictures.h"
+#include "win32/WideText.h"
 
 namespace kromelik {
 namespace {
@@ -82,6 +84,35 @@ TEST(PictureCache, FilePicturesComeFromTheSystemFoldersOrTheirFallback) {
   EXPECT_FALSE(SamePicture(cache.Icon(images, 1), folder)) << "cmd's own icon";
   EXPECT_TRUE(SamePicture(cache.Icon(images, 2), folder));
   EXPECT_TRUE(SamePicture(cache.Icon(images, 3), folder));
+}
+
+// A file's own icon comes from another thread: its stand-by shows until it is taken in,
+// a file without one keeps its stand-by, and with none to stand by nothing shows.
+TEST(PictureCache, FileIconsFollowTheirStandBys) {
+  wchar_t windows[MAX_PATH] = {};
+  ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+  const std::string notepad = WideToUtf8(windows) + "\\notepad.exe";
+  ImageList images("files");
+  images.Add(StockIcon::Folder);
+  images.Add(IconOfFile{notepad, FileIconKind::Stored, 0});
+  images.Add(IconOfFile{"C:\\kromelik-missing.exe", FileIconKind::Stored, 0});
+  images.Add(IconOfFile{"C:\\kromelik-missing.exe", FileIconKind::Shell, -1});
+  images.Add(IconOfFile{notepad, FileIconKind::Shell, 0});
+
+  PictureCache cache;
+  cache.Prefetch(images);
+  const HICON folder = cache.Icon(images, 0);
+  EXPECT_TRUE(SamePicture(cache.Icon(images, 1), folder)) << "standing by before it is taken in";
+
+  const ULONGLONG deadline = GetTickCount64() + 20000;
+  while (cache.Fetching() && GetTickCount64() < deadline) Sleep(10);
+  ASSERT_FALSE(cache.Fetching());
+  EXPECT_TRUE(cache.Collect());
+  EXPECT_FALSE(SamePicture(cache.Icon(images, 1), folder)) << "notepad's own icon";
+  EXPECT_FALSE(SamePicture(cache.Icon(images, 4), folder)) << "the shell's icon of notepad";
+  EXPECT_TRUE(SamePicture(cache.Icon(images, 2), folder));
+  EXPECT_EQ(cache.Icon(images, 3), nullptr);
+  EXPECT_NE(cache.Bitmap(images, 1), nullptr);
 }
 
 TEST(PictureCache, KeepsIconsUntilTheListChangesAndNeverOwnsRunTimeIcons) {
