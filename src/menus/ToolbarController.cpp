@@ -28,11 +28,13 @@ void ToolbarController::Prepare() {
   layout_.SetBevel(options_.look.bevel.raised, FittingBevelWidth(options_.look.bevel.width));
   commandContext_ = std::make_unique<CommandContext>(CommandContext{
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
-  menus_.BindCommands(*commandContext_);
-  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
 }
 
-void ToolbarController::BuildMenus() { builders_.BuildAtStart(); }
+void ToolbarController::BuildMenus() {
+  menus_.BindCommands(*commandContext_);
+  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
+  builders_.BuildAtStart();
+}
 
 std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   if (button == ToolbarButton::Close) {

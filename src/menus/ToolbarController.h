@@ -58,6 +58,8 @@ class ToolbarController {
   // Creation in its two halves, for a window that wants to be up between them: the
   // menus of a heavy user's lists take far longer to build than the strip to appear,
   // and the strip waits off the screen until the cursor has once left its area anyway.
+  // Prepare reads what the window is made from (folders, registration, options);
+  // BuildMenus binds the fixed items' commands and builds the menus.
   void Prepare();
   void BuildMenus();
   // The window is up: it takes the stored look and the strip starts waiting.

@@ -110,9 +110,6 @@ void TForm1::OnCreate() {
 }
 
 void TForm1::CreateButtons() {
-  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                              nullptr, nullptr, nullptr);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
     FlatButton& button = buttons_[index];
@@ -121,7 +118,6 @@ void TForm1::CreateButtons() {
     button.SetBackground(PanelColour());
     hints_[index] = Utf8ToWide(entry.hint);
   }
-  SetTips(true);
 }
 
 // Without its tools the tip control has nothing to show, and a tip already timed from a
@@ -146,9 +142,13 @@ void TForm1::ShowAtStart() {
   PostMessageW(Handle(), kFinishStart, 0, 0);
 }
 
-// The strip is still above the screen here, so nobody sees it without pictures or
+// The strip is still above the screen here, so nobody sees it without tips, pictures or
 // menus; a click that comes meanwhile waits in the queue behind this.
 void TForm1::FinishStart() {
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                              nullptr, nullptr, nullptr);
+  SetTips(true);
   LoadPictures();
   controller_->BuildMenus();
   const ToolbarMenus& menus = controller_->Menus();
