@@ -41,8 +41,6 @@ void FlatButton::ShowFocusCues(bool shown) {
   RedrawWindow(GetParent(Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-
-
 void FlatButton::SetPicture(HICON picture, int size) {
   picture_ = picture;
   pictureSize_ = size;
@@ -77,8 +75,9 @@ void FlatButton::Paint(HDC dc) const {
     DrawFocusRect(dc, &focus);
   }
   if (picture_ != nullptr) {
-    // Smaller where wide bevels leave the button less room, never cut.
-    const int size = std::max(1, std::min({pictureSize_, static_cast<int>(client.right) - 2, static_cast<int>(client.bottom) - 2}));
+    // Smaller where the button has less room than its picture, never cut.
+    const int room = static_cast<int>(std::min(client.right, client.bottom)) - 2;
+    const int size = std::max(1, std::min(pictureSize_, room));
     const int shift = sunken ? 1 : 0;
     DrawIconEx(dc, (client.right - size) / 2 + shift, (client.bottom - size) / 2 + shift,
                picture_, size, size, 0, nullptr, DI_NORMAL);

@@ -78,8 +78,6 @@ UniqueIcon LoadButtonIcon(ToolbarButton button, const std::string& systemDirecto
   return StockPicture(picture->stock, size);
 }
 
-
-
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
