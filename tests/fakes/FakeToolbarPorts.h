@@ -4,6 +4,7 @@
 // asked of them.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -108,6 +109,26 @@ class FakeMessageBoxes : public MessageBoxes {
   }
   std::vector<Shown> shown;
   std::function<void()> onShow;  // runs while the box would be open
+
+  struct Asked {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    MessageButtons buttons;
+    bool operator==(const Asked&) const = default;
+  };
+  // Takes the next of `answers`; with none left the user pressed Escape.
+  MessageAnswer Ask(std::string_view text, std::string_view title, MessageIcon icon,
+                    MessageButtons buttons) override {
+    asked.push_back({std::string(text), std::string(title), icon, buttons});
+    if (onShow) onShow();
+    if (answers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::vector<Asked> asked;
+  std::deque<MessageAnswer> answers;
 };
 
 }  // namespace kromelik::fakes

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace kromelik {
+
+// A dialog's own window, as the logic behind it needs it.
+class DialogWindow {
+ public:
+  virtual ~DialogWindow() = default;
+
+  // Hides the dialog; its close event follows at once, before this returns, as the
+  // platform raises it for a closing by the user.
+  virtual void Close() = 0;
+};
+
+}  // namespace kromelik

@@ -1,0 +1,108 @@
+#include "dialogs/OrganizerFrame.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace kromelik {
+
+namespace {
+// Room for the row's icon and the column's edges beside the widest text.
+constexpr int kColumnMargin = 25;
+}  // namespace
+
+OrganizerFrame::OrganizerFrame(const OrganizerServices& services,
+                               std::vector<OrganizerColumn> columns)
+    : services_(services),
+      columns_(std::move(columns)),
+      images_("ImageList1", [files = &services.files](IconHandle icon) { files->DestroyIcon(icon); }) {}
+
+void OrganizerFrame::ClearRows() {
+  rows_.clear();
+  images_.Truncate(0);
+  selected_.reset();
+}
+
+void OrganizerFrame::AppendRow(std::vector<std::string> cells, IconHandle icon) {
+  cells.resize(columns_.size());
+  OrganizerRow row{std::move(cells), std::nullopt};
+  if (icon != 0) row.image = images_.Add(icon);
+  rows_.push_back(std::move(row));
+}
+
+void OrganizerFrame::Select(std::optional<std::size_t> row) {
+  if (row && *row >= rows_.size()) row.reset();
+  selected_ = row;
+  // Under the panel the list cannot be used, whatever it reports.
+  if (mode_ != OrganizerMode::Browsing) return;
+  controls_.removeEnabled = selected_.has_value();
+  controls_.editEnabled = selected_.has_value();
+}
+
+void OrganizerFrame::SortRowsByName() {
+  std::vector<std::size_t> order(rows_.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+    return services_.text.Compare(rows_[a].cells.front(), rows_[b].cells.front()) < 0;
+  });
+  std::vector<OrganizerRow> sorted;
+  sorted.reserve(rows_.size());
+  std::optional<std::size_t> selected;
+  for (std::size_t place = 0; place < order.size(); ++place) {
+    if (selected_ == order[place]) selected = place;
+    sorted.push_back(std::move(rows_[order[place]]));
+  }
+  rows_ = std::move(sorted);
+  selected_ = selected;
+}
+
+void OrganizerFrame::AutoSizeColumns() {
+  if (rows_.empty()) return;
+  for (std::size_t column = 0; column < columns_.size(); ++column) {
+    int widest = 0;
+    for (const OrganizerRow& row : rows_)
+      widest = std::max(widest, services_.measure.Width(row.cells[column]));
+    columns_[column].width = widest + kColumnMargin;
+  }
+}
+
+void OrganizerFrame::EnterBrowsing() {
+  mode_ = OrganizerMode::Browsing;
+  controls_.addEnabled = true;
+  controls_.removeEnabled = false;
+  controls_.editEnabled = false;
+  controls_.clearEnabled = !rows_.empty();
+  controls_.listEnabled = true;
+  controls_.listVisible = true;
+  controls_.panelVisible = false;
+  controls_.panelOkEnabled = false;
+}
+
+void OrganizerFrame::EnterPanel(OrganizerMode mode) {
+  mode_ = mode;
+  controls_.addEnabled = false;
+  controls_.removeEnabled = false;
+  controls_.editEnabled = false;
+  controls_.listEnabled = false;
+  controls_.listVisible = false;
+  controls_.panelVisible = true;
+}
+
+bool OrganizerFrame::ConfirmClear() {
+  return services_.messages.Ask(organizer_texts::kClearQuestion, organizer_texts::kClearTitle,
+                                MessageIcon::Question,
+                                MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void OrganizerFrame::CloseWithRestartOffer() {
+  services_.dialog.Close();
+  if (services_.messages.Ask(organizer_texts::kRestartQuestion, organizer_texts::kRestartTitle,
+                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+    return;
+  services_.shell.Open(0, "open", services_.program.Path(), std::nullopt, ShowCommand::ShowNormal);
+  services_.toolbarWindow.Close();
+}
+
+void OrganizerFrame::OnClosed() { services_.toolbar.Resume(); }
+
+}  // namespace kromelik
