@@ -30,6 +30,11 @@ void OrganizerFrame::AppendRow(std::vector<std::string> cells, IconHandle icon) 
   rows_.push_back(std::move(row));
 }
 
+void OrganizerFrame::AppendRowWithImage(std::vector<std::string> cells, int image) {
+  cells.resize(columns_.size());
+  rows_.push_back({std::move(cells), image});
+}
+
 void OrganizerFrame::Select(std::optional<std::size_t> row) {
   if (row && *row >= rows_.size()) row.reset();
   selected_ = row;
@@ -67,11 +72,15 @@ void OrganizerFrame::AutoSizeColumns() {
 }
 
 void OrganizerFrame::EnterBrowsing() {
+  LeavePanel();
+  controls_.clearEnabled = !rows_.empty();
+}
+
+void OrganizerFrame::LeavePanel() {
   mode_ = OrganizerMode::Browsing;
   controls_.addEnabled = true;
   controls_.removeEnabled = false;
   controls_.editEnabled = false;
-  controls_.clearEnabled = !rows_.empty();
   controls_.listEnabled = true;
   controls_.listVisible = true;
   controls_.panelVisible = false;
@@ -101,6 +110,10 @@ void OrganizerFrame::CloseWithRestartOffer() {
     return;
   services_.shell.Open(0, "open", services_.program.Path(), std::nullopt, ShowCommand::ShowNormal);
   services_.toolbarWindow.Close();
+}
+
+void OrganizerFrame::FormKeyDown(DialogKey key) {
+  if (key == DialogKey::Escape) services_.dialog.Close();
 }
 
 void OrganizerFrame::OnClosed() { services_.toolbar.Resume(); }

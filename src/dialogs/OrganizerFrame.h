@@ -94,6 +94,8 @@ class OrganizerFrame {
   // A row of `cells` (as many as there are columns) at the end; the icon, when there is
   // one, becomes the frame's and the row's picture.
   void AppendRow(std::vector<std::string> cells, IconHandle icon);
+  // A row that shows picture `image` of the list, where the dialog brings its own.
+  void AppendRowWithImage(std::vector<std::string> cells, int image);
 
   // The window reports every change of the list's selection, by mouse or keyboard, so
   // the buttons always act on the row the user sees selected. "Usuń" (and "Edytuj"
@@ -109,6 +111,9 @@ class OrganizerFrame {
 
   // The list shown and usable, the panel hidden: where every refresh ends.
   void EnterBrowsing();
+  // The same without looking at "Wyczyść", which keeps the state the last refresh gave
+  // it until the next one.
+  void LeavePanel();
   // The panel over the list, which stays out of reach until the panel is left.
   void EnterPanel(OrganizerMode mode);
 
@@ -117,6 +122,8 @@ class OrganizerFrame {
   // Closes the dialog, then offers to start the program again so that the menus built
   // at start show the changes; on Yes a new instance starts and this one ends.
   void CloseWithRestartOffer();
+  // Escape on the dialog or its list closes it, without the restart offer.
+  void FormKeyDown(DialogKey key);
   // The dialog's close event, whatever closed it: the toolbar is usable again.
   void OnClosed();
 

@@ -122,7 +122,7 @@ void TOrganizujSzybUr::OKsb_ADDClick() {
 void TOrganizujSzybUr::SpeedButton3Click() {
   if (!kind_) return;
   // "Usuń" waits for the user to choose a row again; the editors keep their texts.
-  frame_.EnterBrowsing();
+  frame_.LeavePanel();
   kind_.reset();
 }
 
@@ -148,9 +148,7 @@ void TOrganizujSzybUr::CloseSBClick() { frame_.CloseWithRestartOffer(); }
 
 void TOrganizujSzybUr::FormClose() { frame_.OnClosed(); }
 
-void TOrganizujSzybUr::FormKeyDown(DialogKey key) {
-  if (key == DialogKey::Escape) services_.dialog.Close();
-}
+void TOrganizujSzybUr::FormKeyDown(DialogKey key) { frame_.FormKeyDown(key); }
 
 void TOrganizujSzybUr::EditorKeyDown(DialogKey key) {
   if (!kind_) return;
