@@ -33,15 +33,34 @@ ScreenPoint Win32Cursor::Position() const {
   return {static_cast<int>(point.x), static_cast<int>(point.y)};
 }
 
-void Win32MessageBoxes::Show(std::string_view text, std::string_view title, MessageIcon icon) {
-  UINT style = MB_OK;
+namespace {
+
+UINT IconStyle(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: style |= MB_ICONINFORMATION; break;
-    case MessageIcon::Warning: style |= MB_ICONWARNING; break;
-    case MessageIcon::Error: style |= MB_ICONERROR; break;
-    case MessageIcon::Question: style |= MB_ICONQUESTION; break;
+    case MessageIcon::Information: return MB_ICONINFORMATION;
+    case MessageIcon::Warning: return MB_ICONWARNING;
+    case MessageIcon::Error: return MB_ICONERROR;
+    case MessageIcon::Question: return MB_ICONQUESTION;
   }
-  MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(), style);
+  return 0;
+}
+
+}  // namespace
+
+void Win32MessageBoxes::Show(std::string_view text, std::string_view title, MessageIcon icon) {
+  MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(), MB_OK | IconStyle(icon));
+}
+
+MessageAnswer Win32MessageBoxes::Ask(std::string_view text, std::string_view title,
+                                     MessageIcon icon, MessageButtons buttons) {
+  const UINT style = (buttons == MessageButtons::YesNo ? MB_YESNO : MB_YESNOCANCEL) | IconStyle(icon);
+  switch (MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(), style)) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    default:
+      // Escape or the close box, or no box at all.
+      return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+  }
 }
 
 }  // namespace kromelik

@@ -31,6 +31,8 @@ class Win32MessageBoxes : public MessageBoxes {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
   void Show(std::string_view text, std::string_view title, MessageIcon icon) override;
+  MessageAnswer Ask(std::string_view text, std::string_view title, MessageIcon icon,
+                    MessageButtons buttons) override;
 
  private:
   HWND owner_ = nullptr;
