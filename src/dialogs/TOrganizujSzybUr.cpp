@@ -28,11 +28,9 @@ std::string FileNameOfEdit(std::string_view text, const FileSystem& files) {
 
 TOrganizujSzybUr::TOrganizujSzybUr(const OrganizerServices& services, Registry& registry,
                                    const FileSystem& fileSystem, bool sortWhileEditing)
-    : services_(services),
-      list_(registry, kQuickLaunchMru),
-      fileSystem_(fileSystem),
-      sortWhileEditing_(sortWhileEditing),
-      frame_(services, {{"Nazwa", 150}, {"Lokalizacja", 310}, {"", 20}}) {}
+    : ListOrganizer(services, registry, kQuickLaunchMru, sortWhileEditing,
+                    {{"Nazwa", 150}, {"Lokalizacja", 310}, {"", 20}}),
+      fileSystem_(fileSystem) {}
 
 std::string_view TOrganizujSzybUr::KindCaption() const {
   if (!kind_) return {};
@@ -44,18 +42,15 @@ std::string_view TOrganizujSzybUr::KindCaption() const {
   return {};
 }
 
-void TOrganizujSzybUr::FormShow() { RefreshList(); }
-
-void TOrganizujSzybUr::RefreshList() {
-  frame_.ClearRows();
+void TOrganizujSzybUr::AppendRows() {
   for (const MruEntry& entry : list_.ReadEntries()) {
     frame_.AppendRow({entry.name, entry.target, std::to_string(entry.number)},
                      TFileInfo(services_.files, entry.target).GetIcon(0));
   }
-  frame_.EnterBrowsing();
+}
+
+void TOrganizujSzybUr::Refreshed() {
   kind_.reset();
-  if (sortWhileEditing_) frame_.SortRowsByName();
-  frame_.AutoSizeColumns();
   editors_ = {};
 }
 
@@ -126,8 +121,6 @@ void TOrganizujSzybUr::SpeedButton3Click() {
   kind_.reset();
 }
 
-void TOrganizujSzybUr::SelectionChange(std::optional<std::size_t> row) { frame_.Select(row); }
-
 void TOrganizujSzybUr::UsunSBClick() {
   const OrganizerRow* row = frame_.SelectedRow();
   if (!frame_.Controls().removeEnabled || row == nullptr) return;
@@ -137,18 +130,6 @@ void TOrganizujSzybUr::UsunSBClick() {
   if (error == std::errc{} && end == shown.data() + shown.size()) list_.RemoveNumber(number);
   RefreshList();
 }
-
-void TOrganizujSzybUr::sb_WyczyscClick() {
-  if (!frame_.Controls().clearEnabled || !frame_.ConfirmClear()) return;
-  list_.ClearList();
-  RefreshList();
-}
-
-void TOrganizujSzybUr::CloseSBClick() { frame_.CloseWithRestartOffer(); }
-
-void TOrganizujSzybUr::FormClose() { frame_.OnClosed(); }
-
-void TOrganizujSzybUr::FormKeyDown(DialogKey key) { frame_.FormKeyDown(key); }
 
 void TOrganizujSzybUr::EditorKeyDown(DialogKey key) {
   if (!kind_) return;

@@ -10,9 +10,7 @@
 
 #include "core/ports/Cursor.h"
 #include "core/ports/FileSystem.h"
-#include "core/ports/Registry.h"
-#include "dialogs/OrganizerFrame.h"
-#include "lists/MruList.h"
+#include "dialogs/ListOrganizer.h"
 
 namespace kromelik {
 
@@ -43,14 +41,13 @@ enum class AddKind { File, Folder, WebPage };
 // by switches gives the program), or empty.
 std::string FileNameOfEdit(std::string_view text, const FileSystem& files);
 
-class TOrganizujSzybUr {
+class TOrganizujSzybUr : public ListOrganizer {
  public:
   static constexpr int kCapacity = 20;
 
   TOrganizujSzybUr(const OrganizerServices& services, Registry& registry,
                    const FileSystem& fileSystem, bool sortWhileEditing);
 
-  const OrganizerFrame& Frame() const { return frame_; }
   // While adding: what is being entered, shown as the panel's caption.
   std::optional<AddKind> Kind() const { return kind_; }
   std::string_view KindCaption() const;
@@ -58,7 +55,6 @@ class TOrganizujSzybUr {
   // current kind is shown, and only while adding.
   const std::string& EditorText(AddKind kind) const { return editors_[Index(kind)]; }
 
-  void FormShow();
   // "Dodaj": true when the popup of kinds is to be shown (at KindPopupPoint); a full
   // list is refused with a message instead.
   bool DodajSBClick();
@@ -68,26 +64,17 @@ class TOrganizujSzybUr {
   void EditorChange(std::string_view text);  // the current kind's editor
   void OKsb_ADDClick();
   void SpeedButton3Click();
-  // ListView1Click, and every move of the selection by the keyboard too.
-  void SelectionChange(std::optional<std::size_t> row);
   void UsunSBClick();
-  void sb_WyczyscClick();
-  void CloseSBClick();
-  void FormClose();
-  void FormKeyDown(DialogKey key);
   void EditorKeyDown(DialogKey key);
 
  private:
   static std::size_t Index(AddKind kind) { return static_cast<std::size_t>(kind); }
-  void RefreshList();
+  void AppendRows() override;
+  void Refreshed() override;
   std::string EditorValue() const;  // what "OK" would store
   void Refuse(std::string_view text, std::string_view title);
 
-  OrganizerServices services_;
-  MruList list_;
   const FileSystem& fileSystem_;
-  bool sortWhileEditing_;
-  OrganizerFrame frame_;
   std::optional<AddKind> kind_;
   std::array<std::string, 3> editors_;
 };

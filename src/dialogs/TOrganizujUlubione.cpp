@@ -6,20 +6,12 @@ namespace texts = favourites_texts;
 
 TOrganizujUlubione::TOrganizujUlubione(const OrganizerServices& services, Registry& registry,
                                        bool sortWhileEditing)
-    : services_(services),
-      list_(registry, kFavouritesMru),
-      sortWhileEditing_(sortWhileEditing),
-      frame_(services, {{"Nazwa strony WWW", 150}, {"Adres", 310}}) {}
+    : ListOrganizer(services, registry, kFavouritesMru, sortWhileEditing,
+                    {{"Nazwa strony WWW", 150}, {"Adres", 310}}) {}
 
-void TOrganizujUlubione::FormShow() { RefreshList(); }
-
-void TOrganizujUlubione::RefreshList() {
-  frame_.ClearRows();
+void TOrganizujUlubione::AppendRows() {
   for (const MruEntry& entry : list_.ReadEntries())
     frame_.AppendRowWithImage({entry.name, entry.target}, kPagePicture);
-  frame_.EnterBrowsing();
-  if (sortWhileEditing_) frame_.SortRowsByName();
-  frame_.AutoSizeColumns();
 }
 
 void TOrganizujUlubione::DodajSBClick() {
@@ -66,26 +58,12 @@ void TOrganizujUlubione::SpeedButton3Click() {
   frame_.LeavePanel();
 }
 
-void TOrganizujUlubione::SelectionChange(std::optional<std::size_t> row) { frame_.Select(row); }
-
 void TOrganizujUlubione::UsunSBClick() {
   const OrganizerRow* row = frame_.SelectedRow();
   if (!frame_.Controls().removeEnabled || row == nullptr) return;
   list_.RemoveNamed(row->cells[0]);
   RefreshList();
 }
-
-void TOrganizujUlubione::sb_WyczyscClick() {
-  if (!frame_.Controls().clearEnabled || !frame_.ConfirmClear()) return;
-  list_.ClearList();
-  RefreshList();
-}
-
-void TOrganizujUlubione::CloseSBClick() { frame_.CloseWithRestartOffer(); }
-
-void TOrganizujUlubione::FormClose() { frame_.OnClosed(); }
-
-void TOrganizujUlubione::FormKeyDown(DialogKey key) { frame_.FormKeyDown(key); }
 
 void TOrganizujUlubione::AdresEKeyDown(DialogKey key) {
   if (frame_.Mode() != OrganizerMode::Adding) return;

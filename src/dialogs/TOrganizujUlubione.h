@@ -6,9 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/ports/Registry.h"
-#include "dialogs/OrganizerFrame.h"
-#include "lists/MruList.h"
+#include "dialogs/ListOrganizer.h"
 
 namespace kromelik {
 
@@ -24,7 +22,7 @@ inline constexpr std::string_view kNameTaken =
 inline constexpr std::string_view kErrorTitle = "BŁĄD !!!";
 }  // namespace favourites_texts
 
-class TOrganizujUlubione {
+class TOrganizujUlubione : public ListOrganizer {
  public:
   // Every row shows this picture of the dialog's own image list.
   static constexpr int kPagePicture = 0;
@@ -32,34 +30,22 @@ class TOrganizujUlubione {
   TOrganizujUlubione(const OrganizerServices& services, Registry& registry,
                      bool sortWhileEditing);
 
-  const OrganizerFrame& Frame() const { return frame_; }
   const std::string& Address() const { return address_; }  // AdresE
   const std::string& Name() const { return name_; }        // NazwaE
 
-  void FormShow();
   void DodajSBClick();
   // AdresEChange, raised by either edit.
   void AddressChange(std::string_view text);
   void NameChange(std::string_view text);
   void OKsb_ADDClick();
   void SpeedButton3Click();
-  // ListView1Click, and every move of the selection by the keyboard too.
-  void SelectionChange(std::optional<std::size_t> row);
   void UsunSBClick();
-  void sb_WyczyscClick();
-  void CloseSBClick();
-  void FormClose();
-  void FormKeyDown(DialogKey key);
   void AdresEKeyDown(DialogKey key);
 
  private:
-  void RefreshList();
+  void AppendRows() override;
   void UpdateOk();
 
-  OrganizerServices services_;
-  MruList list_;
-  bool sortWhileEditing_;
-  OrganizerFrame frame_;
   std::string address_;
   std::string name_;
 };
