@@ -9,14 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/Csidl.h"
-#include "fakes/FakeDownload.h"
-#include "fakes/FakeDrives.h"
-#include "fakes/FakeEnvironment.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeShellLauncher.h"
-#include "fakes/FakeToolbarPorts.h"
-#include "menus/ToolbarController.h"
+#include "fakes/FakeMachine.h"
 
 namespace {
 
@@ -27,24 +20,7 @@ const std::string kListsKey = "Software\\Brenvald\\Kromelik\\";
 
 std::string Numbered(const char* prefix, int number) { return prefix + std::to_string(number); }
 
-struct HeavyMachine {
-  fakes::FakeRegistry registry;
-  fakes::FakeShellLauncher shell;
-  fakes::FakeFileSystem files;
-  fakes::FakeShellFolders folders;
-  fakes::FakeFileInformation fileInformation;
-  fakes::FakeShortcuts shortcuts;
-  fakes::FakeProgramFile program;
-  fakes::FakeTempFolder temp;
-  fakes::FakeConnectivity connectivity;
-  fakes::FakeTextServices text;
-  fakes::FakeDrives drives;
-  fakes::FakeDownload download{files};
-  fakes::FakeToolbarWindow window;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeCursor cursor;
-  fakes::FakeClock clock;
-  fakes::FakeMessageBoxes messages;
+struct HeavyMachine : fakes::FakeMachine {
   std::optional<ToolbarController> controller;
 
   HeavyMachine() {
@@ -156,9 +132,7 @@ struct HeavyMachine {
   }
 
   void MakeController() {
-    controller.emplace(Platform{registry, shell, files, folders, fileInformation, shortcuts, program,
-                                temp, connectivity, text, drives, download},
-                       ToolbarPorts{window, timers, cursor, clock, messages}, 1024);
+    controller.emplace(PlatformPorts(), ToolbarSide(), 1024);
   }
   // What the fakes record grows with every build; it is not what is measured.
   void ForgetRecords() {

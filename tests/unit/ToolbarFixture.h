@@ -7,41 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDownload.h"
-#include "fakes/FakeDrives.h"
-#include "fakes/FakeEnvironment.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeShellLauncher.h"
-#include "fakes/FakeToolbarPorts.h"
-#include "menus/ToolbarController.h"
+#include "fakes/FakeMachine.h"
 
 namespace kromelik {
 
 // The whole click path on fakes: the window only forwards the press and the choice.
-class ToolbarFixture : public ::testing::Test {
+class ToolbarFixture : public ::testing::Test, protected fakes::FakeMachine {
  protected:
-  fakes::FakeRegistry registry;
-  fakes::FakeShellLauncher shell;
-  fakes::FakeFileSystem files;
-  fakes::FakeShellFolders folders;
-  fakes::FakeFileInformation fileInformation;
-  fakes::FakeShortcuts shortcuts;
-  fakes::FakeProgramFile program;
-  fakes::FakeTempFolder temp;
-  fakes::FakeConnectivity connectivity;
-  fakes::FakeTextServices text;
-  fakes::FakeDrives drives;
-  fakes::FakeDownload download{files};
-  fakes::FakeToolbarWindow window;
-  fakes::FakeToolbarTimers timers;
-  fakes::FakeCursor cursor;
-  fakes::FakeClock clock;
-  fakes::FakeMessageBoxes messages;
-  ToolbarController controller{
-      Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
-               connectivity, text, drives, download},
-      ToolbarPorts{window, timers, cursor, clock, messages}, 1024};
+  ToolbarController controller{PlatformPorts(), ToolbarSide(), 1024};
 
   void PlantText(RegistryRoot root, std::string_view path, std::string_view name,
                  std::string data) {
