@@ -77,24 +77,23 @@ void OrganizerFrame::EnterBrowsing() {
 }
 
 void OrganizerFrame::LeavePanel() {
-  mode_ = OrganizerMode::Browsing;
-  controls_.addEnabled = true;
-  controls_.removeEnabled = false;
-  controls_.editEnabled = false;
-  controls_.listEnabled = true;
-  controls_.listVisible = true;
-  controls_.panelVisible = false;
+  SwitchTo(OrganizerMode::Browsing);
   controls_.panelOkEnabled = false;
 }
 
-void OrganizerFrame::EnterPanel(OrganizerMode mode) {
+void OrganizerFrame::EnterPanel(OrganizerMode mode) { SwitchTo(mode); }
+
+// The panel covers the list: either the list and "Dodaj" work, or the panel does. Either
+// way "Usuń" and "Edytuj" wait for a row to be chosen again.
+void OrganizerFrame::SwitchTo(OrganizerMode mode) {
+  const bool panel = mode != OrganizerMode::Browsing;
   mode_ = mode;
-  controls_.addEnabled = false;
+  controls_.addEnabled = !panel;
+  controls_.listEnabled = !panel;
+  controls_.listVisible = !panel;
+  controls_.panelVisible = panel;
   controls_.removeEnabled = false;
   controls_.editEnabled = false;
-  controls_.listEnabled = false;
-  controls_.listVisible = false;
-  controls_.panelVisible = true;
 }
 
 bool OrganizerFrame::ConfirmClear() {

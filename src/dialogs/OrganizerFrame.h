@@ -128,6 +128,8 @@ class OrganizerFrame {
   void OnClosed();
 
  private:
+  void SwitchTo(OrganizerMode mode);
+
   OrganizerServices services_;
   std::vector<OrganizerColumn> columns_;
   std::vector<OrganizerRow> rows_;
