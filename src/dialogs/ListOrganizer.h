@@ -27,7 +27,7 @@ class ListOrganizer {
   void sb_WyczyscClick();
   void CloseSBClick() { frame_.CloseWithRestartOffer(); }
   void FormClose() { frame_.OnClosed(); }
-  void FormKeyDown(DialogKey key) { frame_.FormKeyDown(key); }
+  virtual void FormKeyDown(DialogKey key) { frame_.FormKeyDown(key); }
 
  protected:
   ListOrganizer(const OrganizerServices& services, Registry& registry, const MruListKind& kind,
