@@ -77,6 +77,9 @@ void RunCommand(const Command& command, CommandContext& context, const MenuItem&
     case Kind::EndSession:
       launcher.EndSession(command.exitFlags);
       break;
+    case Kind::OpenDialog:
+      if (context.dialogs != nullptr) context.dialogs->Open(command.dialog);
+      break;
     case Kind::Custom:
       if (command.custom != nullptr) command.custom(context, item);
       break;

@@ -11,6 +11,7 @@
 
 #include "core/Launch.h"
 #include "core/Toolbar.h"
+#include "core/ports/Dialogs.h"
 #include "core/ports/FileSystem.h"
 #include "core/ports/MessageBoxes.h"
 
@@ -33,6 +34,8 @@ struct CommandContext {
   MessageBoxes& messages;
   std::string systemDirectory;
   std::string windowsDirectory;
+  // Made after the toolbar; until then the items that open dialogs do nothing.
+  Dialogs* dialogs = nullptr;
 };
 
 // For the few commands that decide something when they run.
@@ -47,6 +50,7 @@ struct Command {
     ControlApplet,  // the control panel runs the applet the item's hint names
     SpecialFolder,  // the special folder `csidl`, with `target` as a sub-folder
     EndSession,     // the session ends as `exitFlags` ask
+    OpenDialog,     // `dialog` borrows the toolbar
     Custom,
   };
   Kind kind = Kind::None;
@@ -55,6 +59,7 @@ struct Command {
   ShowCommand show = ShowCommand::ShowNormal;
   int csidl = 0;
   std::uint32_t exitFlags = 0;
+  ToolbarDialog dialog = ToolbarDialog::About;
   // The pressed button comes up before the launch, so the strip can slide away.
   bool releaseButtons = false;
   CustomCommand custom = nullptr;
@@ -77,6 +82,9 @@ constexpr Command SpecialFolder(int csidl, std::string_view subFolder = {}) {
 }
 constexpr Command EndSession(std::uint32_t exitFlags) {
   return {.kind = Command::Kind::EndSession, .exitFlags = exitFlags};
+}
+constexpr Command OpenDialog(ToolbarDialog dialog) {
+  return {.kind = Command::Kind::OpenDialog, .dialog = dialog};
 }
 constexpr Command Custom(CustomCommand custom) {
   return {.kind = Command::Kind::Custom, .custom = custom};

@@ -27,7 +27,13 @@ void ToolbarController::Prepare() {
   // The window is made at the size the stored bevels give it.
   layout_.SetBevel(options_.look.bevel.raised, FittingBevelWidth(options_.look.bevel.width));
   commandContext_ = std::make_unique<CommandContext>(CommandContext{
-      launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_});
+      launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_,
+      dialogs_});
+}
+
+void ToolbarController::SetDialogs(Dialogs& dialogs) {
+  dialogs_ = &dialogs;
+  if (commandContext_) commandContext_->dialogs = dialogs_;
 }
 
 void ToolbarController::BuildMenus() {

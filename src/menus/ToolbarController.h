@@ -64,6 +64,8 @@ class ToolbarController {
   void BuildMenus();
   // The window is up: it takes the stored look and the strip starts waiting.
   void Start();
+  // The dialogs the menus open, made after the toolbar.
+  void SetDialogs(Dialogs& dialogs);
   // The window the shell's messages belong to, once it exists.
   void SetOwner(WindowHandle owner) { launcher_.SetOwner(owner); }
 
@@ -107,6 +109,7 @@ class ToolbarController {
   std::string systemDirectory_;
   std::string windowsDirectory_;
   std::unique_ptr<CommandContext> commandContext_;
+  Dialogs* dialogs_ = nullptr;
   MenuBuilders builders_;
 };
 

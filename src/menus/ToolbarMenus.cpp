@@ -69,9 +69,10 @@ constexpr MenuRow kAboutRows[] = {
     {names::kStronaWWW1, "Strona WWW", "", AboutPicture::WebSite,
      Releasing(Open(addresses::kMakerSite))},
     Separator(),
-    {names::kOprogramie1, "O programie ...", "", AboutPicture::About},
+    {names::kOprogramie1, "O programie ...", "", AboutPicture::About,
+     OpenDialog(ToolbarDialog::About)},
     Separator(),
-    {names::kOpcje1, "Opcje", "", AboutPicture::Options},
+    {names::kOpcje1, "Opcje", "", AboutPicture::Options, OpenDialog(ToolbarDialog::Options)},
     // The maker's programs are appended after this one at every opening.
     Separator(names::kN6),
 };
@@ -143,7 +144,7 @@ constexpr MenuRow kToolRows[] = {
 };
 
 constexpr MenuRow kUserProgramRows[] = {
-    {names::kOrganizuj3, "Organizuj", "", P::Organize},
+    {names::kOrganizuj3, "Organizuj", "", P::Organize, OpenDialog(ToolbarDialog::Programs)},
     Hidden(Separator(names::kN16)),
 };
 
@@ -178,7 +179,7 @@ constexpr MenuRow kProgramRows[] = {
 
 // The built-in games follow, from kBuiltInGames.
 constexpr MenuRow kGameRows[] = {
-    {names::kOrganizuj4, "Organizuj", "", P::Organize},
+    {names::kOrganizuj4, "Organizuj", "", P::Organize, OpenDialog(ToolbarDialog::Games)},
     Hidden(Separator(names::kN2)),
 };
 
@@ -243,13 +244,13 @@ constexpr MenuRow kDocumentRows[] = {
 };
 
 constexpr MenuRow kQuickLaunchRows[] = {
-    {names::kOrganizuj1, "Organizuj"},
+    {names::kOrganizuj1, "Organizuj", "", {}, OpenDialog(ToolbarDialog::QuickLaunch)},
     Separator(),
     Slots(names::kQuickLaunchSlot, names::kQuickLaunchSlots),
 };
 
 constexpr MenuRow kFavouriteRows[] = {
-    {names::kOrganizuj2, "Organizuj", "", P::Organize},
+    {names::kOrganizuj2, "Organizuj", "", P::Organize, OpenDialog(ToolbarDialog::Favourites)},
     Hidden(Separator(names::kN15)),
 };
 
@@ -268,7 +269,8 @@ constexpr MenuRow kInternetRows[] = {
     Hidden(Submenu(names::kUlubione, "Ulubione", P::Favourites, kFavouriteRows)),
     // Filled from lista.txt, and shown only when that file exists.
     Hidden({names::kMenuInne, "Inne", "", P::Browser}),
-    {names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", "", P::Magnifier},
+    {names::kWyszukajwinternecie1, "Wyszukaj w internecie ...", "", P::Magnifier,
+     OpenDialog(ToolbarDialog::Search)},
 };
 
 constexpr MenuRow kExitRows[] = {

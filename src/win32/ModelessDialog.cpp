@@ -109,7 +109,7 @@ ModelessDialog::~ModelessDialog() {
 }
 
 bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& title,
-                            int clientWidth, int clientHeight) {
+                            int clientWidth, int clientHeight, bool toolWindow) {
   // The list view and the track bar belong to the common controls, which nothing else
   // is bound to have loaded.
   INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -117,7 +117,8 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
   InitCommonControlsEx(&controls);
   if (!RegisterClassOnce(kClassName, instance, GetSysColorBrush(COLOR_BTNFACE))) return false;
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  const DWORD exStyle =
+      WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (toolWindow ? WS_EX_TOOLWINDOW : 0);
   // The DPI, and with it the frame, is known only once the window exists: it is made at
   // a provisional size and then given its measured frame around the scaled client area.
   RECT frame{0, 0, clientWidth, clientHeight};

@@ -51,8 +51,9 @@ class ModelessDialog : public Window {
 
   // Creates the hidden window with a caption, centred on the screen, with a client area
   // of the given size at 96 DPI, scaled to the window's DPI; then OnCreateControls.
+  // A tool window has a small caption with its close box only.
   bool Create(HINSTANCE instance, HWND owner, const std::string& title, int clientWidth,
-              int clientHeight);
+              int clientHeight, bool toolWindow = false);
 
   // Lends the toolbar to the dialog, shows it and puts the focus on its first tab stop
   // (OpenDialogFromToolbar).

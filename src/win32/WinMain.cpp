@@ -15,6 +15,7 @@
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
 #include "win32/TForm1.h"
+#include "win32/ToolbarDialogs.h"
 #include "win32/WideText.h"
 #include "win32/Win32Platform.h"
 #include "win32/Win32ToolbarPorts.h"
@@ -45,6 +46,12 @@ int RunToolbar(HINSTANCE instance) {
   if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");
   messages.SetOwner(window.Handle());
   controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
+  ToolbarDialogs dialogs(OrganizerWindowPorts{platform.Ports(), controller.Behaviour(), window,
+                                              controller.SystemDirectory(),
+                                              controller.Options().sortWhileEditing});
+  if (!dialogs.Create(instance, window.Handle()))
+    return StartFailed("Nie udało się utworzyć okien programu.");
+  controller.SetDialogs(dialogs);
   window.ShowAtStart();
 
   MSG message;

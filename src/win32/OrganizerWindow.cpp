@@ -1,0 +1,376 @@
+#include "win32/OrganizerWindow.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "win32/ButtonPictures.h"
+#include "win32/WideText.h"
+
+namespace kromelik {
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kHeaderPictureSize = 48;
+constexpr int kListTop = 60;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 24;
+constexpr int kButtonGap = 4;
+constexpr int kHeaderPoints = 14;
+
+bool IsEditor(int id) {
+  return id == OrganizerWindow::kEditor || id == OrganizerWindow::kSecondEditor ||
+         id == OrganizerWindow::kThirdEditor;
+}
+
+}  // namespace
+
+OrganizerWindow::OrganizerWindow(const OrganizerWindowPorts& ports)
+    : ModelessDialog(ports.toolbar), ports_(ports) {}
+
+// The list view does not own the image list (it is shared), so it goes with the window.
+OrganizerWindow::~OrganizerWindow() {
+  DestroyHandle();
+  if (images_ != nullptr) ImageList_Destroy(images_);
+}
+
+OrganizerServices OrganizerWindow::Services() {
+  return OrganizerServices{ports_.platform.text, *this,
+                           messages_,            *this,
+                           ports_.toolbar,       ports_.toolbarWindow,
+                           ports_.platform.shell, ports_.platform.program,
+                           ports_.platform.fileInformation};
+}
+
+bool OrganizerWindow::Create(HINSTANCE instance, HWND owner) {
+  if (!ModelessDialog::Create(instance, owner, std::string(Caption()), ClientWidth(),
+                              ClientHeight(), true))
+    return false;
+  messages_.SetOwner(Handle());
+  return true;
+}
+
+Rect96 OrganizerWindow::PanelArea() const {
+  return {kMargin, kListTop, ClientWidth() - 2 * kMargin,
+          ClientHeight() - kListTop - kButtonHeight - 2 * kMargin};
+}
+
+void OrganizerWindow::MakeHeaderFont() {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(kHeaderPoints, Dpi(), 72);
+  font.lfWeight = FW_BOLD;
+  font.lfCharSet = EASTEUROPE_CHARSET;
+  wcscpy_s(font.lfFaceName, L"Times New Roman");
+  headerFont_ = UniqueFont(CreateFontIndirectW(&font));
+}
+
+void OrganizerWindow::OnCreateControls() {
+  const int width = ClientWidth();
+  // The list comes first, so it is the first tab stop and has the focus at each show.
+  list_ = AddControl(ControlKind::ListView, kList, "", PanelArea(),
+                     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS);
+  if (list_ != nullptr) {
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
+    const int iconSize = PictureCache::IconSize();
+    images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 0, 16);
+    ListView_SetImageList(list_, images_, LVSIL_SMALL);
+    int index = 0;
+    for (const OrganizerColumn& column : Organizer().Frame().Columns()) {
+      std::wstring caption = Utf8ToWide(column.caption);
+      LVCOLUMNW info{};
+      info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+      info.pszText = caption.data();
+      info.cx = Scale(column.width);
+      info.iSubItem = index;
+      ListView_InsertColumn(list_, index, &info);
+      shownWidths_.push_back(column.width);
+      ++index;
+    }
+  }
+  CreatePanel();
+
+  const int buttonTop = ClientHeight() - kMargin - kButtonHeight;
+  int left = kMargin;
+  const auto rowButton = [&](int id, const char* caption) {
+    HWND button = AddControl(ControlKind::Button, id, caption,
+                             {left, buttonTop, kButtonWidth, kButtonHeight});
+    left += kButtonWidth + kButtonGap;
+    return button;
+  };
+  add_ = rowButton(kAdd, "Dodaj");
+  remove_ = rowButton(kRemove, "Usuń");
+  if (HasEditButton()) edit_ = rowButton(kEdit, "Edytuj");
+  clear_ = rowButton(kClear, "Wyczyść");
+  AddControl(ControlKind::Button, kClose, "OK",
+             {width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight});
+
+  // The header: not tab stops, and made last so that they never take the focus.
+  HWND picture = AddControl(ControlKind::Label, kHeaderPicture, "",
+                            {kMargin, 6, kHeaderPictureSize, kHeaderPictureSize},
+                            SS_ICON | SS_CENTERIMAGE);
+  headerIcon_ =
+      LoadButtonIcon(HeaderPicture(), ports_.systemDirectory, Scale(kHeaderPictureSize));
+  if (picture != nullptr && headerIcon_)
+    SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(headerIcon_.Get()), 0);
+  const int textLeft = kMargin + kHeaderPictureSize + kMargin;
+  HWND header = AddControl(ControlKind::Label, kHeader, std::string(Header()),
+                           {textLeft, 8, width - textLeft - kMargin, 28}, SS_NOPREFIX);
+  MakeHeaderFont();
+  if (header != nullptr && headerFont_)
+    SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.Get()), FALSE);
+  if (!HeaderNote().empty())
+    AddControl(ControlKind::Label, kHeaderNote, std::string(HeaderNote()),
+               {textLeft, 38, width - textLeft - kMargin, 16}, SS_NOPREFIX);
+}
+
+void OrganizerWindow::OnShow() {
+  Organizer().FormShow();
+  Present();
+}
+
+void OrganizerWindow::OnClosed() { Organizer().FormClose(); }
+
+int OrganizerWindow::Width(std::string_view text) const {
+  const std::wstring wide = Utf8ToWide(text);
+  const WindowDc dc(list_ != nullptr ? list_ : Handle());
+  if (!dc) return 0;
+  const HGDIOBJ previous = SelectObject(dc.Get(), Font());
+  SIZE size{};
+  GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc.Get(), previous);
+  return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, Dpi());
+}
+
+void OrganizerWindow::FillList() {
+  const OrganizerFrame& frame = Organizer().Frame();
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(list_);
+  const ImageList& pictures = RowImages();
+  ImageList_SetImageCount(images_, static_cast<UINT>(pictures.Count()));
+  for (std::size_t index = 0; index < pictures.Count(); ++index) {
+    if (HICON icon = pictures_.Icon(pictures, static_cast<int>(index)))
+      ImageList_ReplaceIcon(images_, static_cast<int>(index), icon);
+  }
+  const auto& rows = frame.Rows();
+  ListView_SetItemCount(list_, static_cast<int>(rows.size()));
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const OrganizerRow& row = rows[index];
+    std::wstring first = Utf8ToWide(row.cells.empty() ? std::string() : row.cells[0]);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = static_cast<int>(index);
+    item.pszText = first.data();
+    item.iImage = row.image ? *row.image : I_IMAGENONE;
+    const int at = ListView_InsertItem(list_, &item);
+    for (std::size_t cell = 1; cell < row.cells.size(); ++cell) {
+      std::wstring text = Utf8ToWide(row.cells[cell]);
+      ListView_SetItemText(list_, at, static_cast<int>(cell), text.data());
+    }
+  }
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
+  shownRows_ = rows;
+}
+
+void OrganizerWindow::Present() {
+  if (Handle() == nullptr || list_ == nullptr) return;
+  presenting_ = true;
+  const OrganizerFrame& frame = Organizer().Frame();
+  if (frame.Rows() != shownRows_) FillList();
+  const auto& columns = frame.Columns();
+  for (std::size_t index = 0; index < columns.size() && index < shownWidths_.size(); ++index) {
+    if (columns[index].width == shownWidths_[index]) continue;
+    ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(columns[index].width));
+    shownWidths_[index] = columns[index].width;
+  }
+  const int shownSelection = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  const int selection = frame.Selected() ? static_cast<int>(*frame.Selected()) : -1;
+  if (shownSelection != selection) {
+    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+    if (selection >= 0) {
+      ListView_SetItemState(list_, selection, LVIS_SELECTED | LVIS_FOCUSED,
+                            LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_EnsureVisible(list_, selection, FALSE);
+    }
+  }
+
+  const OrganizerControls& controls = frame.Controls();
+  EnableControl(add_, controls.addEnabled);
+  EnableControl(remove_, controls.removeEnabled);
+  EnableControl(edit_, controls.editEnabled);
+  EnableControl(clear_, controls.clearEnabled);
+  EnableControl(list_, controls.listEnabled);
+  PresentPanel();
+  ShowControl(list_, controls.listVisible);
+
+  if (frame.Mode() != shownMode_) {
+    shownMode_ = frame.Mode();
+    // The focus goes where the user works next: the panel's first field, or back to
+    // the list, since the control that had it may just have been hidden.
+    HWND target = shownMode_ == OrganizerMode::Browsing ? list_ : PanelFocus();
+    if (target != nullptr && IsWindowVisible(Handle()))
+      SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+  }
+  presenting_ = false;
+}
+
+void OrganizerWindow::OnListNotify(const NMHDR& header) {
+  if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if ((change.uChanged & LVIF_STATE) == 0 ||
+        ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) == 0)
+      return;
+    const int selected = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    Organizer().SelectionChange(selected >= 0 ? std::optional<std::size_t>(selected)
+                                              : std::nullopt);
+    Present();
+  } else if (header.code == NM_DBLCLK) {
+    OnRowActivated();
+    Present();
+  }
+}
+
+void OrganizerWindow::OnOk() {
+  // Enter where no push button has the focus: the panel's fields take it as their own.
+  const bool inEditor = HasFocusIn(GetDlgItem(Handle(), kEditor)) ||
+                        HasFocusIn(GetDlgItem(Handle(), kSecondEditor)) ||
+                        HasFocusIn(GetDlgItem(Handle(), kThirdEditor));
+  if (inEditor) {
+    OnEditorKey(DialogKey::Enter);
+  } else {
+    Organizer().FormKeyDown(DialogKey::Enter);
+  }
+  Present();
+}
+
+bool OrganizerWindow::OnCommand(int id, int code, HWND control) {
+  if (presenting_) return IsEditor(id);
+  switch (id) {
+    case IDOK:
+      OnOk();
+      return true;
+    case IDCANCEL: {
+      const bool inEditor = HasFocusIn(GetDlgItem(Handle(), kEditor)) ||
+                            HasFocusIn(GetDlgItem(Handle(), kSecondEditor)) ||
+                            HasFocusIn(GetDlgItem(Handle(), kThirdEditor));
+      if (inEditor) {
+        OnEditorKey(DialogKey::Escape);
+      } else {
+        Organizer().FormKeyDown(DialogKey::Escape);
+      }
+      Present();
+      return true;
+    }
+    default:
+      break;
+  }
+  if (code == BN_CLICKED) {
+    switch (id) {
+      case kAdd: OnAdd(); Present(); return true;
+      case kRemove: OnRemove(); Present(); return true;
+      case kEdit: OnEdit(); Present(); return true;
+      case kClear: Organizer().sb_WyczyscClick(); Present(); return true;
+      case kClose: Organizer().CloseSBClick(); Present(); return true;
+      default: break;
+    }
+  }
+  if (OnPanelCommand(id, code, control)) {
+    Present();
+    return true;
+  }
+  return ModelessDialog::OnCommand(id, code, control);
+}
+
+LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY && !presenting_) {
+    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+    if (header.hwndFrom == list_ && list_ != nullptr) {
+      OnListNotify(header);
+      return 0;
+    }
+  }
+  if (message == WM_DPICHANGED) {
+    const LRESULT result = ModelessDialog::HandleMessage(message, wParam, lParam);
+    MakeHeaderFont();
+    if (HWND header = GetDlgItem(Handle(), kHeader); header != nullptr && headerFont_)
+      SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.Get()), TRUE);
+    for (std::size_t index = 0; index < shownWidths_.size(); ++index)
+      ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
+    return result;
+  }
+  return ModelessDialog::HandleMessage(message, wParam, lParam);
+}
+
+std::string OrganizerWindow::BrowseForFile(const std::string& filter, const std::string& folder,
+                                           const std::string& fileName) {
+  // The filter's pairs are written with "|" between them; the dialog wants NULs.
+  std::wstring pairs = Utf8ToWide(filter);
+  std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
+  pairs.push_back(L'\0');
+  const std::wstring initial = Utf8ToWide(folder);
+  std::wstring name = Utf8ToWide(fileName);
+  name.resize(std::max<std::size_t>(name.size() + 1, 32768), L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = pairs.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return {};
+  std::string chosen = WideToUtf8(name.c_str());
+  // As a path field shows a name: quoted where a space would split it as a command.
+  if (chosen.find(' ') != std::string::npos) chosen = "\"" + chosen + "\"";
+  return chosen;
+}
+
+std::string OrganizerWindow::BrowseForFolder() {
+  BROWSEINFOW browse{};
+  browse.hwndOwner = Handle();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  if (chosen == nullptr) return {};
+  std::wstring path(MAX_PATH * 4, L'\0');
+  const bool named = SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()),
+                                           GPFIDL_DEFAULT) != FALSE;
+  CoTaskMemFree(chosen);
+  return named ? WideToUtf8(path.c_str()) : std::string();
+}
+
+std::string OrganizerWindow::TextOf(HWND control) {
+  if (control == nullptr) return {};
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return WideToUtf8(text);
+}
+
+void OrganizerWindow::SetText(HWND control, std::string_view text) {
+  if (control == nullptr || TextOf(control) == text) return;
+  SetWindowTextW(control, Utf8ToWide(text).c_str());
+}
+
+void OrganizerWindow::ShowControl(HWND control, bool shown) {
+  if (control == nullptr) return;
+  // By its own style: the dialog itself may not be shown yet.
+  const bool visible = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (visible == shown) return;
+  ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void OrganizerWindow::EnableControl(HWND control, bool enabled) {
+  if (control == nullptr || (IsWindowEnabled(control) != FALSE) == enabled) return;
+  EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+bool OrganizerWindow::HasFocusIn(HWND control) {
+  HWND focus = GetFocus();
+  return control != nullptr && focus != nullptr && (focus == control || IsChild(control, focus));
+}
+
+}  // namespace kromelik

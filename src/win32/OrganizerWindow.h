@@ -1,0 +1,154 @@
+#pragma once
+
+// The window of a list organizer: a header, the report list with its icons, the button
+// row and the panel that covers the list while an entry is entered. The organizer's
+// logic decides everything; after each act of the user it forwards, the window shows
+// the frame as it now stands (Present), so the two never drift apart.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Platform.h"
+#include "core/Toolbar.h"
+#include "core/ToolbarButtons.h"
+#include "core/ports/DialogWindow.h"
+#include "core/ports/TextMeasure.h"
+#include "core/ports/ToolbarWindow.h"
+#include "dialogs/ListOrganizer.h"
+#include "win32/Handles.h"
+#include "win32/ModelessDialog.h"
+#include "win32/Pictures.h"
+#include "win32/Win32ToolbarPorts.h"
+
+namespace kromelik {
+
+// What the organizers reach beyond their own window.
+struct OrganizerWindowPorts {
+  Platform platform;
+  Toolbar& toolbar;
+  ToolbarWindow& toolbarWindow;
+  std::string systemDirectory;  // where the header pictures come from
+  bool sortWhileEditing;
+};
+
+class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextMeasure {
+ public:
+  // Control identifiers, shared so that tests can reach the controls.
+  enum Id : int {
+    kList = 100,
+    kAdd = 101,       // "Dodaj"
+    kRemove = 102,    // "Usuń"
+    kEdit = 103,      // "Edytuj"
+    kClear = 104,     // "Wyczyść"
+    kClose = 105,     // "OK" of the dialog
+    kPanelOk = 110,   // "OK" of the panel (while editing: kPanelEditOk)
+    kPanelEditOk = 111,
+    kCancel = 112,    // "Anuluj"
+    kPanelLabel = 113,
+    kEditor = 120,    // the panel's first editor
+    kSecondEditor = 121,
+    kThirdEditor = 122,
+    kBrowse = 125,    // the browse button beside a path editor
+    kHeaderPicture = 130,
+    kHeader = 131,
+    kHeaderNote = 132,
+    kSecondPanelLabel = 133,
+  };
+
+  explicit OrganizerWindow(const OrganizerWindowPorts& ports);
+  ~OrganizerWindow() override;
+
+  bool Create(HINSTANCE instance, HWND owner);
+
+  // DialogWindow
+  void Close() override { ModelessDialog::Close(); }
+  // TextMeasure: in the dialog's font, in pixels at 96 DPI like every other measure of
+  // the dialog, so the window scales a fitted column as it scales the rest.
+  int Width(std::string_view text) const override;
+
+ protected:
+  // The client size at 96 DPI and the caption, of each dialog.
+  virtual int ClientWidth() const = 0;
+  virtual int ClientHeight() const = 0;
+  virtual ListOrganizer& Organizer() = 0;
+  virtual std::string_view Caption() const = 0;
+  virtual std::string_view Header() const = 0;
+  virtual std::string_view HeaderNote() const { return {}; }
+  virtual ToolbarButton HeaderPicture() const = 0;
+  virtual bool HasEditButton() const { return false; }
+  // The pictures the rows point to: the frame's icons, unless the dialog brings its own.
+  virtual const ImageList& RowImages() { return Organizer().Frame().Images(); }
+
+  // The panel's own controls, created hidden, and how they show the organizer's state.
+  virtual void CreatePanel() = 0;
+  virtual void PresentPanel() = 0;
+  // The control that takes the focus when the panel opens.
+  virtual HWND PanelFocus() const = 0;
+  // A panel act; true when it was one.
+  virtual bool OnPanelCommand(int id, int code, HWND control) = 0;
+  // A double-click on a row.
+  virtual void OnRowActivated() {}
+  // The dialog's "Dodaj", "Usuń" and, where there is one, "Edytuj".
+  virtual void OnAdd() = 0;
+  virtual void OnRemove() = 0;
+  virtual void OnEdit() {}
+  // A key in one of the panel's editors (Escape, Enter), and one anywhere else.
+  virtual void OnEditorKey(DialogKey key) = 0;
+
+  // Shows what the frame and the panel now hold.
+  void Present();
+
+  // The panel's place: the list's, which it covers.
+  Rect96 PanelArea() const;
+  // A button of the platform's that opens the shell's file-open dialog; the chosen name,
+  // put in double quotes where it has a space, as a path editor shows it. Empty when the
+  // user cancelled.
+  std::string BrowseForFile(const std::string& filter, const std::string& folder,
+                            const std::string& fileName);
+  std::string BrowseForFolder();
+
+  // The text of a control, and a text set only where it differs, so that the caret of
+  // a field the user is typing in stays where it is.
+  static std::string TextOf(HWND control);
+  void SetText(HWND control, std::string_view text);
+  static void ShowControl(HWND control, bool shown);
+  static void EnableControl(HWND control, bool enabled);
+  // Whether the focus is in `control` or in a part of it (a combo box's edit).
+  static bool HasFocusIn(HWND control);
+
+  OrganizerServices Services();
+
+  OrganizerWindowPorts ports_;
+  Win32MessageBoxes messages_;
+  bool presenting_ = false;  // changes the window makes itself are no user's acts
+
+ private:
+  void OnCreateControls() override;
+  void OnShow() override;
+  void OnOk() override;
+  void OnClosed() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnListNotify(const NMHDR& header);
+  void FillList();
+  void MakeHeaderFont();
+
+  HWND list_ = nullptr;
+  HWND add_ = nullptr;
+  HWND remove_ = nullptr;
+  HWND edit_ = nullptr;
+  HWND clear_ = nullptr;
+  HIMAGELIST images_ = nullptr;
+  PictureCache pictures_;
+  UniqueFont headerFont_;
+  UniqueIcon headerIcon_;
+  std::vector<OrganizerRow> shownRows_;
+  std::vector<int> shownWidths_;
+  OrganizerMode shownMode_ = OrganizerMode::Browsing;
+};
+
+}  // namespace kromelik

@@ -1,0 +1,37 @@
+#include "win32/ToolbarDialogs.h"
+
+namespace kromelik {
+
+ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports)
+    : quickLaunch_(ports),
+      favourites_(ports),
+      programs_(ports, kProgramsDialog, ToolbarButton::Programy),
+      games_(ports, kGamesDialog, ToolbarButton::Gry),
+      rss_(ports.toolbar) {}
+
+bool ToolbarDialogs::Create(HINSTANCE instance, HWND toolbar) {
+  return quickLaunch_.Create(instance, toolbar) && favourites_.Create(instance, toolbar) &&
+         programs_.Create(instance, toolbar) && games_.Create(instance, toolbar) &&
+         rss_.Create(instance, toolbar, "RSS", 320, 240);
+}
+
+ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
+  switch (dialog) {
+    case ToolbarDialog::QuickLaunch: return &quickLaunch_;
+    case ToolbarDialog::Favourites: return &favourites_;
+    case ToolbarDialog::Programs: return &programs_;
+    case ToolbarDialog::Games: return &games_;
+    case ToolbarDialog::Options:
+    case ToolbarDialog::Search:
+    case ToolbarDialog::About:
+      break;
+  }
+  return nullptr;
+}
+
+void ToolbarDialogs::Open(ToolbarDialog dialog) {
+  if (ModelessDialog* window = Find(dialog); window != nullptr && window->Handle() != nullptr)
+    window->Open();
+}
+
+}  // namespace kromelik
