@@ -35,6 +35,13 @@ void OrganizerFrame::AppendRowWithImage(std::vector<std::string> cells, int imag
   rows_.push_back({std::move(cells), image});
 }
 
+void OrganizerFrame::RemoveRow(std::size_t row) {
+  if (row >= rows_.size()) return;
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+  if (selected_ == row) selected_.reset();
+  else if (selected_ && *selected_ > row) --*selected_;
+}
+
 void OrganizerFrame::Select(std::optional<std::size_t> row) {
   if (row && *row >= rows_.size()) row.reset();
   selected_ = row;

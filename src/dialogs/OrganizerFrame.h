@@ -96,6 +96,9 @@ class OrganizerFrame {
   void AppendRow(std::vector<std::string> cells, IconHandle icon);
   // A row that shows picture `image` of the list, where the dialog brings its own.
   void AppendRowWithImage(std::vector<std::string> cells, int image);
+  // Takes row `row` out of the list; its picture stays in the images, where later rows
+  // may point past it. The selection stays with its row, or goes with it.
+  void RemoveRow(std::size_t row);
 
   // The window reports every change of the list's selection, by mouse or keyboard, so
   // the buttons always act on the row the user sees selected. "Usuń" (and "Edytuj"

@@ -6,6 +6,8 @@
 // offer to replace an entry whose name is taken. The two differ only in their list and
 // their texts.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +101,12 @@ class TOrganizujProgramy : public ListOrganizer {
   void LeaveEditing();
   // The file the path field reports is an existing ".exe" (any letter case).
   bool NamesProgram() const;
+  // The first row whose name is `name` in capitals.
+  std::optional<std::size_t> RowNamed(std::string_view name) const;
+  // The duplicate question, when the name field's name is stored already.
+  std::optional<MessageAnswer> AskIfTaken();
+  // Writes the fields' entry and shows it in place of `staleRows`, back at the list.
+  void Store(std::vector<std::size_t> staleRows);
   void StoreAdded();
   void StoreEdited();
   // Sorting, when asked for, and the columns fitted: after every attempt to store.
