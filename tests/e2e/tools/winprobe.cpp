@@ -9,6 +9,11 @@
 //                                     shown with its parent, in the parent's client
 //                                     coordinates
 //   winprobe close TITLE              asks the window to close (WM_CLOSE)
+//   winprobe controls TITLE           prints "id visible enabled text" of each child window
+//                                     of the window, hidden ones too
+//   winprobe list-rows TITLE ID       prints each row of the list view ID of the window:
+//                                     "*" for a selected row, else "-", then its cells,
+//                                     all separated by tabs
 //   winprobe click TITLE ID           posts a click (BM_CLICK) to the window's child ID,
 //                                     behind whatever the window's queue holds already
 //   winprobe cancel-menu TITLE        ends the popup menu the window has open
@@ -39,6 +44,7 @@
 //   winprobe make-shortcut LNK TARGET writes a shell link at LNK that leads to TARGET
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -156,6 +162,48 @@ int ShowWindowFor(const std::wstring& kind, DWORD ms) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   if (IsWindow(window)) DestroyWindow(window);
+  return 0;
+}
+
+// A list view's texts live in its own process: the item and its text buffer are put
+// there for each call, as the messages carry pointers that are not marshalled.
+int PrintListRows(HWND list) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+  if (process == nullptr) return 1;
+  constexpr int kTextLength = 1024;
+  const SIZE_T size = sizeof(LVITEMW) + kTextLength * sizeof(wchar_t);
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (remote == nullptr) {
+    CloseHandle(process);
+    return 1;
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = header != nullptr ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows; ++row) {
+    const bool selected = (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    std::wstring line = selected ? L"*" : L"-";
+    for (int column = 0; column < columns; ++column) {
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.cchTextMax = kTextLength;
+      item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+      wchar_t text[kTextLength] = {};
+      SIZE_T moved = 0;
+      if (WriteProcessMemory(process, remote, &item, sizeof item, &moved) &&
+          SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)) >= 0)
+        ReadProcessMemory(process, remote + sizeof(LVITEMW), text, sizeof text - sizeof(wchar_t), &moved);
+      line += L"\t";
+      line += text;
+    }
+    PrintText(line.c_str());
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
   return 0;
 }
 
@@ -368,6 +416,32 @@ int wmain(int argc, wchar_t** argv) {
         },
         reinterpret_cast<LPARAM>(window));
     return 0;
+  }
+  if (command == L"controls") {
+    HWND window = Find(title);
+    if (window == nullptr) return 1;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+          // Asked of the control itself: GetWindowText gives only the caption a control
+          // of another process was created with, not what its edit holds now.
+          wchar_t text[512] = {};
+          DWORD_PTR copied = 0;
+          SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                              5000, &copied);
+          const std::wstring line =
+              std::to_wstring(GetDlgCtrlID(child)) + L" " +
+              ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0 ? L"1" : L"0") + L" " +
+              (IsWindowEnabled(child) ? L"1" : L"0") + L" " + text;
+          PrintText(line.c_str());
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
+  if (command == L"list-rows") {
+    HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
+    return list != nullptr ? PrintListRows(list) : 1;
   }
   if (command == L"close") {
     HWND window = Find(title);

@@ -1,0 +1,170 @@
+"""The list organizers as a user works them: opened from their menu items, entries typed
+into their panels and confirmed with Enter, rows chosen with the keyboard, closed with
+Escape or their OK. What they did is read from the registry, from their list views and,
+for quick launch, from the launch its menu makes afterwards."""
+
+import os
+import shutil
+import time
+
+from kromelik_e2e import (BELOW_THE_STRIP, TITLE, click_at, keys, move_cursor, probe,
+                          text_values, wait_menu, xdotool)
+from launch_probe import HandlerTestCase
+from test_lists import prefix_path, put_text
+
+ULUBIONE, GRY = 372, 204
+QUICK_LAUNCH_KEY = r"HKCU\Software\Brenvald\Kromelik\SzybkieUrMRU"
+GAMES_KEY = r"HKCU\Software\Brenvald\Kromelik\GryMRU"
+QUICK_LAUNCH = "Organizuj szybkie uruchamianie"
+GAMES = "Organizuj gry i zabawy"
+RESTART_TITLE = "UWAGA !!!"
+
+# The organizers' controls, as their window numbers them.
+LIST, ADD, REMOVE, CLOSE, PANEL_OK, WEB_EDITOR = 100, 101, 102, 105, 110, 122
+IDYES = 6
+
+
+def rows(title):
+    """The rows of the organizer's list: (selected, cells)."""
+    code, out = probe("list-rows", title, str(LIST))
+    if code != 0:
+        raise AssertionError(f"no list in {title}")
+    found = []
+    for line in out.splitlines():
+        mark, *cells = line.split("\t")
+        found.append((mark == "*", cells))
+    return found
+
+
+def controls(title):
+    """Each control of the window: id -> (visible, enabled, text)."""
+    code, out = probe("controls", title)
+    if code != 0:
+        raise AssertionError(f"no window {title}")
+    found = {}
+    for line in out.splitlines():
+        number, visible, enabled, *text = line.split(" ", 3)
+        found[int(number)] = (visible == "1", enabled == "1", text[0] if text else "")
+    return found
+
+
+def wait_for(read, condition, timeout_s=10.0):
+    deadline = time.monotonic() + timeout_s
+    while True:
+        value = read()
+        if condition(value) or time.monotonic() >= deadline:
+            return value
+        time.sleep(0.1)
+
+
+class Organizers(HandlerTestCase):
+
+    def open_from_menu(self, button_left, title, *key_names):
+        click_at(button_left + 19, 24)
+        self.assertIsNotNone(wait_menu(), "the button's menu did not open")
+        keys(*key_names, "Return")
+        self.assertEqual(probe("wait-visible", title, "10000")[0], 0, f"{title} did not open")
+        self.assertEqual(probe("wait-foreground", title, "10000")[0], 0)
+
+    def assert_toolbar_lent(self):
+        """While a dialog is open the strip neither slides away nor opens its menus."""
+        move_cursor(*BELOW_THE_STRIP)
+        self.assertNotEqual(probe("wait-hidden", TITLE, "1500")[0], 0,
+                            "the strip slid away while a dialog had it")
+        click_at(GRY + 19, 24)
+        self.assertNotEqual(probe("wait-menu", "1000")[0], 0,
+                            "a toolbar button opened its menu while a dialog had it")
+
+    def test_a_typed_web_page_lands_in_the_list_the_registry_and_the_menu(self):
+        self.start().slide_in()
+        self.open_from_menu(ULUBIONE, QUICK_LAUNCH, "Down")
+        self.assertEqual(rows(QUICK_LAUNCH), [])
+        self.assert_toolbar_lent()
+
+        probe("click", QUICK_LAUNCH, str(ADD))
+        self.assertIsNotNone(wait_menu(), "Dodaj did not offer the kinds")
+        keys("Down", "Down", "Down", "Return")  # Plik, Folder, Strona WWW
+        editor = wait_for(lambda: controls(QUICK_LAUNCH).get(WEB_EDITOR),
+                          lambda state: state and state[0])
+        self.assertEqual(editor, (True, True, "http://"))
+        keys("End")
+        xdotool("type", "--delay", "20", "example.org/start")
+        keys("Return")
+
+        stored = {"1": "//example.org/start", "H1": "http://example.org/start"}
+        self.assertEqual(wait_for(lambda: text_values(QUICK_LAUNCH_KEY), lambda v: v == stored),
+                         stored)
+        self.assertEqual(rows(QUICK_LAUNCH),
+                         [(False, ["//example.org/start", "http://example.org/start", "1"])])
+
+        # Escape on the list closes without the restart question, and the strip is free.
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", QUICK_LAUNCH, "10000")[0], 0)
+        self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0)
+        self.program.slide_in()
+
+        # Organizuj, then the new entry past the separator.
+        click_at(ULUBIONE + 19, 24)
+        self.assertIsNotNone(wait_menu())
+        keys("Down", "Down", "Return")
+        [opened] = self.log.wait_for(lambda entry: "example.org/start" in entry.command_line)
+        self.assertEqual(opened.arguments()[1:], ["http://example.org/start"])
+
+    def test_the_row_chosen_with_the_keyboard_goes_and_ok_starts_the_program_anew(self):
+        for number, target in enumerate(("C:\\", "http://pierwsza.example", "http://druga.example"), 1):
+            put_text(QUICK_LAUNCH_KEY, str(number), f"pozycja {number}")
+            put_text(QUICK_LAUNCH_KEY, f"H{number}", target)
+        first = self.start()
+        first.slide_in()
+        self.open_from_menu(ULUBIONE, QUICK_LAUNCH, "Down")
+        self.assertEqual([cells[2] for _, cells in rows(QUICK_LAUNCH)], ["1", "2", "3"])
+
+        # The list has the focus at the show: Down selects the first row, Down again the
+        # second. "Usuń" must take that one, not the row a click chose earlier (none).
+        keys("Down", "Down")
+        self.assertEqual(wait_for(lambda: [selected for selected, _ in rows(QUICK_LAUNCH)],
+                                  lambda marks: marks == [False, True, False]),
+                         [False, True, False])
+        self.assertTrue(wait_for(lambda: controls(QUICK_LAUNCH)[REMOVE][1], bool))
+        probe("click", QUICK_LAUNCH, str(REMOVE))
+        left = {"1": "pozycja 1", "H1": "C:\\", "3": "pozycja 3", "H3": "http://druga.example"}
+        self.assertEqual(wait_for(lambda: text_values(QUICK_LAUNCH_KEY), lambda v: v == left), left)
+        self.assertEqual([cells[2] for _, cells in rows(QUICK_LAUNCH)], ["1", "3"])
+
+        # The dialog's OK asks to start anew; Yes starts a second copy and ends this one.
+        probe("click", QUICK_LAUNCH, str(CLOSE))
+        code, texts = probe("wait-box", RESTART_TITLE, "10000")
+        self.assertEqual(code, 0, "OK did not offer the restart")
+        self.assertIn("Wprowadzone dane będą widoczne dopiero po ponownym uruchomieniu programu,"
+                      " czy chcesz to zrobić teraz ?", texts)
+        probe("click", RESTART_TITLE, str(IDYES))
+        self.assertEqual(first.wait_for_exit(30), 0, "the running copy did not end")
+        # The new copy, started by the old one, is no child of this test: it is closed
+        # through its window.
+        self.addCleanup(lambda: (probe("close", TITLE), probe("wait-gone", TITLE, "15000")))
+        self.assertEqual(probe("wait-window", TITLE, "30000")[0], 0, "no new copy started")
+
+    def test_a_typed_program_path_suggests_its_name_and_enter_stores_it(self):
+        folder = prefix_path("C:\\kromelik-gry")
+        os.makedirs(folder)
+        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+        shutil.copyfile(os.environ["KROMELIK_LAUNCH_PROBE"], os.path.join(folder, "saper.exe"))
+        self.start().slide_in()
+        self.open_from_menu(GRY, GAMES, "Down")  # Organizuj
+
+        probe("click", GAMES, str(ADD))
+        self.assertTrue(wait_for(lambda: controls(GAMES)[120][0], bool), "no path field")
+        xdotool("type", "--delay", "20", "C:\\kromelik-gry\\saper.exe")
+        # The name comes from the file as soon as the path names it.
+        self.assertEqual(wait_for(lambda: controls(GAMES)[121][2], lambda name: name == "saper"),
+                         "saper")
+        keys("Return")
+        stored = {"saper": "C:\\kromelik-gry\\saper.exe"}
+        self.assertEqual(wait_for(lambda: text_values(GAMES_KEY), lambda v: v == stored), stored)
+        self.assertEqual(rows(GAMES), [(False, ["saper", "C:\\kromelik-gry\\saper.exe"])])
+        self.assertFalse(controls(GAMES)[PANEL_OK][0], "the panel stayed open")
+
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", GAMES, "10000")[0], 0)
+        self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0)
+        self.program.slide_in()
