@@ -12,11 +12,15 @@ from kromelik_e2e import (BELOW_THE_STRIP, TITLE, click_at, keys, move_cursor, p
 from launch_probe import HandlerTestCase
 from test_lists import prefix_path, put_text
 
-ULUBIONE, GRY = 372, 204
+PROGRAMY, ULUBIONE, INTERNET, GRY = 164, 372, 420, 204
 QUICK_LAUNCH_KEY = r"HKCU\Software\Brenvald\Kromelik\SzybkieUrMRU"
 GAMES_KEY = r"HKCU\Software\Brenvald\Kromelik\GryMRU"
+FAVOURITES_KEY = r"HKCU\Software\Brenvald\Kromelik\UlubioneMRU"
+PROGRAMS_KEY = r"HKCU\Software\Brenvald\Kromelik\ProgramyMRU"
 QUICK_LAUNCH = "Organizuj szybkie uruchamianie"
 GAMES = "Organizuj gry i zabawy"
+FAVOURITES = "Organizuj ulubione"
+PROGRAMS = "Organizuj programy"
 RESTART_TITLE = "UWAGA !!!"
 
 # The organizers' controls, as their window numbers them.
@@ -168,3 +172,30 @@ class Organizers(HandlerTestCase):
         self.assertEqual(probe("wait-hidden", GAMES, "10000")[0], 0)
         self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0)
         self.program.slide_in()
+
+    def test_the_favourites_and_programs_organizers_open_from_their_submenus(self):
+        put_text(PROGRAMS_KEY, "Notatnik", "C:\\windows\\notepad.exe")
+        self.start().slide_in()
+
+        # "Programy użytkownika" is the programs menu's last item, "Ulubione" the Internet
+        # menu's last but one shown; each submenu starts with its "Organizuj".
+        self.open_from_menu(PROGRAMY, PROGRAMS, "Up", "Right")
+        self.assertEqual(rows(PROGRAMS), [(False, ["Notatnik", "C:\\windows\\notepad.exe"])])
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", PROGRAMS, "10000")[0], 0)
+        self.program.slide_in()
+
+        self.open_from_menu(INTERNET, FAVOURITES, "Up", "Up", "Right")
+        probe("click", FAVOURITES, str(ADD))
+        self.assertTrue(wait_for(lambda: controls(FAVOURITES)[120][0], bool), "no address field")
+        keys("End")
+        xdotool("type", "--delay", "20", "example.net")
+        # The name field comes before the address in the tab order.
+        keys("shift+Tab")
+        xdotool("type", "--delay", "20", "Przyklad")
+        keys("Return")
+        stored = {"Przyklad": "http://example.net"}
+        self.assertEqual(wait_for(lambda: text_values(FAVOURITES_KEY), lambda v: v == stored), stored)
+        self.assertEqual(rows(FAVOURITES), [(False, ["Przyklad", "http://example.net"])])
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", FAVOURITES, "10000")[0], 0)
