@@ -26,7 +26,7 @@ probe="$tools/winprobe.exe"
 # other five in `median`.
 measure_starts() {
   local label=$1 title=$2 exe=$3 run start shown peak pid elapsed
-  local counted=()
+  local counted=() peaks=()
   for run in 0 1 2 3 4 5; do
     start=$(date +%s%N)
     "$WINE" "$exe" &
@@ -45,18 +45,22 @@ measure_starts() {
         "$label" "$elapsed" "${peak:-?}"
     else
       counted+=("$elapsed")
+      peaks+=("${peak:-0}")
       printf '%s, start %d: window after %d ms, peak memory %s KiB\n' "$label" "$run" "$elapsed" "${peak:-?}"
     fi
   done
   median=$(printf '%s\n' "${counted[@]}" | sort -n | sed -n 3p)
-  printf '%s: median %d ms\n' "$label" "$median"
+  median_peak=$(printf '%s\n' "${peaks[@]}" | sort -n | sed -n 3p)
+  printf '%s: median %d ms, median peak memory %d KiB\n' "$label" "$median" "$median_peak"
 }
 
 echo "== Start to the main window under Wine (5 starts each)"
 measure_starts "(a) bare window" Bare "$tools/barewindow.exe"
 bare_ms=$median
+bare_peak=$median_peak
 measure_starts "(b) Kromelik, no lists" Kromelik "$program"
 empty_ms=$median
+empty_peak=$median_peak
 
 echo "== Slide in under Wine (5 times; the slide timer ticks every 100 ms, so up to that"
 echo "   much passes before the strip starts to move)"
@@ -110,9 +114,34 @@ for run in 1 2 3; do
 done
 ready_ms=$(printf '%s\n' "${ready[@]}" | sort -n | sed -n 2p)
 
+echo "== An organizer of 1,000 entries opened from its menu item, with the same lists (3 times)"
+"$WINE" "$program" &
+pid=$!
+"$WINE" "$probe" wait-window Kromelik 30000 >/dev/null || { echo "no window" >&2; exit 1; }
+# The menus are built once the Programy menu opens; the organizer is measured after that.
+"$WINE" "$probe" click Kromelik 103 >/dev/null && "$WINE" "$probe" wait-menu 120000 >/dev/null &&
+  "$WINE" "$probe" cancel-menu Kromelik >/dev/null || { echo "no Programy menu" >&2; exit 1; }
+"$WINE" "$probe" wait-no-menu 10000 >/dev/null
+opens=()
+for run in 1 2 3; do
+  # The Rozrywka button: its first item is "Organizuj".
+  took=$("$WINE" "$probe" measure-open Kromelik 104 "Organizuj gry i zabawy" 1000 | tr -d '\r') ||
+    { echo "the games organizer did not show its 1,000 rows" >&2; exit 1; }
+  opens+=("$took")
+  printf 'open %d: the games organizer shows its 1,000 rows %s ms after the menu choice\n' "$run" "$took"
+  "$WINE" "$probe" close "Organizuj gry i zabawy" >/dev/null
+  "$WINE" "$probe" wait-hidden "Organizuj gry i zabawy" 10000 >/dev/null
+done
+"$WINE" "$probe" close Kromelik >/dev/null
+wait "$pid"
+open_ms=$(printf '%s\n' "${opens[@]}" | sort -n | sed -n 2p)
+
 echo "== Start-up medians"
 printf '(a) bare window %d ms, (b) Kromelik without lists %d ms, (c) Kromelik with full lists %d ms\n' \
   "$bare_ms" "$empty_ms" "$full_ms"
 awk -v a="$bare_ms" -v b="$empty_ms" -v c="$full_ms" \
   'BEGIN {printf "(b)/(a) = %.2f, (c)/(a) = %.2f (goal: at most 1.5)\n", b / a, c / a}'
 printf 'with full lists, the Programy menu open %d ms after the start\n' "$ready_ms"
+awk -v a="$bare_peak" -v b="$empty_peak" \
+  'BEGIN {printf "peak memory with every dialog made, beyond the bare window: %.1f MiB (goal: under 6)\n", (b - a) / 1024}'
+printf 'with full lists, the games organizer of 1,000 entries open in %s ms (goal: under 100)\n' "$open_ms"

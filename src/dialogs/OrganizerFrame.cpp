@@ -30,6 +30,12 @@ void OrganizerFrame::AppendRow(std::vector<std::string> cells, IconHandle icon) 
   rows_.push_back(std::move(row));
 }
 
+void OrganizerFrame::AppendRowWithIconOf(std::vector<std::string> cells, const std::string& path) {
+  cells.resize(columns_.size());
+  const int image = images_.Add(IconOfFile{path, FileIconKind::Shell, -1});
+  rows_.push_back({std::move(cells), image});
+}
+
 void OrganizerFrame::AppendRowWithImage(std::vector<std::string> cells, int image) {
   cells.resize(columns_.size());
   rows_.push_back({std::move(cells), image});

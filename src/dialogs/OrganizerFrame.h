@@ -94,6 +94,9 @@ class OrganizerFrame {
   // A row of `cells` (as many as there are columns) at the end; the icon, when there is
   // one, becomes the frame's and the row's picture.
   void AppendRow(std::vector<std::string> cells, IconHandle icon);
+  // A row showing the shell's small icon of `path`, which the window fetches when it
+  // shows the row: a long list opens at once, without waiting for a thousand icons.
+  void AppendRowWithIconOf(std::vector<std::string> cells, const std::string& path);
   // A row that shows picture `image` of the list, where the dialog brings its own.
   void AppendRowWithImage(std::vector<std::string> cells, int image);
   // Takes row `row` out of the list; its picture stays in the images, where later rows

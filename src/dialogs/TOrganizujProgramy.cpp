@@ -69,8 +69,7 @@ TOrganizujProgramy::TOrganizujProgramy(const OrganizerServices& services, Regist
 
 void TOrganizujProgramy::AppendRows() {
   for (const MruEntry& entry : list_.ReadEntries())
-    frame_.AppendRow({entry.name, entry.target},
-                     TFileInfo(services_.files, entry.target).GetIcon(0));
+    frame_.AppendRowWithIconOf({entry.name, entry.target}, entry.target);
 }
 
 void TOrganizujProgramy::Refreshed() {

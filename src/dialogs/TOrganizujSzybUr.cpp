@@ -44,8 +44,8 @@ std::string_view TOrganizujSzybUr::KindCaption() const {
 
 void TOrganizujSzybUr::AppendRows() {
   for (const MruEntry& entry : list_.ReadEntries()) {
-    frame_.AppendRow({entry.name, entry.target, std::to_string(entry.number)},
-                     TFileInfo(services_.files, entry.target).GetIcon(0));
+    frame_.AppendRowWithIconOf({entry.name, entry.target, std::to_string(entry.number)},
+                               entry.target);
   }
 }
 

@@ -19,6 +19,8 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonGap = 4;
 constexpr int kHeaderPoints = 14;
+constexpr UINT_PTR kIconTimer = 1;
+constexpr UINT kIconInterval = 100;
 
 bool IsEditor(int id) {
   return id == OrganizerWindow::kEditor || id == OrganizerWindow::kSecondEditor ||
@@ -70,7 +72,8 @@ void OrganizerWindow::OnCreateControls() {
   const int width = ClientWidth();
   // The list comes first, so it is the first tab stop and has the focus at each show.
   list_ = AddControl(ControlKind::ListView, kList, "", PanelArea(),
-                     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS);
+                     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                         LVS_OWNERDATA);
   if (list_ != nullptr) {
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
     const int iconSize = PictureCache::IconSize();
@@ -128,50 +131,59 @@ void OrganizerWindow::OnCreateControls() {
 void OrganizerWindow::OnShow() {
   Organizer().FormShow();
   Present();
+  // The rows' icons come from the fetching thread while the dialog is open.
+  SetTimer(Handle(), kIconTimer, kIconInterval, nullptr);
 }
 
-void OrganizerWindow::OnClosed() { Organizer().FormClose(); }
+void OrganizerWindow::OnClosed() {
+  if (Handle() != nullptr) KillTimer(Handle(), kIconTimer);
+  Organizer().FormClose();
+}
 
 int OrganizerWindow::Width(std::string_view text) const {
   const std::wstring wide = Utf8ToWide(text);
-  const WindowDc dc(list_ != nullptr ? list_ : Handle());
-  if (!dc) return 0;
-  const HGDIOBJ previous = SelectObject(dc.Get(), Font());
+  // One device context for every measure: a fitted list measures thousands of texts.
+  if (!measureDc_) measureDc_ = MemoryDc(CreateCompatibleDC(nullptr));
+  if (!measureDc_) return 0;
+  const ScopedSelectObject font(measureDc_.Get(), Font());
   SIZE size{};
-  GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-  SelectObject(dc.Get(), previous);
+  GetTextExtentPoint32W(measureDc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, Dpi());
 }
 
 void OrganizerWindow::FillList() {
-  const OrganizerFrame& frame = Organizer().Frame();
-  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  ListView_DeleteAllItems(list_);
-  const ImageList& pictures = RowImages();
-  ImageList_SetImageCount(images_, static_cast<UINT>(pictures.Count()));
-  for (std::size_t index = 0; index < pictures.Count(); ++index) {
-    if (HICON icon = pictures_.Icon(pictures, static_cast<int>(index)))
-      ImageList_ReplaceIcon(images_, static_cast<int>(index), icon);
-  }
-  const auto& rows = frame.Rows();
-  ListView_SetItemCount(list_, static_cast<int>(rows.size()));
-  for (std::size_t index = 0; index < rows.size(); ++index) {
-    const OrganizerRow& row = rows[index];
-    std::wstring first = Utf8ToWide(row.cells.empty() ? std::string() : row.cells[0]);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = static_cast<int>(index);
-    item.pszText = first.data();
-    item.iImage = row.image ? *row.image : I_IMAGENONE;
-    const int at = ListView_InsertItem(list_, &item);
-    for (std::size_t cell = 1; cell < row.cells.size(); ++cell) {
-      std::wstring text = Utf8ToWide(row.cells[cell]);
-      ListView_SetItemText(list_, at, static_cast<int>(cell), text.data());
-    }
-  }
-  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  const auto& rows = Organizer().Frame().Rows();
+  // The pictures may be other ones at the same places: they are looked up anew.
+  ImageList_RemoveAll(images_);
+  shownImages_.clear();
+  ListView_SetItemCountEx(list_, static_cast<int>(rows.size()), 0);
   InvalidateRect(list_, nullptr, TRUE);
   shownRows_ = rows;
+}
+
+int OrganizerWindow::ImageOf(std::optional<int> picture) {
+  if (!picture) return I_IMAGENONE;
+  if (const auto shown = shownImages_.find(*picture); shown != shownImages_.end())
+    return shown->second;
+  // Nothing yet while the icon is on its way: the next look, after it came, adds it.
+  HICON icon = pictures_.Icon(RowImages(), *picture);
+  if (icon == nullptr) return I_IMAGENONE;
+  const int index = ImageList_AddIcon(images_, icon);
+  if (index < 0) return I_IMAGENONE;
+  shownImages_.emplace(*picture, index);
+  return index;
+}
+
+void OrganizerWindow::DescribeRow(LVITEMW& item) {
+  const auto& rows = Organizer().Frame().Rows();
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows.size()) return;
+  const OrganizerRow& row = rows[static_cast<std::size_t>(item.iItem)];
+  if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+    const auto cell = static_cast<std::size_t>(item.iSubItem);
+    const std::wstring text = Utf8ToWide(cell < row.cells.size() ? row.cells[cell] : "");
+    wcsncpy_s(item.pszText, static_cast<std::size_t>(item.cchTextMax), text.c_str(), _TRUNCATE);
+  }
+  if ((item.mask & LVIF_IMAGE) != 0) item.iImage = item.iSubItem == 0 ? ImageOf(row.image) : I_IMAGENONE;
 }
 
 void OrganizerWindow::Present() {
@@ -284,12 +296,25 @@ bool OrganizerWindow::OnCommand(int id, int code, HWND control) {
 }
 
 LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY && !presenting_) {
-    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+  if (message == WM_NOTIFY) {
+    auto& header = *reinterpret_cast<NMHDR*>(lParam);
     if (header.hwndFrom == list_ && list_ != nullptr) {
-      OnListNotify(header);
+      if (header.code == LVN_GETDISPINFOW) {
+        DescribeRow(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+      } else if (!presenting_) {
+        OnListNotify(header);
+      }
       return 0;
     }
+  }
+  if (message == WM_TIMER && wParam == kIconTimer) {
+    if (pictures_.Collect()) {
+      // Only what came is new; the rows keep the places of the icons they had.
+      shownImages_.clear();
+      ImageList_RemoveAll(images_);
+      InvalidateRect(list_, nullptr, FALSE);
+    }
+    return 0;
   }
   if (message == WM_DPICHANGED) {
     const LRESULT result = ModelessDialog::HandleMessage(message, wParam, lParam);

@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -134,7 +136,12 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnListNotify(const NMHDR& header);
+  // The list holds no items of its own: it asks for the texts and pictures of the rows
+  // it draws, so a thousand rows show as fast as ten, and each row's icon is fetched
+  // only once the row is seen.
   void FillList();
+  void DescribeRow(LVITEMW& item);
+  int ImageOf(std::optional<int> picture);
   void MakeHeaderFont();
 
   HWND list_ = nullptr;
@@ -146,6 +153,8 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   PictureCache pictures_;
   UniqueFont headerFont_;
   UniqueIcon headerIcon_;
+  std::map<int, int> shownImages_;  // the rows' picture -> its place in `images_`
+  mutable MemoryDc measureDc_;
   std::vector<OrganizerRow> shownRows_;
   std::vector<int> shownWidths_;
   OrganizerMode shownMode_ = OrganizerMode::Browsing;

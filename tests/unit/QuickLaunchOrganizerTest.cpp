@@ -38,7 +38,8 @@ TEST_F(QuickLaunchOrganizerTest, ShowingListsTheValidEntriesSortedByNameWithThei
 
   const OrganizerFrame& frame = organizer.Frame();
   ASSERT_EQ(frame.Rows().size(), 2u);
-  EXPECT_EQ(frame.Rows()[0], (OrganizerRow{{"Dokumenty", "C:\\Dokumenty", "5"}, std::nullopt}));
+  // Each row's picture is its target's icon, asked for in the stored order.
+  EXPECT_EQ(frame.Rows()[0], (OrganizerRow{{"Dokumenty", "C:\\Dokumenty", "5"}, 1}));
   EXPECT_EQ(frame.Rows()[1],
             (OrganizerRow{{"notatnik.exe", "C:\\Windows\\notatnik.exe", "2"}, 0}));
   EXPECT_EQ(frame.Columns()[1].width, 23 * 6 + 25) << "the columns fit the rows";
@@ -115,7 +116,11 @@ TEST_F(QuickLaunchOrganizerTest, AFileIsStoredByItsNameAtTheLowestFreeNumberWith
   EXPECT_EQ(ListValue(kList, "H2"), "C:\\Program Files\\Edytor\\edytor.exe");
   EXPECT_EQ(organizer.Frame().Mode(), OrganizerMode::Browsing);
   EXPECT_EQ(organizer.Frame().Rows().size(), 3u);
-  EXPECT_EQ(organizer.Frame().Images().Count(), 1u) << "the new row shows the file's icon";
+  const OrganizerRow& added = organizer.Frame().Rows()[2];
+  ASSERT_TRUE(added.image.has_value());
+  EXPECT_EQ(organizer.Frame().Images().Pictures()[static_cast<std::size_t>(*added.image)],
+            Picture(IconOfFile{"C:\\Program Files\\Edytor\\edytor.exe", FileIconKind::Shell, -1}))
+      << "the new row shows the file's icon";
   EXPECT_EQ(organizer.EditorText(AddKind::File), "") << "the refresh empties the editors";
 }
 

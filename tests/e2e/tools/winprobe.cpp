@@ -41,6 +41,11 @@
 //                                     window over the whole screen, as games and videos
 //                                     show, "normal" a captioned one of ordinary size;
 //                                     its title is "Probe " and the kind
+//   winprobe measure-open TITLE ID DIALOG ROWS
+//                                     clicks the window's child ID, waits for its menu,
+//                                     chooses the menu's first item with the keyboard and
+//                                     prints the milliseconds from that key until the
+//                                     window DIALOG shows a list of ROWS rows or more
 //   winprobe make-shortcut LNK TARGET writes a shell link at LNK that leads to TARGET
 
 #include <windows.h>
@@ -204,6 +209,50 @@ int PrintListRows(HWND list) {
   }
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
+  return 0;
+}
+
+void PressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = key;
+  input[1] = input[0];
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+double Milliseconds(const LARGE_INTEGER& from) {
+  LARGE_INTEGER frequency{}, now{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart - from.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+int MeasureOpen(HWND window, int id, const wchar_t* dialogTitle, int rows) {
+  HWND button = GetDlgItem(window, id);
+  if (button == nullptr || !PostMessageW(button, BM_CLICK, 0, 0)) return 1;
+  if (!WaitFor(60000, [] { return OpenMenu() != nullptr; })) return 1;
+  PressKey(VK_DOWN);
+  timeBeginPeriod(1);
+  LARGE_INTEGER start{};
+  QueryPerformanceCounter(&start);
+  PressKey(VK_RETURN);
+  bool shown = false;
+  while (Milliseconds(start) < 30000) {
+    HWND dialog = Find(dialogTitle);
+    HWND list = dialog != nullptr ? GetDlgItem(dialog, 100) : nullptr;
+    if (list != nullptr && IsWindowVisible(dialog) &&
+        SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= rows) {
+      shown = true;
+      break;
+    }
+    Sleep(1);
+  }
+  const double elapsed = Milliseconds(start);
+  timeEndPeriod(1);
+  if (!shown) return 1;
+  std::printf("%.1f\n", elapsed);
   return 0;
 }
 
@@ -438,6 +487,10 @@ int wmain(int argc, wchar_t** argv) {
         },
         0);
     return 0;
+  }
+  if (command == L"measure-open" && argc > 5) {
+    return MeasureOpen(Find(title), static_cast<int>(timeout), argv[4],
+                       static_cast<int>(std::wcstol(argv[5], nullptr, 10)));
   }
   if (command == L"list-rows") {
     HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
