@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "win32/Dpi.h"
+#include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -18,32 +20,9 @@ std::vector<ModelessDialog*>& OpenDialogs() {
   return dialogs;
 }
 
-// The per-DPI calls came with Windows 10 and Wine may lack them: they are looked up,
-// not linked, so the program still starts where they are missing.
-template <class Function>
-Function User32Function(const char* name) {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  const FARPROC found = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
-  // Through the one function type that converts to every other without a warning.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-int ScreenDpi() {
-  const WindowDc screen(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
-  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-int DpiOfWindow(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
-  return dpi != 0 ? static_cast<int>(dpi) : ScreenDpi();
-}
-
 UniqueFont CreateMessageFont(int dpi) {
   using ForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-  static const auto forDpi = User32Function<ForDpiFunction>("SystemParametersInfoForDpi");
+  static const auto forDpi = SystemFunction<ForDpiFunction>(L"user32.dll", "SystemParametersInfoForDpi");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (forDpi == nullptr ||
@@ -51,7 +30,7 @@ UniqueFont CreateMessageFont(int dpi) {
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
       return UniqueFont();
     // Without the per-DPI call the metrics come at the screen's DPI.
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
   }
   return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
@@ -126,7 +105,7 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
   if (CreateHandle(exStyle, kClassName, Utf8ToWide(title).c_str(), style, 0, 0,
                    frame.right - frame.left, frame.bottom - frame.top, owner, instance) == nullptr)
     return false;
-  dpi_ = DpiOfWindow(Handle());
+  dpi_ = WindowDpi(Handle());
   font_ = CreateMessageFont(dpi_);
 
   RECT outer{};

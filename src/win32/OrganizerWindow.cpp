@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "win32/ButtonPictures.h"
+#include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -346,7 +347,9 @@ std::string OrganizerWindow::BrowseForFile(const std::string& filter, const std:
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return {};
+  using OpenFileFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+  static const auto openFile = SystemFunction<OpenFileFunction>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (openFile == nullptr || !openFile(&dialog)) return {};
   std::string chosen = WideToUtf8(name.c_str());
   // As a path field shows a name: quoted where a space would split it as a command.
   if (chosen.find(' ') != std::string::npos) chosen = "\"" + chosen + "\"";

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "win32/Handles.h"
+#include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -108,8 +109,12 @@ void RunTransfer(std::wstring url, std::wstring temporary, std::wstring target,
   {
     const ComApartment com(COINIT_APARTMENTTHREADED);
     auto* callback = new (std::nothrow) AbortWhenAbandoned(transfer);
-    if (com.Usable() && callback != nullptr)
-      result = URLDownloadToFileW(nullptr, url.c_str(), temporary.c_str(), 0, callback);
+    using DownloadFunction = HRESULT(WINAPI*)(LPUNKNOWN, LPCWSTR, LPCWSTR, DWORD,
+                                              LPBINDSTATUSCALLBACK);
+    static const auto download =
+        SystemFunction<DownloadFunction>(L"urlmon.dll", "URLDownloadToFileW");
+    if (com.Usable() && callback != nullptr && download != nullptr)
+      result = download(nullptr, url.c_str(), temporary.c_str(), 0, callback);
     if (callback != nullptr) callback->Release();
   }
   // Deciding under the lock that the caller's timeout also takes: either the caller is
