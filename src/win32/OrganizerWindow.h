@@ -123,6 +123,7 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   static bool HasFocusIn(HWND control);
 
   OrganizerServices Services();
+  PictureCache& Pictures() { return pictures_; }
 
   OrganizerWindowPorts ports_;
   Win32MessageBoxes messages_;

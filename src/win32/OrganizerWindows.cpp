@@ -21,7 +21,10 @@ constexpr int kDroppedListHeight = 160;
 QuickLaunchWindow::QuickLaunchWindow(const OrganizerWindowPorts& ports)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.platform.files,
-                 ports.sortWhileEditing) {}
+                 ports.sortWhileEditing) {
+  for (StockIcon picture : {StockIcon::Document, StockIcon::Folder, StockIcon::Internet})
+    kindPictures_.Add(picture);
+}
 
 void QuickLaunchWindow::CreatePanel() {
   const Rect96 area = PanelArea();
@@ -91,6 +94,14 @@ void QuickLaunchWindow::OnAdd() {
   AppendMenuW(kinds, MF_STRING, kFileItem, L"Plik");
   AppendMenuW(kinds, MF_STRING, kFolderItem, L"Folder");
   AppendMenuW(kinds, MF_STRING, kWebPageItem, Utf8ToWide("Strona WWW").c_str());
+  int picture = 0;
+  for (int item : {kFileItem, kFolderItem, kWebPageItem}) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = Pictures().Bitmap(kindPictures_, picture++);
+    if (info.hbmpItem != nullptr) SetMenuItemInfoW(kinds, static_cast<UINT>(item), FALSE, &info);
+  }
   const int chosen = static_cast<int>(TrackPopupMenuEx(
       kinds, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y,
       Handle(), nullptr));

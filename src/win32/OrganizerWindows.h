@@ -39,6 +39,7 @@ class QuickLaunchWindow : public OrganizerWindow {
   HWND EditorOf(AddKind kind) const;
 
   TOrganizujSzybUr organizer_;
+  ImageList kindPictures_{"pm_Dodaj"};  // one per kind, in the popup's order
 };
 
 class FavouritesWindow : public OrganizerWindow {
