@@ -24,7 +24,8 @@ PROGRAMS = "Organizuj programy"
 RESTART_TITLE = "UWAGA !!!"
 
 # The organizers' controls, as their window numbers them.
-LIST, ADD, REMOVE, CLOSE, PANEL_OK, WEB_EDITOR = 100, 101, 102, 105, 110, 122
+LIST, ADD, REMOVE, EDIT, CLOSE, PANEL_OK, EDIT_OK = 100, 101, 102, 103, 105, 110, 111
+NAME_FIELD, WEB_EDITOR = 121, 122
 IDYES = 6
 
 
@@ -160,7 +161,7 @@ class Organizers(HandlerTestCase):
         self.assertTrue(wait_for(lambda: controls(GAMES)[120][0], bool), "no path field")
         xdotool("type", "--delay", "20", "C:\\kromelik-gry\\saper.exe")
         # The name comes from the file as soon as the path names it.
-        self.assertEqual(wait_for(lambda: controls(GAMES)[121][2], lambda name: name == "saper"),
+        self.assertEqual(wait_for(lambda: controls(GAMES)[NAME_FIELD][2], lambda name: name == "saper"),
                          "saper")
         keys("Return")
         stored = {"saper": "C:\\kromelik-gry\\saper.exe"}
@@ -181,6 +182,19 @@ class Organizers(HandlerTestCase):
         # menu's last but one shown; each submenu starts with its "Organizuj".
         self.open_from_menu(PROGRAMY, PROGRAMS, "Up", "Right")
         self.assertEqual(rows(PROGRAMS), [(False, ["Notatnik", "C:\\windows\\notepad.exe"])])
+        # Chosen with the keyboard and edited: a new name moves the entry.
+        keys("Down")
+        self.assertTrue(wait_for(lambda: controls(PROGRAMS)[EDIT][1], bool), "Edytuj stays off")
+        probe("click", PROGRAMS, str(EDIT))
+        self.assertEqual(wait_for(lambda: controls(PROGRAMS)[NAME_FIELD][2], lambda name: name),
+                         "Notatnik")
+        self.assertTrue(controls(PROGRAMS)[EDIT_OK][0], "the edit's own OK is not shown")
+        keys("Tab", "Tab", "End", "shift+Home")  # past the browse button, to the name
+        xdotool("type", "--delay", "20", "Edytor")
+        keys("Return")
+        moved = {"Edytor": "C:\\windows\\notepad.exe"}
+        self.assertEqual(wait_for(lambda: text_values(PROGRAMS_KEY), lambda v: v == moved), moved)
+        self.assertEqual(rows(PROGRAMS), [(False, ["Edytor", "C:\\windows\\notepad.exe"])])
         keys("Escape")
         self.assertEqual(probe("wait-hidden", PROGRAMS, "10000")[0], 0)
         self.program.slide_in()
