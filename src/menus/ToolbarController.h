@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/Launch.h"
+#include "core/LiveOptions.h"
 #include "core/Platform.h"
 #include "core/Settings.h"
 #include "core/Toolbar.h"
@@ -43,7 +44,7 @@ struct PopupMenu {
   ScreenPoint at;
 };
 
-class ToolbarController {
+class ToolbarController : public LiveOptions {
  public:
   ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth, int dpi = kBaseDpi);
   ToolbarController(const ToolbarController&) = delete;
@@ -84,7 +85,13 @@ class ToolbarController {
   // The one way a look reaches the running toolbar, at start and from the options
   // dialog while the user works it: the strip repaints in it and the next menu opens
   // in its style.
-  void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity);
+  void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
+  const ToolbarLook& Look() const override { return options_.look; }
+  // The menus read the flags where they are kept, so the next one built follows.
+  void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override {
+    options_.showFileExtensions = showFileExtensions;
+    options_.sortWhileEditing = sortWhileEditing;
+  }
 
   // The strip's opacity for this paint, read from the registry at every paint so a
   // value changed meanwhile shows at once; nothing when translucency is off.
