@@ -22,6 +22,9 @@ class ListOrganizer {
   const OrganizerFrame& Frame() const { return frame_; }
 
   void FormShow() { RefreshList(); }
+  // The options dialog may change the flag while the program runs; each showing takes
+  // the one in force.
+  void SetSortWhileEditing(bool sort) { sortWhileEditing_ = sort; }
   // ListView1Click, and every move of the selection by the keyboard too.
   void SelectionChange(std::optional<std::size_t> row) { frame_.Select(row); }
   void sb_WyczyscClick();
@@ -43,8 +46,6 @@ class ListOrganizer {
   OrganizerServices services_;
   MruList list_;
   OrganizerFrame frame_;
-
- private:
   bool sortWhileEditing_;
 };
 

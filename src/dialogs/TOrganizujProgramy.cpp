@@ -64,8 +64,7 @@ TOrganizujProgramy::TOrganizujProgramy(const OrganizerServices& services, Regist
     : ListOrganizer(services, registry, texts.list, sortWhileEditing,
                     {{"Nazwa programu", 150}, {"Lokalizacja", 310}}),
       fileSystem_(fileSystem),
-      texts_(texts),
-      sortWhileEditing_(sortWhileEditing) {}
+      texts_(texts) {}
 
 void TOrganizujProgramy::AppendRows() {
   for (const MruEntry& entry : list_.ReadEntries())

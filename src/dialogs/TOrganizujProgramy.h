@@ -114,7 +114,6 @@ class TOrganizujProgramy : public ListOrganizer {
 
   const FileSystem& fileSystem_;
   const ProgramListDialog& texts_;
-  bool sortWhileEditing_;
   std::string path_;
   std::string name_;
   std::vector<std::string> suggestions_;

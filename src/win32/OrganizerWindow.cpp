@@ -130,6 +130,7 @@ void OrganizerWindow::OnCreateControls() {
 }
 
 void OrganizerWindow::OnShow() {
+  Organizer().SetSortWhileEditing(ports_.options.sortWhileEditing);
   Organizer().FormShow();
   Present();
   // The rows' icons come from the fetching thread while the dialog is open.

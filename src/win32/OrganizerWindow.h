@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/Platform.h"
+#include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarButtons.h"
 #include "core/ports/DialogWindow.h"
@@ -34,7 +35,7 @@ struct OrganizerWindowPorts {
   Toolbar& toolbar;
   ToolbarWindow& toolbarWindow;
   std::string systemDirectory;  // where the header pictures come from
-  bool sortWhileEditing;
+  const StartupOptions& options;  // in force now: the options dialog changes them
 };
 
 class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextMeasure {

@@ -21,7 +21,7 @@ constexpr int kDroppedListHeight = 160;
 QuickLaunchWindow::QuickLaunchWindow(const OrganizerWindowPorts& ports)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.platform.files,
-                 ports.sortWhileEditing) {
+                 ports.options.sortWhileEditing) {
   for (StockIcon picture : {StockIcon::Document, StockIcon::Folder, StockIcon::Internet})
     kindPictures_.Add(picture);
 }
@@ -145,7 +145,7 @@ bool QuickLaunchWindow::OnPanelCommand(int id, int code, HWND control) {
 
 FavouritesWindow::FavouritesWindow(const OrganizerWindowPorts& ports)
     : OrganizerWindow(ports),
-      organizer_(Services(), ports.platform.registry, ports.sortWhileEditing) {
+      organizer_(Services(), ports.platform.registry, ports.options.sortWhileEditing) {
   pagePicture_.Add(StockIcon::Internet);
 }
 
@@ -209,7 +209,7 @@ ProgramsWindow::ProgramsWindow(const OrganizerWindowPorts& ports, const ProgramL
                                ToolbarButton picture)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.platform.files,
-                 ports.sortWhileEditing, texts),
+                 ports.options.sortWhileEditing, texts),
       picture_(picture) {}
 
 void ProgramsWindow::CreatePanel() {

@@ -48,7 +48,7 @@ int RunToolbar(HINSTANCE instance) {
   controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
   ToolbarDialogs dialogs(OrganizerWindowPorts{platform.Ports(), controller.Behaviour(), window,
                                               controller.SystemDirectory(),
-                                              controller.Options().sortWhileEditing});
+                                              controller.Options()});
   if (!dialogs.Create(instance, window.Handle()))
     return StartFailed("Nie udało się utworzyć okien programu.");
   controller.SetDialogs(dialogs);
