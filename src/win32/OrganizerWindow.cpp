@@ -246,37 +246,31 @@ void OrganizerWindow::OnListNotify(const NMHDR& header) {
   }
 }
 
-void OrganizerWindow::OnOk() {
-  // Enter where no push button has the focus: the panel's fields take it as their own.
+void OrganizerWindow::OnKey(DialogKey key) {
+  // Enter where no push button has the focus, and Escape: the panel's fields take them
+  // as their own, the list and the rest of the dialog as the dialog's.
   const bool inEditor = HasFocusIn(GetDlgItem(Handle(), kEditor)) ||
                         HasFocusIn(GetDlgItem(Handle(), kSecondEditor)) ||
                         HasFocusIn(GetDlgItem(Handle(), kThirdEditor));
   if (inEditor) {
-    OnEditorKey(DialogKey::Enter);
+    OnEditorKey(key);
   } else {
-    Organizer().FormKeyDown(DialogKey::Enter);
+    Organizer().FormKeyDown(key);
   }
   Present();
 }
+
+void OrganizerWindow::OnOk() { OnKey(DialogKey::Enter); }
 
 bool OrganizerWindow::OnCommand(int id, int code, HWND control) {
   if (presenting_) return IsEditor(id);
   switch (id) {
     case IDOK:
-      OnOk();
+      OnKey(DialogKey::Enter);
       return true;
-    case IDCANCEL: {
-      const bool inEditor = HasFocusIn(GetDlgItem(Handle(), kEditor)) ||
-                            HasFocusIn(GetDlgItem(Handle(), kSecondEditor)) ||
-                            HasFocusIn(GetDlgItem(Handle(), kThirdEditor));
-      if (inEditor) {
-        OnEditorKey(DialogKey::Escape);
-      } else {
-        Organizer().FormKeyDown(DialogKey::Escape);
-      }
-      Present();
+    case IDCANCEL:
+      OnKey(DialogKey::Escape);
       return true;
-    }
     default:
       break;
   }

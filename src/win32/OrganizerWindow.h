@@ -134,6 +134,7 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   void OnCreateControls() override;
   void OnShow() override;
   void OnOk() override;
+  void OnKey(DialogKey key);
   void OnClosed() override;
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -5,12 +5,11 @@ for quick launch, from the launch its menu makes afterwards."""
 
 import os
 import shutil
-import time
 
 from kromelik_e2e import (BELOW_THE_STRIP, TITLE, click_at, keys, move_cursor, probe,
                           text_values, wait_menu, xdotool)
 from launch_probe import HandlerTestCase
-from test_lists import prefix_path, put_text
+from test_lists import prefix_path, put_text, wait_until as wait_for
 
 PROGRAMY, ULUBIONE, INTERNET, GRY = 164, 372, 420, 204
 QUICK_LAUNCH_KEY = r"HKCU\Software\Brenvald\Kromelik\SzybkieUrMRU"
@@ -53,15 +52,6 @@ def controls(title):
     return found
 
 
-def wait_for(read, condition, timeout_s=10.0):
-    deadline = time.monotonic() + timeout_s
-    while True:
-        value = read()
-        if condition(value) or time.monotonic() >= deadline:
-            return value
-        time.sleep(0.1)
-
-
 class Organizers(HandlerTestCase):
 
     def open_from_menu(self, button_left, title, *key_names):
@@ -70,6 +60,13 @@ class Organizers(HandlerTestCase):
         keys(*key_names, "Return")
         self.assertEqual(probe("wait-visible", title, "10000")[0], 0, f"{title} did not open")
         self.assertEqual(probe("wait-foreground", title, "10000")[0], 0)
+
+    def close_with_escape(self, title):
+        """Escape on the list closes without the restart question."""
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", title, "10000")[0], 0, f"{title} stayed open")
+        self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0,
+                            "Escape asked to start again")
 
     def assert_toolbar_lent(self):
         """While a dialog is open the strip neither slides away nor opens its menus."""
@@ -102,10 +99,8 @@ class Organizers(HandlerTestCase):
         self.assertEqual(rows(QUICK_LAUNCH),
                          [(False, ["//example.org/start", "http://example.org/start", "1"])])
 
-        # Escape on the list closes without the restart question, and the strip is free.
-        keys("Escape")
-        self.assertEqual(probe("wait-hidden", QUICK_LAUNCH, "10000")[0], 0)
-        self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0)
+        # Once closed, the strip is free again.
+        self.close_with_escape(QUICK_LAUNCH)
         self.program.slide_in()
 
         # Organizuj, then the new entry past the separator.
@@ -169,9 +164,7 @@ class Organizers(HandlerTestCase):
         self.assertEqual(rows(GAMES), [(False, ["saper", "C:\\kromelik-gry\\saper.exe"])])
         self.assertFalse(controls(GAMES)[PANEL_OK][0], "the panel stayed open")
 
-        keys("Escape")
-        self.assertEqual(probe("wait-hidden", GAMES, "10000")[0], 0)
-        self.assertNotEqual(probe("wait-box", RESTART_TITLE, "1000")[0], 0)
+        self.close_with_escape(GAMES)
         self.program.slide_in()
 
     def test_the_favourites_and_programs_organizers_open_from_their_submenus(self):
@@ -195,8 +188,7 @@ class Organizers(HandlerTestCase):
         moved = {"Edytor": "C:\\windows\\notepad.exe"}
         self.assertEqual(wait_for(lambda: text_values(PROGRAMS_KEY), lambda v: v == moved), moved)
         self.assertEqual(rows(PROGRAMS), [(False, ["Edytor", "C:\\windows\\notepad.exe"])])
-        keys("Escape")
-        self.assertEqual(probe("wait-hidden", PROGRAMS, "10000")[0], 0)
+        self.close_with_escape(PROGRAMS)
         self.program.slide_in()
 
         self.open_from_menu(INTERNET, FAVOURITES, "Up", "Up", "Right")
@@ -211,5 +203,4 @@ class Organizers(HandlerTestCase):
         stored = {"Przyklad": "http://example.net"}
         self.assertEqual(wait_for(lambda: text_values(FAVOURITES_KEY), lambda v: v == stored), stored)
         self.assertEqual(rows(FAVOURITES), [(False, ["Przyklad", "http://example.net"])])
-        keys("Escape")
-        self.assertEqual(probe("wait-hidden", FAVOURITES, "10000")[0], 0)
+        self.close_with_escape(FAVOURITES)
