@@ -95,7 +95,9 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
                                 ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (!RegisterClassOnce(kClassName, instance, GetSysColorBrush(COLOR_BTNFACE))) return false;
-  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  // Not clipping its children, as the system's dialogs do not: a group box paints only its
+  // frame, and the face inside it is the dialog's to paint.
+  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD exStyle =
       WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (toolWindow ? WS_EX_TOOLWINDOW : 0);
   // The DPI, and with it the frame, is known only once the window exists: it is made at
@@ -286,6 +288,16 @@ LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(Font());
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: {
+      // As the system's dialogs colour them: the controls stand on the dialog's face.
+      // Enabled edits and list boxes keep their own colours.
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     case WM_DPICHANGED:
       ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;

@@ -22,6 +22,7 @@
 #include "core/ports/TextMeasure.h"
 #include "core/ports/ToolbarWindow.h"
 #include "dialogs/ListOrganizer.h"
+#include "win32/ControlState.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
 #include "win32/Pictures.h"
@@ -114,12 +115,6 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
                             const std::string& fileName);
   std::string BrowseForFolder();
 
-  // The text of a control, and a text set only where it differs, so that the caret of
-  // a field the user is typing in stays where it is.
-  static std::string TextOf(HWND control);
-  void SetText(HWND control, std::string_view text);
-  static void ShowControl(HWND control, bool shown);
-  static void EnableControl(HWND control, bool enabled);
   // Whether the focus is in `control` or in a part of it (a combo box's edit).
   static bool HasFocusIn(HWND control);
 

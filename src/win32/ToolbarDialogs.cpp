@@ -2,16 +2,17 @@
 
 namespace kromelik {
 
-ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports)
+ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& live)
     : quickLaunch_(ports),
       favourites_(ports),
+      options_(ports, live),
       programs_(ports, kProgramsDialog, ToolbarButton::Programy),
       games_(ports, kGamesDialog, ToolbarButton::Gry),
       rss_(ports.toolbar) {}
 
 bool ToolbarDialogs::Create(HINSTANCE instance, HWND toolbar) {
   return quickLaunch_.Create(instance, toolbar) && favourites_.Create(instance, toolbar) &&
-         programs_.Create(instance, toolbar) && games_.Create(instance, toolbar) &&
+         options_.Create(instance, toolbar) && programs_.Create(instance, toolbar) && games_.Create(instance, toolbar) &&
          rss_.Create(instance, toolbar, "RSS", 320, 240);
 }
 
@@ -21,7 +22,7 @@ ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
     case ToolbarDialog::Favourites: return &favourites_;
     case ToolbarDialog::Programs: return &programs_;
     case ToolbarDialog::Games: return &games_;
-    case ToolbarDialog::Options:
+    case ToolbarDialog::Options: return &options_;
     case ToolbarDialog::Search:
     case ToolbarDialog::About:
       break;

@@ -6,14 +6,16 @@
 #include <windows.h>
 
 #include "core/ports/Dialogs.h"
+#include "core/LiveOptions.h"
 #include "win32/ModelessDialog.h"
+#include "win32/OptionsWindow.h"
 #include "win32/OrganizerWindows.h"
 
 namespace kromelik {
 
 class ToolbarDialogs : public Dialogs {
  public:
-  explicit ToolbarDialogs(const OrganizerWindowPorts& ports);
+  ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& live);
 
   // False when a dialog could not be made; those made so far stay usable.
   bool Create(HINSTANCE instance, HWND toolbar);
@@ -25,6 +27,7 @@ class ToolbarDialogs : public Dialogs {
 
   QuickLaunchWindow quickLaunch_;
   FavouritesWindow favourites_;
+  OptionsWindow options_;
   ProgramsWindow programs_;
   ProgramsWindow games_;
   // A window for feeds that nothing ever shows, kept so the program has the windows it

@@ -48,7 +48,8 @@ int RunToolbar(HINSTANCE instance) {
   controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
   ToolbarDialogs dialogs(OrganizerWindowPorts{platform.Ports(), controller.Behaviour(), window,
                                               controller.SystemDirectory(),
-                                              controller.Options()});
+                                              controller.Options()},
+                         controller);
   if (!dialogs.Create(instance, window.Handle()))
     return StartFailed("Nie udało się utworzyć okien programu.");
   controller.SetDialogs(dialogs);
