@@ -14,6 +14,8 @@
 //   winprobe list-rows TITLE ID       prints each row of the list view ID of the window:
 //                                     "*" for a selected row, else "-", then its cells,
 //                                     all separated by tabs
+//   winprobe child-rect TITLE ID      prints "left top right bottom" of the window's child ID
+//                                     on the screen
 //   winprobe click TITLE ID           posts a click (BM_CLICK) to the window's child ID,
 //                                     behind whatever the window's queue holds already
 //   winprobe cancel-menu TITLE        ends the popup menu the window has open
@@ -491,6 +493,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"measure-open" && argc > 5) {
     return MeasureOpen(Find(title), static_cast<int>(timeout), argv[4],
                        static_cast<int>(std::wcstol(argv[5], nullptr, 10)));
+  }
+  if (command == L"child-rect") {
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    if (child == nullptr) return 1;
+    PrintRect(child);
+    return 0;
   }
   if (command == L"list-rows") {
     HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
