@@ -8,11 +8,13 @@ ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& l
       options_(ports, live),
       programs_(ports, kProgramsDialog, ToolbarButton::Programy),
       games_(ports, kGamesDialog, ToolbarButton::Gry),
+      search_(ports, live),
       rss_(ports.toolbar) {}
 
 bool ToolbarDialogs::Create(HINSTANCE instance, HWND toolbar) {
   return quickLaunch_.Create(instance, toolbar) && favourites_.Create(instance, toolbar) &&
          options_.Create(instance, toolbar) && programs_.Create(instance, toolbar) && games_.Create(instance, toolbar) &&
+         search_.Create(instance, toolbar) &&
          rss_.Create(instance, toolbar, "RSS", 320, 240);
 }
 
@@ -23,7 +25,7 @@ ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
     case ToolbarDialog::Programs: return &programs_;
     case ToolbarDialog::Games: return &games_;
     case ToolbarDialog::Options: return &options_;
-    case ToolbarDialog::Search:
+    case ToolbarDialog::Search: return &search_;
     case ToolbarDialog::About:
       break;
   }

@@ -9,6 +9,7 @@
 #include "core/LiveOptions.h"
 #include "win32/ModelessDialog.h"
 #include "win32/OptionsWindow.h"
+#include "win32/SearchWindow.h"
 #include "win32/OrganizerWindows.h"
 
 namespace kromelik {
@@ -30,6 +31,7 @@ class ToolbarDialogs : public Dialogs {
   OptionsWindow options_;
   ProgramsWindow programs_;
   ProgramsWindow games_;
+  SearchWindow search_;
   // A window for feeds that nothing ever shows, kept so the program has the windows it
   // has always had.
   ModelessDialog rss_;
