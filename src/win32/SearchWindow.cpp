@@ -37,7 +37,8 @@ void SearchWindow::OnCreateControls() {
   AddControl(ControlKind::DefaultButton, IDOK, "OK", {276, 57, 73, 25});
   AddControl(ControlKind::Label, 0, "Podaj wyraz (frazę) do wyszukania:", {8, 8, 270, 14},
              SS_NOPREFIX);
-  AddControl(ControlKind::Label, 0, "Wyszukaj w ...", {288, 8, 68, 14}, SS_NOPREFIX);
+  AddControl(ControlKind::Label, 0, "Wyszukaj w ...", {288, 8, 70, 14},
+             SS_NOPREFIX | SS_LEFTNOWORDWRAP);
 }
 
 void SearchWindow::Present() {
