@@ -61,8 +61,6 @@ struct OrganizerControls {
   bool operator==(const OrganizerControls&) const = default;
 };
 
-enum class DialogKey { Escape, Enter, Other };
-
 // The platform as every organizer needs it. `messages` are owned by the dialog.
 struct OrganizerServices {
   TextServices& text;

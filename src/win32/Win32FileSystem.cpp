@@ -117,4 +117,9 @@ FileContents Win32FileSystem::ReadWholeFile(std::string_view path) const {
   return contents;
 }
 
+bool Win32FileSystem::RemoveFile(std::string_view path) {
+  // DeleteFileW refuses folders by itself; an empty path would name nothing anyway.
+  return !path.empty() && DeleteFileW(Utf8ToWide(path).c_str()) != FALSE;
+}
+
 }  // namespace kromelik

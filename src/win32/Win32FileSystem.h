@@ -13,6 +13,7 @@ class Win32FileSystem : public FileSystem {
   bool DirectoryExists(std::string_view path) const override;
   std::vector<DirectoryEntry> FindEntries(std::string_view pattern) const override;
   FileContents ReadWholeFile(std::string_view path) const override;
+  bool RemoveFile(std::string_view path) override;
 };
 
 }  // namespace kromelik

@@ -94,4 +94,22 @@ TEST_P(FileSystemContract, AFileHeldByAnotherIsThereButUnreadableUntilReleased) 
   EXPECT_EQ(Read("lista.txt").bytes, "<separator>");
 }
 
+TEST_P(FileSystemContract, RemovesAFileButNeitherAFolderNorOneHeldByAnother) {
+  FileSystem& files = harness_->Subject();
+  harness_->WriteFile("dane.ini", "[dane]");
+  harness_->MakeDirectory("help");
+  harness_->WriteFile("zajety.ini", "[dane]");
+  harness_->HoldExclusively("zajety.ini");
+
+  EXPECT_TRUE(files.RemoveFile(harness_->PathOf("DANE.INI")));
+  EXPECT_FALSE(files.FileExists(harness_->PathOf("dane.ini")));
+  EXPECT_FALSE(files.RemoveFile(harness_->PathOf("dane.ini"))) << "already gone";
+  EXPECT_FALSE(files.RemoveFile(harness_->PathOf("help")));
+  EXPECT_TRUE(files.DirectoryExists(harness_->PathOf("help")));
+  EXPECT_FALSE(files.RemoveFile(harness_->PathOf("zajety.ini")));
+  harness_->Release("zajety.ini");
+  EXPECT_TRUE(files.FileExists(harness_->PathOf("zajety.ini")));
+  EXPECT_TRUE(files.RemoveFile(harness_->PathOf("zajety.ini"))) << "free once released";
+}
+
 }  // namespace kromelik::contract

@@ -3,6 +3,7 @@
 // Fakes of the small read-only ports: whatever a test puts into their fields is what
 // the platform would have answered.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/ports/Connectivity.h"
+#include "core/ports/CurrentProcess.h"
 #include "core/ports/FileInformation.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Shortcuts.h"
@@ -110,6 +112,12 @@ class FakeTempFolder : public TempFolder {
  public:
   std::string PlatformTempPath() const override { return path; }
   std::string path = "C:\\Temp\\";
+};
+
+class FakeCurrentProcess : public CurrentProcess {
+ public:
+  std::uint32_t Id() const override { return id; }
+  std::uint32_t id = 4242;
 };
 
 class FakeConnectivity : public Connectivity {

@@ -90,4 +90,11 @@ FileContents FakeFileSystem::ReadWholeFile(std::string_view path) const {
   return {entry.bytes, std::nullopt};
 }
 
+bool FakeFileSystem::RemoveFile(std::string_view path) {
+  const auto it = entries_.find(KeyOf(path));
+  if (it == entries_.end() || it->second.isDirectory || it->second.unreadable) return false;
+  entries_.erase(it);
+  return true;
+}
+
 }  // namespace kromelik::fakes

@@ -28,6 +28,8 @@ class FakeFileSystem : public FileSystem {
   bool DirectoryExists(std::string_view path) const override;
   std::vector<DirectoryEntry> FindEntries(std::string_view pattern) const override;
   FileContents ReadWholeFile(std::string_view path) const override;
+  // A file marked unreadable is held by another program, which keeps it from going too.
+  bool RemoveFile(std::string_view path) override;
 
  private:
   struct Entry {

@@ -90,6 +90,7 @@ int CompareCodePoints(std::string_view a, std::string_view b) {
 
 std::string UpperCase(std::string_view text) { return MapText(text, ToUpper); }
 std::string LowerCase(std::string_view text) { return MapText(text, ToLower); }
+void AppendUtf8(std::string& out, char32_t code) { Append(out, code); }
 
 int FakeTextServices::Compare(std::string_view a, std::string_view b) const {
   return CompareCodePoints(a, b);

@@ -12,6 +12,7 @@ namespace kromelik::fakes {
 // agrees with the platform on the case mapping.
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
+void AppendUtf8(std::string& out, char32_t code);
 
 class FakeTextServices : public TextServices {
  public:

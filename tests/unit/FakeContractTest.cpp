@@ -3,14 +3,18 @@
 
 #include <string>
 
+#include "contract/CurrentProcessContract.h"
 #include "contract/DownloadContract.h"
 #include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
+#include "contract/IniFileContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
 #include "fakes/FakeDownload.h"
 #include "fakes/FakeDrives.h"
+#include "fakes/FakeEnvironment.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeIniFile.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeText.h"
 
@@ -96,6 +100,32 @@ class FakeDownloadHarness : public DownloadHarness {
   fakes::FakeDownload download_{files_};
 };
 
+class FakeIniFileHarness : public IniFileHarness {
+ public:
+  FakeIniFileHarness() { files_.AddDirectory(kFakeFolder); }
+
+  IniFile& Subject() override { return ini_; }
+  FileSystem& Files() override { return files_; }
+  std::string PathOf(std::string_view name) const override {
+    return std::string(kFakeFolder) + "\\" + std::string(name);
+  }
+  void WriteFile(std::string_view name, std::string_view bytes) override {
+    files_.AddFile(PathOf(name), bytes);
+  }
+  std::string FromAnsiCodePage(std::string_view bytes) const override {
+    return fakes::FakeTextServices().FromAnsiCodePage(bytes);
+  }
+
+ private:
+  fakes::FakeFileSystem files_;
+  fakes::FakeIniFile ini_{files_};
+};
+
+std::unique_ptr<IniFileHarness> MakeFakeIniFile() { return std::make_unique<FakeIniFileHarness>(); }
+std::unique_ptr<CurrentProcess> MakeFakeProcess() {
+  return std::make_unique<fakes::FakeCurrentProcess>();
+}
+
 std::unique_ptr<FileSystemHarness> MakeFakeFiles() {
   return std::make_unique<FakeFileSystemHarness>();
 }
@@ -120,6 +150,12 @@ INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
 INSTANTIATE_TEST_SUITE_P(
     Contract, DownloadContract,
     ::testing::Values(Subject<DownloadHarnessFactory>{"Fake", &MakeFakeDownload}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, IniFileContract,
+    ::testing::Values(Subject<IniFileHarnessFactory>{"Fake", &MakeFakeIniFile}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, CurrentProcessContract,
+    ::testing::Values(Subject<CurrentProcessFactory>{"Fake", &MakeFakeProcess}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

@@ -1,5 +1,5 @@
-// The contract suites against the real registry, files, drives and downloads, and the
-// platform's text services.
+// The contract suites against the real registry, files, INI files, drives, downloads and
+// process, and the platform's text services.
 
 #include <windows.h>
 
@@ -10,16 +10,20 @@
 
 #include "LoopbackServer.h"
 #include "TestFolder.h"
+#include "contract/CurrentProcessContract.h"
 #include "contract/DownloadContract.h"
 #include "contract/DrivesContract.h"
 #include "contract/FileSystemContract.h"
+#include "contract/IniFileContract.h"
 #include "contract/RegistryContract.h"
 #include "contract/TextContract.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32CurrentProcess.h"
 #include "win32/Win32Download.h"
 #include "win32/Win32Drives.h"
 #include "win32/Win32FileSystem.h"
+#include "win32/Win32IniFile.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32TextServices.h"
 
@@ -136,6 +140,31 @@ class Win32DownloadHarness : public DownloadHarness {
   Win32Download download_;
 };
 
+class Win32IniFileHarness : public IniFileHarness {
+ public:
+  IniFile& Subject() override { return ini_; }
+  FileSystem& Files() override { return files_; }
+  std::string PathOf(std::string_view name) const override { return folder_.PathOf(name); }
+  void WriteFile(std::string_view name, std::string_view bytes) override {
+    folder_.WriteFile(name, bytes);
+  }
+  std::string FromAnsiCodePage(std::string_view bytes) const override {
+    return Win32TextServices().FromAnsiCodePage(bytes);  // the system's own code page
+  }
+
+ private:
+  wine::TestFolder folder_;
+  Win32FileSystem files_;
+  Win32IniFile ini_;
+};
+
+std::unique_ptr<IniFileHarness> MakeWin32IniFile() {
+  return std::make_unique<Win32IniFileHarness>();
+}
+std::unique_ptr<CurrentProcess> MakeWin32Process() {
+  return std::make_unique<Win32CurrentProcess>();
+}
+
 std::unique_ptr<FileSystemHarness> MakeWin32Files() {
   return std::make_unique<Win32FileSystemHarness>();
 }
@@ -163,6 +192,12 @@ INSTANTIATE_TEST_SUITE_P(Contract, DrivesContract,
 INSTANTIATE_TEST_SUITE_P(
     Contract, DownloadContract,
     ::testing::Values(Subject<DownloadHarnessFactory>{"Win32", &MakeWin32Download}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, IniFileContract,
+    ::testing::Values(Subject<IniFileHarnessFactory>{"Win32", &MakeWin32IniFile}), SubjectName());
+INSTANTIATE_TEST_SUITE_P(
+    Contract, CurrentProcessContract,
+    ::testing::Values(Subject<CurrentProcessFactory>{"Win32", &MakeWin32Process}), SubjectName());
 
 }  // namespace
 }  // namespace kromelik::contract

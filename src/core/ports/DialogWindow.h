@@ -2,6 +2,9 @@
 
 namespace kromelik {
 
+// The keys a dialog's logic tells apart; the window reports every other one as Other.
+enum class DialogKey { Escape, Enter, Other };
+
 // A dialog's own window, as the logic behind it needs it.
 class DialogWindow {
  public:

@@ -45,6 +45,9 @@ class FileSystem {
   // The whole file as stored, byte for byte: no line-end translation, and neither a NUL
   // nor a Ctrl+Z ends it. Another program may have it open for reading or writing.
   virtual FileContents ReadWholeFile(std::string_view path) const = 0;
+  // Deletes a file (never a folder); false when there was none or it could not go, as
+  // when another program holds it open.
+  virtual bool RemoveFile(std::string_view path) = 0;
 };
 
 }  // namespace kromelik

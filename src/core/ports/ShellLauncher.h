@@ -10,7 +10,7 @@ namespace kromelik {
 using WindowHandle = std::uintptr_t;
 
 // The platform's show commands, by their Windows numbers.
-enum class ShowCommand : int { Hide = 0, ShowNormal = 1, Show = 5 };
+enum class ShowCommand : int { Hide = 0, ShowNormal = 1, ShowMaximized = 3, Show = 5 };
 
 // Fire-and-forget requests to the shell: nothing the platform answers is examined.
 class ShellLauncher {
