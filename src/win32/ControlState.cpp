@@ -31,4 +31,16 @@ void EnableControl(HWND control, bool enabled) {
   EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
+std::optional<std::string> PickedComboEntry(HWND combo) {
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return std::nullopt;
+  const auto item = static_cast<WPARAM>(index);
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, item, 0);
+  if (length == CB_ERR) return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return WideToUtf8(text);
+}
+
 }  // namespace kromelik

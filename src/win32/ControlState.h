@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ std::string TextOf(HWND control);
 void SetText(HWND control, std::string_view text);
 void ShowControl(HWND control, bool shown);
 void EnableControl(HWND control, bool enabled);
+// The entry picked in a combo box's list; nothing when none is. Its field shows the
+// entry only after the selection's notification, so that is read from the list.
+std::optional<std::string> PickedComboEntry(HWND combo);
 
 }  // namespace kromelik

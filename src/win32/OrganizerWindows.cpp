@@ -273,16 +273,7 @@ bool ProgramsWindow::OnPanelCommand(int id, int code, HWND control) {
     return true;
   }
   if (id == kSecondEditor && code == CBN_SELCHANGE) {
-    // The field shows the picked suggestion only after this notification.
-    const LRESULT index = SendMessageW(control, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return true;
-    const auto item = static_cast<WPARAM>(index);
-    const LRESULT length = SendMessageW(control, CB_GETLBTEXTLEN, item, 0);
-    if (length == CB_ERR) return true;
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(control, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    organizer_.NameChange(WideToUtf8(text));
+    if (const auto picked = PickedComboEntry(control)) organizer_.NameChange(*picked);
     return true;
   }
   if (code != BN_CLICKED) return false;

@@ -90,16 +90,7 @@ bool SearchWindow::OnCommand(int id, int code, HWND control) {
   if (id == kPhrase && code == CBN_EDITCHANGE) {
     search_.cb_WyrazChange(TextOf(control));
   } else if (id == kPhrase && code == CBN_SELCHANGE) {
-    // The field shows the picked entry only after this notification.
-    const LRESULT index = SendMessageW(control, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return true;
-    const auto item = static_cast<WPARAM>(index);
-    const LRESULT length = SendMessageW(control, CB_GETLBTEXTLEN, item, 0);
-    if (length == CB_ERR) return true;
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(control, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    search_.cb_WyrazChange(WideToUtf8(text));
+    if (const auto picked = PickedComboEntry(control)) search_.cb_WyrazChange(*picked);
   } else if (id == IDCANCEL) {
     search_.cb_WyrazKeyDown(DialogKey::Escape);
   } else if (code == BN_CLICKED && id == IDOK) {
