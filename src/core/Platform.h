@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/ports/Connectivity.h"
+#include "core/ports/CurrentProcess.h"
 #include "core/ports/Download.h"
 #include "core/ports/Drives.h"
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
+#include "core/ports/IniFile.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Registry.h"
 #include "core/ports/ShellLauncher.h"
@@ -30,6 +32,8 @@ struct Platform {
   TextServices& text;
   Drives& drives;
   Download& download;
+  const IniFile& ini;
+  const CurrentProcess& process;
 };
 
 }  // namespace kromelik

@@ -34,7 +34,7 @@ namespace t = about_texts;
 namespace a = addresses;
 
 constexpr Row kRows[] = {
-    {C::Picture, "img_About", K::Picture, "", "", false, Action::None, kNormal},
+    {C::Image, "img_About", K::Image, "", "", false, Action::None, kNormal},
     {C::Version, "l_Version", K::BoldLabel, "", "", false, Action::None, kNormal},
     {C::MakerLine, "a_l_1", K::Label, "", "", false, Action::None, kNormal},
     {C::MailCaption, "a_l_2", K::Label, "E-mail:", "", false, Action::None, kNormal},
@@ -98,7 +98,7 @@ AboutLayout LayOutAbout(const AboutMeasures& m) {
     rect = {left, top, width < 0 ? m[control].width : width, m[control].height};
     return rect;
   };
-  const AboutRect& picture = place(C::Picture, kMargin, kMargin);
+  const AboutRect& picture = place(C::Image, kMargin, kMargin);
   place(C::Version, picture.Right() - m[C::Version].width, picture.Bottom());
   int rowBottom = place(C::MakerLine, kMargin, picture.Bottom()).Bottom();
   for (const auto& [caption, link] : kContactRows) {

@@ -42,7 +42,7 @@ inline constexpr std::string_view kHelpFile = "help\\kromelik.html";  // beside 
 
 // The box's controls, in the order of the designer's table.
 enum class AboutControl : std::uint8_t {
-  Picture,          // img_About
+  Image,            // img_About
   Version,          // l_Version
   MakerLine,        // a_l_1
   MailCaption,      // a_l_2
@@ -65,7 +65,7 @@ enum class AboutControl : std::uint8_t {
 };
 inline constexpr std::size_t kAboutControls = static_cast<std::size_t>(AboutControl::Count);
 
-enum class AboutControlKind { Picture, Label, BoldLabel, LinkLabel, Icon, CoverLabel, Button };
+enum class AboutControlKind { Image, Label, BoldLabel, LinkLabel, Icon, CoverLabel, Button };
 
 struct AboutControlView {
   std::string_view name;  // the component's name

@@ -93,6 +93,18 @@ void Draw(const Painter& paint, DrawnPicture picture) {
       paint.Stroke(4, kWhite, POINT{10, 10}, POINT{22, 22});
       paint.Stroke(4, kWhite, POINT{22, 10}, POINT{10, 22});
       break;
+    case DrawnPicture::Profile:
+      paint.Box(1, 1, 31, 31, RGB(30, 90, 160));
+      paint.Disc(11, 5, 21, 15, kWhite);   // the head
+      paint.Disc(5, 17, 27, 39, kWhite);   // the shoulders, cut off by the tile's edge
+      paint.Box(1, 31, 31, 32, RGB(30, 90, 160));
+      break;
+    case DrawnPicture::Coin:
+      paint.Disc(2, 2, 30, 30, RGB(170, 120, 20));   // the rim
+      paint.Disc(5, 5, 27, 27, RGB(240, 195, 60));   // the face
+      paint.Disc(10, 10, 22, 22, RGB(205, 155, 35));  // its raised middle
+      paint.Disc(12, 12, 20, 20, RGB(240, 195, 60));
+      break;
   }
 }
 

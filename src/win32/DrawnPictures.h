@@ -14,6 +14,8 @@ enum class DrawnPicture {
   Run,       // a green disc with a start arrow
   ShutDown,  // a red disc with the power sign
   Close,     // a red square with a white cross
+  Profile,   // a person's head and shoulders on a blue tile
+  Coin,      // a gold coin
 };
 
 // An icon of `size` × `size` pixels; empty when the platform cannot make one.

@@ -88,7 +88,7 @@ ModelessDialog::~ModelessDialog() {
 }
 
 bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& title,
-                            int clientWidth, int clientHeight, bool toolWindow) {
+                            int clientWidth, int clientHeight, DialogFrame kind) {
   // The list view and the track bar belong to the common controls, which nothing else
   // is bound to have loaded.
   INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -97,9 +97,10 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
   if (!RegisterClassOnce(kClassName, instance, GetSysColorBrush(COLOR_BTNFACE))) return false;
   // Not clipping its children, as the system's dialogs do not: a group box paints only its
   // frame, and the face inside it is the dialog's to paint.
-  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const DWORD exStyle =
-      WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (toolWindow ? WS_EX_TOOLWINDOW : 0);
+  const DWORD style =
+      WS_POPUP | WS_CAPTION | (kind == DialogFrame::ToolWithoutButtons ? 0 : WS_SYSMENU);
+  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT |
+                        (kind == DialogFrame::Standard ? 0 : WS_EX_TOOLWINDOW);
   // The DPI, and with it the frame, is known only once the window exists: it is made at
   // a provisional size and then given its measured frame around the scaled client area.
   RECT frame{0, 0, clientWidth, clientHeight};
@@ -109,18 +110,31 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
     return false;
   dpi_ = WindowDpi(Handle());
   font_ = CreateMessageFont(dpi_);
+  ResizeClient(clientWidth, clientHeight);
+  OnCreateControls();
+  return true;
+}
 
+void ModelessDialog::ResizeClient(int width96, int height96) {
+  if (Handle() == nullptr) return;
   RECT outer{};
   RECT client{};
   GetWindowRect(Handle(), &outer);
   GetClientRect(Handle(), &client);
-  const int width = outer.right - outer.left - client.right + Scale(clientWidth);
-  const int height = outer.bottom - outer.top - client.bottom + Scale(clientHeight);
+  const int width = outer.right - outer.left - client.right + Scale(width96);
+  const int height = outer.bottom - outer.top - client.bottom + Scale(height96);
   SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  OnCreateControls();
-  return true;
+}
+
+void ModelessDialog::PlaceControl(HWND control, Rect96 at) {
+  for (Placed& placed : controls_) {
+    if (placed.window != control) continue;
+    placed.at = at;
+    MoveWindow(control, Scale(at.left), Scale(at.top), Scale(at.width), Scale(at.height), TRUE);
+    return;
+  }
 }
 
 HFONT ModelessDialog::Font() const {
@@ -160,7 +174,7 @@ void ModelessDialog::Open() {
     SetForegroundWindow(Handle());
     // Not the control that had the focus when the dialog was last hidden, which the
     // activation has just given it back.
-    MoveFocus(FirstTabStop());
+    MoveFocus(InitialFocus());
   });
 }
 
@@ -191,6 +205,8 @@ bool ModelessDialog::PreTranslate(MSG& message) {
   }
   return false;
 }
+
+HWND ModelessDialog::InitialFocus() const { return FirstTabStop(); }
 
 HWND ModelessDialog::FirstTabStop() const { return GetNextDlgTabItem(Handle(), nullptr, FALSE); }
 
@@ -234,6 +250,7 @@ void ModelessDialog::ChangeDpi(int dpi, const RECT& suggested) {
   }
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  OnDpiChanged();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

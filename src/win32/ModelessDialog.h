@@ -44,6 +44,10 @@ enum class ControlKind {
   TrackBar,
 };
 
+// The frame around a dialog. A tool window has a small caption; without buttons it has
+// no close box either, and closes by its own buttons, Escape or Alt+F4.
+enum class DialogFrame { Standard, Tool, ToolWithoutButtons };
+
 class ModelessDialog : public Window {
  public:
   explicit ModelessDialog(Toolbar& toolbar) : toolbar_(toolbar) {}
@@ -51,9 +55,8 @@ class ModelessDialog : public Window {
 
   // Creates the hidden window with a caption, centred on the screen, with a client area
   // of the given size at 96 DPI, scaled to the window's DPI; then OnCreateControls.
-  // A tool window has a small caption with its close box only.
   bool Create(HINSTANCE instance, HWND owner, const std::string& title, int clientWidth,
-              int clientHeight, bool toolWindow = false);
+              int clientHeight, DialogFrame frame = DialogFrame::Standard);
 
   // Lends the toolbar to the dialog, shows it and puts the focus on its first tab stop
   // (OpenDialogFromToolbar).
@@ -82,6 +85,11 @@ class ModelessDialog : public Window {
   // A 96-DPI measure at the dialog's DPI, for whatever the dialog sizes itself
   // (columns, pictures).
   int Scale(int pixels96) const;
+  // For dialogs that lay themselves out at each show: moves a control made by AddControl,
+  // which then keeps its new place across DPI changes.
+  void PlaceControl(HWND control, Rect96 at);
+  // Gives the window a new client size, at 96 DPI, and centres it on the screen again.
+  void ResizeClient(int width96, int height96);
 
   // Hooks for the dialogs: fill the controls before showing, react to OK (Enter).
   virtual void OnCreateControls() {}
@@ -89,6 +97,11 @@ class ModelessDialog : public Window {
   virtual void OnOk() { Close(); }
   virtual void OnClosed() {}
   virtual bool OnCommand(int id, int code, HWND control);
+  // After a move to a screen of another DPI has placed the controls and given them the
+  // new font: for whatever the dialog drew or chose for itself at the old DPI.
+  virtual void OnDpiChanged() {}
+  // The control that has the focus when the dialog opens: its first tab stop.
+  virtual HWND InitialFocus() const;
 
  private:
   struct Placed {

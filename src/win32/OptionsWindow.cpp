@@ -35,19 +35,7 @@ OptionsWindow::~OptionsWindow() { DestroyHandle(); }
 
 bool OptionsWindow::Create(HINSTANCE instance, HWND owner) {
   return ModelessDialog::Create(instance, owner, std::string(options_texts::kCaption),
-                                kClientWidth, kClientHeight, true);
-}
-
-void OptionsWindow::AddTip(HWND control, std::string_view text) {
-  if (tips_ == nullptr || control == nullptr || text.empty()) return;
-  std::wstring wide = Utf8ToWide(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = wide.data();  // the control copies it
-  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+                                kClientWidth, kClientHeight, DialogFrame::Tool);
 }
 
 void OptionsWindow::AddBar(int id, const OptionsBar& bar, Rect96 at) {
@@ -56,7 +44,7 @@ void OptionsWindow::AddBar(int id, const OptionsBar& bar, Rect96 at) {
   SendMessageW(control, TBM_SETRANGEMIN, FALSE, bar.minimum);
   SendMessageW(control, TBM_SETRANGEMAX, TRUE, bar.maximum);
   SendMessageW(control, TBM_SETPOS, TRUE, bar.position);
-  AddTip(control, bar.tooltip);
+  tips_.Set(control, bar.tooltip);
 }
 
 UniqueBitmap OptionsWindow::DrawPreview(MenuStyle style) {
@@ -97,31 +85,29 @@ UniqueBitmap OptionsWindow::DrawPreview(MenuStyle style) {
 }
 
 void OptionsWindow::OnCreateControls() {
-  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                          nullptr, nullptr, nullptr);
+  tips_.Create(Handle());
   const OptionsControls& c = options_.Controls();
   namespace texts = options_texts;
 
   // "Inne", with the autostart box first in the tab order.
   AddControl(ControlKind::Label, kOtherLabel, std::string(texts::kOtherLabel), {16, 282, 100, 16});
-  AddTip(AddControl(ControlKind::CheckBox, kAutostart, std::string(c.autostart.caption),
+  tips_.Set(AddControl(ControlKind::CheckBox, kAutostart, std::string(c.autostart.caption),
                     {16, 304, 264, 20}),
          c.autostart.tooltip);
   AddControl(ControlKind::Label, 0, "", {288, 284, 2, 62}, SS_ETCHEDVERT);
-  AddTip(AddControl(ControlKind::CheckBox, kExtensions, std::string(c.extensions.caption),
+  tips_.Set(AddControl(ControlKind::CheckBox, kExtensions, std::string(c.extensions.caption),
                     {296, 292, 250, 20}),
          c.extensions.tooltip);
-  AddTip(AddControl(ControlKind::CheckBox, kSort, std::string(c.sort.caption), {296, 318, 250, 20}),
+  tips_.Set(AddControl(ControlKind::CheckBox, kSort, std::string(c.sort.caption), {296, 318, 250, 20}),
          c.sort.tooltip);
 
   // Menu style, with the preview of the chosen one.
   AddControl(ControlKind::Label, kStyleLabel, std::string(texts::kMenuStyleLabel),
              {16, 74, 150, 16});
-  AddTip(AddControl(ControlKind::RadioButton, kClassic, std::string(c.classic.caption),
+  tips_.Set(AddControl(ControlKind::RadioButton, kClassic, std::string(c.classic.caption),
                     {16, 100, 140, 20}, WS_GROUP),
          c.classic.tooltip);
-  AddTip(AddControl(ControlKind::RadioButton, kPastel, std::string(c.pastel.caption),
+  tips_.Set(AddControl(ControlKind::RadioButton, kPastel, std::string(c.pastel.caption),
                     {16, 126, 140, 20}),
          c.pastel.tooltip);
   classicPreview_ = DrawPreview(MenuStyle::Classic);
@@ -136,7 +122,7 @@ void OptionsWindow::OnCreateControls() {
   }
 
   // Colour.
-  AddTip(AddControl(ControlKind::CheckBox, kChangeColour, std::string(c.changeColour.caption),
+  tips_.Set(AddControl(ControlKind::CheckBox, kChangeColour, std::string(c.changeColour.caption),
                     {400, 72, 146, 20}),
          c.changeColour.tooltip);
   int top = 96;
@@ -155,12 +141,12 @@ void OptionsWindow::OnCreateControls() {
   AddBar(kGrey, c.grey, {396, top + 14, 154, 22});
 
   // Bevel and transparency.
-  AddTip(AddControl(ControlKind::CheckBox, kBevel, std::string(c.bevel.caption),
+  tips_.Set(AddControl(ControlKind::CheckBox, kBevel, std::string(c.bevel.caption),
                     {16, 200, 110, 20}),
          c.bevel.tooltip);
   AddControl(ControlKind::Label, kBevelWidthText, c.bevelWidthText, {128, 202, 40, 16}, SS_RIGHT);
   AddBar(kBevelWidth, c.bevelWidth, {12, 228, 160, 26});
-  AddTip(AddControl(ControlKind::CheckBox, kTransparency, std::string(c.transparency.caption),
+  tips_.Set(AddControl(ControlKind::CheckBox, kTransparency, std::string(c.transparency.caption),
                     {192, 200, 130, 20}),
          c.transparency.tooltip);
   AddControl(ControlKind::Label, kTransparencyPercent, c.transparencyPercent,

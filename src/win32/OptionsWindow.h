@@ -12,6 +12,7 @@
 #include "dialogs/TOpcjeF.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
+#include "win32/Tooltips.h"
 #include "win32/OrganizerWindow.h"
 
 namespace kromelik {
@@ -68,7 +69,6 @@ class OptionsWindow : public ModelessDialog, public DialogWindow {
 
   HWND Item(int id) const { return GetDlgItem(Handle(), id); }
   void AddBar(int id, const OptionsBar& bar, Rect96 at);
-  void AddTip(HWND control, std::string_view text);
   void Present();
   void OnScroll(HWND bar);
   UniqueBitmap DrawPreview(MenuStyle style);
@@ -76,7 +76,7 @@ class OptionsWindow : public ModelessDialog, public DialogWindow {
   OrganizerWindowPorts ports_;
   Win32SystemColours colours_;
   TOpcjeF options_;
-  HWND tips_ = nullptr;
+  Tooltips tips_;
   UniqueFont titleFont_;
   UniqueIcon titleIcon_;
   UniqueBitmap classicPreview_;

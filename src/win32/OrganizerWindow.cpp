@@ -49,7 +49,7 @@ OrganizerServices OrganizerWindow::Services() {
 
 bool OrganizerWindow::Create(HINSTANCE instance, HWND owner) {
   if (!ModelessDialog::Create(instance, owner, std::string(Caption()), ClientWidth(),
-                              ClientHeight(), true))
+                              ClientHeight(), DialogFrame::Tool))
     return false;
   messages_.SetOwner(Handle());
   return true;

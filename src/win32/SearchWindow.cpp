@@ -20,7 +20,8 @@ SearchWindow::SearchWindow(const OrganizerWindowPorts& ports, LiveOptions& live)
 SearchWindow::~SearchWindow() { DestroyHandle(); }
 
 bool SearchWindow::Create(HINSTANCE instance, HWND owner) {
-  if (!ModelessDialog::Create(instance, owner, "Wyszukaj w internecie", 358, 86, true))
+  if (!ModelessDialog::Create(instance, owner, "Wyszukaj w internecie", 358, 86,
+                              DialogFrame::Tool))
     return false;
   messages_.SetOwner(Handle());
   search_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));

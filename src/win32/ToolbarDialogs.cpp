@@ -9,13 +9,14 @@ ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& l
       programs_(ports, kProgramsDialog, ToolbarButton::Programy),
       games_(ports, kGamesDialog, ToolbarButton::Gry),
       search_(ports, live),
-      rss_(ports.toolbar) {}
+      rss_(ports.toolbar),
+      about_(ports) {}
 
 bool ToolbarDialogs::Create(HINSTANCE instance, HWND toolbar) {
   return quickLaunch_.Create(instance, toolbar) && favourites_.Create(instance, toolbar) &&
-         options_.Create(instance, toolbar) && programs_.Create(instance, toolbar) && games_.Create(instance, toolbar) &&
-         search_.Create(instance, toolbar) &&
-         rss_.Create(instance, toolbar, "RSS", 320, 240);
+         options_.Create(instance, toolbar) && programs_.Create(instance, toolbar) &&
+         games_.Create(instance, toolbar) && search_.Create(instance, toolbar) &&
+         rss_.Create(instance, toolbar, "RSS", 320, 240) && about_.Create(instance, toolbar);
 }
 
 ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
@@ -26,8 +27,7 @@ ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
     case ToolbarDialog::Games: return &games_;
     case ToolbarDialog::Options: return &options_;
     case ToolbarDialog::Search: return &search_;
-    case ToolbarDialog::About:
-      break;
+    case ToolbarDialog::About: return &about_;
   }
   return nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/LiveOptions.h"
+#include "win32/AboutWindow.h"
 #include "win32/ModelessDialog.h"
 #include "win32/OptionsWindow.h"
 #include "win32/SearchWindow.h"
@@ -35,6 +36,7 @@ class ToolbarDialogs : public Dialogs {
   // A window for feeds that nothing ever shows, kept so the program has the windows it
   // has always had.
   ModelessDialog rss_;
+  AboutWindow about_;
 };
 
 }  // namespace kromelik

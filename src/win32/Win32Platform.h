@@ -5,10 +5,12 @@
 
 #include "core/Platform.h"
 #include "win32/Win32Connectivity.h"
+#include "win32/Win32CurrentProcess.h"
 #include "win32/Win32Download.h"
 #include "win32/Win32Drives.h"
 #include "win32/Win32FileInformation.h"
 #include "win32/Win32FileSystem.h"
+#include "win32/Win32IniFile.h"
 #include "win32/Win32ProgramFile.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ShellLauncher.h"
@@ -40,6 +42,8 @@ struct Win32Platform {
   Win32TextServices textServices;
   Win32Drives drives;
   Win32Download download;
+  Win32IniFile ini;
+  Win32CurrentProcess process;
 };
 
 }  // namespace kromelik

@@ -8,6 +8,7 @@
 #include "fakes/FakeDrives.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeIniFile.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeToolbarPorts.h"
@@ -28,6 +29,8 @@ struct FakeMachine {
   FakeTextServices text;
   FakeDrives drives;
   FakeDownload download{files};
+  FakeIniFile ini{files};
+  FakeCurrentProcess process;
   FakeToolbarWindow window;
   FakeToolbarTimers timers;
   FakeCursor cursor;
@@ -36,7 +39,7 @@ struct FakeMachine {
 
   Platform PlatformPorts() {
     return Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
-                    connectivity, text, drives, download};
+                    connectivity, text, drives, download, ini, process};
   }
   ToolbarPorts ToolbarSide() { return ToolbarPorts{window, timers, cursor, clock, messages}; }
 };

@@ -185,14 +185,14 @@ TEST(AboutBox, LinksOpenThroughTheShellOwnedByTheBoxWithTheirShowCommands) {
     EXPECT_EQ(opened, expected) << run.shell.opened[0].target;
   }
   run.shell.opened.clear();
-  for (const C quiet : {C::Picture, C::Author, C::Notice, C::Update}) run.about.Click(quiet);
+  for (const C quiet : {C::Image, C::Author, C::Notice, C::Update}) run.about.Click(quiet);
   EXPECT_TRUE(run.shell.opened.empty()) << "no notice, no update, nothing to open";
 }
 
 TEST(LayOutAbout, PlacesEveryControlByTheDesignersGaps) {
   AboutMeasures m;
   m.sizes.fill({150, 13});
-  m[C::Picture] = {400, 160};
+  m[C::Image] = {400, 160};
   m[C::MailCaption] = {34, 13};
   m[C::WebCaption] = {38, 13};
   m[C::Author] = {120, 13};
