@@ -19,11 +19,11 @@
 #include "win32/WideText.h"
 
 namespace kromelik {
-namespace {
 
 // What the waiting caller and the transfer thread share. Both hold it, so it lives as long
 // as the one that stays longer: after a timeout that is the thread.
-struct Transfer {
+struct Win32Download::Transfer {
+  std::wstring temporary;  // where the platform's call writes, beside the target
   std::mutex mutex;
   std::condition_variable decided;
   bool done = false;         // the thread has put the file in place or thrown it away
@@ -31,6 +31,10 @@ struct Transfer {
   // Set under the mutex, read without it too: urlmon asks on its own schedule.
   std::atomic<bool> abandoned{false};
 };
+
+namespace {
+
+using Transfer = Win32Download::Transfer;
 
 // COM interfaces have no virtual destructor: an object deletes itself in Release, never
 // through an interface pointer.
@@ -131,6 +135,15 @@ void RunTransfer(std::wstring url, std::wstring temporary, std::wstring target,
 
 }  // namespace
 
+Win32Download::~Win32Download() {
+  for (const std::weak_ptr<Transfer>& given : givenUp_) {
+    const std::shared_ptr<Transfer> transfer = given.lock();
+    if (!transfer) continue;
+    const std::lock_guard lock(transfer->mutex);
+    if (!transfer->done) DeleteFileW(transfer->temporary.c_str());
+  }
+}
+
 DownloadResult Win32Download::ToFile(std::string_view url, std::string_view localPath,
                                      std::chrono::milliseconds timeout) {
   if (url.empty() || localPath.empty()) return DownloadResult::Failed;
@@ -139,6 +152,7 @@ DownloadResult Win32Download::ToFile(std::string_view url, std::string_view loca
   if (temporary.empty()) return DownloadResult::Failed;
 
   auto transfer = std::make_shared<Transfer>();
+  transfer->temporary = temporary;
   try {
     std::thread(RunTransfer, Utf8ToWide(url), temporary, std::move(target), transfer).detach();
   } catch (const std::system_error&) {
@@ -150,6 +164,9 @@ DownloadResult Win32Download::ToFile(std::string_view url, std::string_view loca
   if (!transfer->decided.wait_for(lock, std::max(timeout, std::chrono::milliseconds::zero()),
                                   [&] { return transfer->done; })) {
     transfer->abandoned = true;
+    // Forgetting those that have ended since, so a long run does not pile them up.
+    std::erase_if(givenUp_, [](const std::weak_ptr<Transfer>& given) { return given.expired(); });
+    givenUp_.push_back(transfer);
     return DownloadResult::TimedOut;
   }
   return transfer->succeeded ? DownloadResult::Done : DownloadResult::Failed;

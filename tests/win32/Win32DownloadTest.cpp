@@ -67,5 +67,21 @@ TEST_F(Win32DownloadTest, WaitsOutTheTimeoutAndAnAnswerAfterItNeverReachesTheFil
   EXPECT_FALSE(files_.FileExists(folder_.PathOf("dane.ini")));
 }
 
+TEST_F(Win32DownloadTest, ATransferStillHangingLeavesNoFileOnceTheDownloaderIsGone) {
+  {
+    Win32Download ending;
+    ASSERT_EQ(ending.ToFile(server_.Url("/version.ini"), folder_.PathOf("dane.ini"), 200ms),
+              DownloadResult::TimedOut);
+    ASSERT_FALSE(files_.FindEntries(folder_.PathOf("krm*.tmp")).empty())
+        << "the hanging transfer has no file of its own to leave";
+  }
+  // Checked at once, with the request still unanswered: the end of a process ends the
+  // transfer's thread before it could tidy up.
+  EXPECT_TRUE(files_.FindEntries(folder_.PathOf("krm*.tmp")).empty());
+  ASSERT_TRUE(server_.Answer(HttpResponse("late")));
+  EXPECT_TRUE(TransferFilesGone(20s));
+  EXPECT_FALSE(files_.FileExists(folder_.PathOf("dane.ini")));
+}
+
 }  // namespace
 }  // namespace kromelik
