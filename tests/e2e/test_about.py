@@ -9,9 +9,10 @@ import threading
 import time
 import urllib.parse
 
-from kromelik_e2e import click_at, keys, probe, wait_menu, wine
+from kromelik_e2e import (click_at, keys, move_cursor, probe, screen_pixels, wait_menu, wine,
+                          xdotool)
 from launch_probe import HandlerTestCase
-from test_lists import prefix_path
+from test_lists import prefix_path, wait_until
 
 ABOUT = "O programie ..."
 ABOUT_BUTTON = 28
@@ -99,6 +100,19 @@ def check_files():
             for path in glob.glob(os.path.join(folder, pattern))}
 
 
+def child_rect(control):
+    code, out = probe("child-rect", ABOUT, str(control))
+    if code != 0:
+        raise AssertionError(f"no control {control}")
+    return tuple(int(part) for part in out.split())
+
+
+def has_colour(rect, colour):
+    left, top, right, bottom = rect
+    return any(pixel == colour for row in screen_pixels(left, top, right - left, bottom - top)
+               for pixel in row)
+
+
 def controls():
     """{id: (visible, text)} of the box's controls."""
     code, out = probe("controls", ABOUT)
@@ -156,6 +170,25 @@ class AboutBox(HandlerTestCase):
         self.assertTrue(shown[HELP][0], "the help page lies beside the program")
         self.assertEqual(server.requests, [VERSION_FILE])
         self.assert_nothing_left_in_temp()
+
+        # The notice blinks: its label comes and goes while its cover stays.
+        for phase in (False, True):
+            self.assertEqual(wait_until(lambda: controls()[NOTICE][0], lambda v: v == phase, 5),
+                             phase, "the notice does not blink")
+        self.assertTrue(controls()[NOTICE_COVER][0])
+
+        # The link's looks: blue under the mouse, red while a button is held on it.
+        left, top, right, bottom = child_rect(WEB_LINK)
+        move_cursor(left + 3, (top + bottom) // 2)
+        self.assertTrue(wait_until(lambda: has_colour(child_rect(WEB_LINK), (0, 0, 255)),
+                                   bool, 5), "the link is not blue under the mouse")
+        xdotool("mousedown", "3")
+        self.assertTrue(wait_until(lambda: has_colour(child_rect(WEB_LINK), (255, 0, 0)),
+                                   bool, 5), "the link is not red while pressed")
+        xdotool("mouseup", "3")
+        move_cursor(left + 3, bottom + 40)
+        self.assertTrue(wait_until(lambda: not has_colour(child_rect(WEB_LINK), (0, 0, 255)),
+                                   bool, 5), "the link stays blue after the mouse left")
 
         probe("click", ABOUT, str(WEB_LINK))
         [page] = self.log.wait_for(lambda entry: entry.program == "http-handler.exe")
