@@ -16,7 +16,11 @@ std::span<const std::byte> ResourceBytes(HMODULE module, int id) {
 }
 
 UniqueBitmap DecodePicture(std::span<const std::byte> encoded, int width, int height) {
-  if (encoded.empty() || encoded.size() > UINT_MAX || width <= 0 || height <= 0) return {};
+  // Bounded so the row and buffer sizes below stay far from overflowing.
+  constexpr int kLargest = 16384;
+  if (encoded.empty() || encoded.size() > UINT_MAX || width <= 0 || height <= 0 ||
+      width > kLargest || height > kLargest)
+    return {};
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;

@@ -17,7 +17,7 @@ from test_lists import prefix_path, wait_until
 ABOUT = "O programie ..."
 ABOUT_BUTTON = 28
 # The box's controls, as its window numbers them.
-MAIL_LINK, WEB_LINK, NOTICE, NOTICE_COVER, UPDATE, HELP, OK = 404, 410, 414, 415, 416, 417, 418
+PICTURE, MAIL_LINK, WEB_LINK, NOTICE, NOTICE_COVER, UPDATE, HELP, OK = 400, 404, 410, 414, 415, 416, 417, 418
 BUILT_IN_HOME = "http://www.brenvald.pl/"
 # As a request through a proxy names it: host and path (Wine adds the port).
 VERSION_FILE = "www.brenvald.pl/aktualizacje/version.ini"
@@ -113,6 +113,11 @@ def has_colour(rect, colour):
                for pixel in row)
 
 
+def mean_level(pixels):
+    values = [channel for row in pixels for pixel in row for channel in pixel]
+    return sum(values) / len(values)
+
+
 def controls():
     """{id: (visible, text)} of the box's controls."""
     code, out = probe("controls", ABOUT)
@@ -170,6 +175,15 @@ class AboutBox(HandlerTestCase):
         self.assertTrue(shown[HELP][0], "the help page lies beside the program")
         self.assertEqual(server.requests, [VERSION_FILE])
         self.assert_nothing_left_in_temp()
+
+        # The picture, decoded from the program's resources: its dark top band over a light
+        # foot.
+        left, top, right, bottom = child_rect(PICTURE)
+        self.assertEqual((right - left, bottom - top), (400, 160))
+        band = screen_pixels(left + 170, top + 2, 200, 20)
+        foot = screen_pixels(left + 300, bottom - 12, 80, 10)
+        self.assertLess(mean_level(band), 70, "no picture at the box's top")
+        self.assertGreater(mean_level(foot), 170, "the picture has no light foot")
 
         # The notice blinks: its label comes and goes while its cover stays.
         for phase in (False, True):
