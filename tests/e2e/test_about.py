@@ -2,6 +2,7 @@
 127.0.0.1. The program is not told of the server: the user's proxy setting points at it,
 as a user's own proxy would, so the download takes the program's real way out."""
 
+import datetime
 import glob
 import http.server
 import os
@@ -17,7 +18,8 @@ from test_lists import prefix_path, wait_until
 ABOUT = "O programie ..."
 ABOUT_BUTTON = 28
 # The box's controls, as its window numbers them.
-PICTURE, WEB_LINK, NOTICE, NOTICE_COVER, UPDATE, HELP, OK = 400, 410, 414, 415, 416, 417, 418
+PICTURE, VERSION, MAKER, WEB_LINK = 400, 401, 402, 410
+NOTICE, NOTICE_COVER, UPDATE, HELP, OK = 414, 415, 416, 417, 418
 BUILT_IN_HOME = "http://www.brenvald.pl/"
 # As a request through a proxy names it: host and path (Wine adds the port).
 VERSION_FILE = "www.brenvald.pl/aktualizacje/version.ini"
@@ -171,6 +173,9 @@ class AboutBox(HandlerTestCase):
         self.open_about()
 
         shown = controls()
+        self.assertEqual(shown[VERSION], (True, "v " + os.environ["KROMELIK_VERSION"]))
+        year = datetime.date.today().year
+        self.assertEqual(shown[MAKER], (True, f"Copyright © 2005-{year} Brenvald"))
         self.assertEqual(shown[UPDATE], (True, "Dostępna jest nowa wersja programu"))
         self.assertEqual(shown[WEB_LINK], (True, "http://www.example.org/dom/"))
         self.assertTrue(shown[NOTICE_COVER][0], "the notice shows when the file names its link")
