@@ -56,7 +56,8 @@ void DrawLine(HDC dc, const RECT& box, const std::wstring& text) {
     return;
   // The partial extents, each from the line's start, become each letter's own advance.
   std::vector<int> advances(text.size());
-  for (std::size_t i = 0; i < advances.size(); ++i) advances[i] = ends[i] - (i == 0 ? 0 : ends[i - 1]);
+  for (std::size_t i = 0; i < advances.size(); ++i)
+    advances[i] = ends[i] - (i == 0 ? 0 : ends[i - 1]);
   const int top = box.top + (box.bottom - box.top - size.cy) / 2;
   ExtTextOutW(dc, box.left, top, ETO_CLIPPED, &box, text.c_str(), static_cast<UINT>(count),
               advances.data());
