@@ -128,6 +128,25 @@ void ModelessDialog::ResizeClient(int width96, int height96) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void ModelessDialog::UseTitleFont(HWND label, int pixels96) {
+  titleLabel_ = label;
+  titlePixels96_ = pixels96;
+  ApplyTitleFont();
+}
+
+void ModelessDialog::ApplyTitleFont() {
+  if (titleLabel_ == nullptr) return;
+  LOGFONTW font{};
+  font.lfHeight = -Scale(titlePixels96_);
+  font.lfWeight = FW_BOLD;
+  font.lfCharSet = EASTEUROPE_CHARSET;
+  wcscpy_s(font.lfFaceName, L"Times New Roman");
+  // As with the dialog's font: the label lets go of the old one before it is deleted.
+  UniqueFont previous = std::exchange(titleFont_, UniqueFont(CreateFontIndirectW(&font)));
+  if (titleFont_)
+    SendMessageW(titleLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), TRUE);
+}
+
 void ModelessDialog::PlaceControl(HWND control, Rect96 at) {
   for (Placed& placed : controls_) {
     if (placed.window != control) continue;
@@ -248,6 +267,7 @@ void ModelessDialog::ChangeDpi(int dpi, const RECT& suggested) {
                Scale(control.at.width), Scale(control.at.height), FALSE);
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   }
+  ApplyTitleFont();
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   OnDpiChanged();

@@ -90,6 +90,9 @@ class ModelessDialog : public Window {
   void PlaceControl(HWND control, Rect96 at);
   // Gives the window a new client size, at 96 DPI, and centres it on the screen again.
   void ResizeClient(int width96, int height96);
+  // Gives a label the dialogs' title font, bold Times New Roman `pixels96` pixels high at
+  // 96 DPI, which follows the dialog to screens of other DPIs.
+  void UseTitleFont(HWND label, int pixels96);
 
   // Hooks for the dialogs: fill the controls before showing, react to OK (Enter).
   virtual void OnCreateControls() {}
@@ -114,11 +117,15 @@ class ModelessDialog : public Window {
   void MoveFocus(HWND control);
   void ShowDefaultButton();
   void ChangeDpi(int dpi, const RECT& suggested);
+  void ApplyTitleFont();
 
   Toolbar& toolbar_;
   bool open_ = false;
   int dpi_ = 96;
   UniqueFont font_;
+  HWND titleLabel_ = nullptr;
+  int titlePixels96_ = 0;
+  UniqueFont titleFont_;
   std::vector<Placed> controls_;
   int defaultId_ = 0;
   HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog lost it

@@ -168,14 +168,7 @@ void OptionsWindow::OnCreateControls() {
     SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(titleIcon_.Get()), 0);
   HWND title = AddControl(ControlKind::Label, kTitle, std::string(texts::kTitle),
                           {64, 18, 200, 30}, SS_NOPREFIX);
-  LOGFONTW font{};
-  font.lfHeight = -Scale(kTitlePixels);
-  font.lfWeight = FW_BOLD;
-  font.lfCharSet = EASTEUROPE_CHARSET;
-  wcscpy_s(font.lfFaceName, L"Times New Roman");
-  titleFont_ = UniqueFont(CreateFontIndirectW(&font));
-  if (title != nullptr && titleFont_)
-    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), FALSE);
+  UseTitleFont(title, kTitlePixels);
   Present();
 }
 

@@ -77,7 +77,6 @@ class OptionsWindow : public ModelessDialog, public DialogWindow {
   Win32SystemColours colours_;
   TOpcjeF options_;
   Tooltips tips_;
-  UniqueFont titleFont_;
   UniqueIcon titleIcon_;
   UniqueBitmap classicPreview_;
   UniqueBitmap pastelPreview_;
