@@ -77,6 +77,8 @@ std::vector<std::string> SettingsStore::ListSubkeys() const { return Key().Subke
 
 std::vector<std::string> SettingsStore::ListValueNames() const { return Key().ValueNames(); }
 
+std::vector<NamedText> SettingsStore::TextValues() const { return Key().TextValues(); }
+
 std::optional<std::string> SettingsStore::TextOption(std::string_view name) const {
   if (Key().KindOf(name) != ValueKind::Text) return std::nullopt;
   return Key().ReadText(name);

@@ -54,6 +54,8 @@ class SettingsStore {
   bool RemoveSubkey(std::string_view name);
   std::vector<std::string> ListSubkeys() const;
   std::vector<std::string> ListValueNames() const;
+  // Every value that TextOption reads, with what it reads, in one pass over the key.
+  std::vector<NamedText> TextValues() const;
 
   // The checking rule: only a Text value counts as text (ExpandText does not), only a
   // Number as a number or flag; anything else reads as absent.

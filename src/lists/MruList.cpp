@@ -42,8 +42,8 @@ std::vector<MruEntry> MruList::ReadEntries() const {
   OpenList list(registry_, Path());
   if (!list) return entries;
   if (kind_.layout == MruLayout::Named) {
-    for (const std::string& name : list->ListValueNames())
-      if (auto target = list->TextOption(name)) entries.push_back({0, name, std::move(*target)});
+    for (NamedText& value : list->TextValues())
+      entries.push_back({0, std::move(value.name), std::move(value.text)});
     return entries;
   }
   for (int number = 1; number <= kind_.capacity; ++number) {

@@ -19,7 +19,7 @@ constexpr int kListTop = 60;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonGap = 4;
-constexpr int kHeaderPoints = 14;
+constexpr int kHeaderPixels = 19;  // 14 points
 constexpr UINT_PTR kIconTimer = 1;
 constexpr UINT kIconInterval = 100;
 
@@ -58,15 +58,6 @@ bool OrganizerWindow::Create(HINSTANCE instance, HWND owner) {
 Rect96 OrganizerWindow::PanelArea() const {
   return {kMargin, kListTop, ClientWidth() - 2 * kMargin,
           ClientHeight() - kListTop - kButtonHeight - 2 * kMargin};
-}
-
-void OrganizerWindow::MakeHeaderFont() {
-  LOGFONTW font{};
-  font.lfHeight = -MulDiv(kHeaderPoints, Dpi(), 72);
-  font.lfWeight = FW_BOLD;
-  font.lfCharSet = EASTEUROPE_CHARSET;
-  wcscpy_s(font.lfFaceName, L"Times New Roman");
-  headerFont_ = UniqueFont(CreateFontIndirectW(&font));
 }
 
 void OrganizerWindow::OnCreateControls() {
@@ -121,9 +112,7 @@ void OrganizerWindow::OnCreateControls() {
   const int textLeft = kMargin + kHeaderPictureSize + kMargin;
   HWND header = AddControl(ControlKind::Label, kHeader, std::string(Header()),
                            {textLeft, 8, width - textLeft - kMargin, 28}, SS_NOPREFIX);
-  MakeHeaderFont();
-  if (header != nullptr && headerFont_)
-    SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.Get()), FALSE);
+  UseTitleFont(header, kHeaderPixels);
   if (!HeaderNote().empty())
     AddControl(ControlKind::Label, kHeaderNote, std::string(HeaderNote()),
                {textLeft, 38, width - textLeft - kMargin, 16}, SS_NOPREFIX);
@@ -144,10 +133,14 @@ void OrganizerWindow::OnClosed() {
 
 int OrganizerWindow::Width(std::string_view text) const {
   const std::wstring wide = Utf8ToWide(text);
-  // One device context for every measure: a fitted list measures thousands of texts.
-  if (!measureDc_) measureDc_ = MemoryDc(CreateCompatibleDC(nullptr));
-  if (!measureDc_) return 0;
-  const ScopedSelectObject font(measureDc_.Get(), Font());
+  // One device context for every measure, with the font left in it: a fitted list
+  // measures thousands of texts, and under Wine every selection of a font into a
+  // screen-compatible context rereads the X resources from disk.
+  if (!measureDc_) {
+    measureDc_ = MemoryDc(CreateCompatibleDC(nullptr));
+    if (!measureDc_) return 0;
+    SelectObject(measureDc_.Get(), Font());
+  }
   SIZE size{};
   GetTextExtentPoint32W(measureDc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   return MulDiv(size.cx, USER_DEFAULT_SCREEN_DPI, Dpi());
@@ -313,10 +306,9 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     return 0;
   }
   if (message == WM_DPICHANGED) {
+    // The measures' context lets go of the font the change replaces.
+    measureDc_ = MemoryDc();
     const LRESULT result = ModelessDialog::HandleMessage(message, wParam, lParam);
-    MakeHeaderFont();
-    if (HWND header = GetDlgItem(Handle(), kHeader); header != nullptr && headerFont_)
-      SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_.Get()), TRUE);
     for (std::size_t index = 0; index < shownWidths_.size(); ++index)
       ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
     return result;

@@ -140,7 +140,6 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   void FillList();
   void DescribeRow(LVITEMW& item);
   int ImageOf(std::optional<int> picture);
-  void MakeHeaderFont();
 
   HWND list_ = nullptr;
   HWND add_ = nullptr;
@@ -149,7 +148,6 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
   HWND clear_ = nullptr;
   HIMAGELIST images_ = nullptr;
   PictureCache pictures_;
-  UniqueFont headerFont_;
   UniqueIcon headerIcon_;
   std::map<int, int> shownImages_;  // the rows' picture -> its place in `images_`
   mutable MemoryDc measureDc_;

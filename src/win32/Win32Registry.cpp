@@ -155,6 +155,43 @@ class Win32RegistryKey : public RegistryKey {
     });
   }
 
+  std::vector<NamedText> TextValues() const override {
+    DWORD longestName = 0;
+    DWORD longestData = 0;
+    if (RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+      return {};
+    }
+    std::vector<NamedText> values;
+    std::wstring name(static_cast<std::size_t>(longestName) + 1, L'\0');
+    std::vector<BYTE> data(static_cast<std::size_t>(longestData) + sizeof(wchar_t));
+    for (DWORD index = 0;;) {
+      auto nameLength = static_cast<DWORD>(name.size());
+      auto dataSize = static_cast<DWORD>(data.size());
+      DWORD type = 0;
+      const LSTATUS status = RegEnumValueW(key_.Get(), index, name.data(), &nameLength, nullptr,
+                                           &type, data.data(), &dataSize);
+      if (status == ERROR_MORE_DATA) {
+        // The key grew since it was measured: room for the longest possible name, and
+        // the data's size as the call reported it, then the same value again.
+        if (data.size() > (std::size_t{1} << 24)) break;
+        if (name.size() < 32768) name.resize(32768);
+        if (dataSize <= data.size()) dataSize = static_cast<DWORD>(data.size() * 2);
+        data.resize(static_cast<std::size_t>(dataSize) + sizeof(wchar_t));
+        continue;
+      }
+      if (status != ERROR_SUCCESS) break;
+      ++index;
+      if (type != REG_SZ) continue;
+      // As ReadText: whole characters only, up to the first NUL.
+      std::wstring text(dataSize / sizeof(wchar_t), L'\0');
+      if (!text.empty()) std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+      text.resize(std::wcslen(text.c_str()));
+      values.push_back({WideToUtf8(std::wstring_view(name.data(), nameLength)), WideToUtf8(text)});
+    }
+    return values;
+  }
+
   std::vector<std::string> SubkeyNames() const override {
     DWORD longest = 0;
     if (RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, &longest, nullptr,

@@ -97,6 +97,13 @@ TEST_P(RegistryContract, KindsAreKeptApart) {
   EXPECT_EQ(key->ReadNumber("text"), std::nullopt);
   EXPECT_EQ(key->ReadNumber("binary"), std::nullopt) << "four bytes of binary are no number";
   EXPECT_EQ(key->ReadNumber("qword"), std::nullopt);
+
+  // A whole list read at once takes exactly what the checking rule calls text.
+  ASSERT_TRUE(key->WriteText("Zażółć", ""));
+  std::vector<NamedText> texts = key->TextValues();
+  std::sort(texts.begin(), texts.end(),
+            [](const NamedText& a, const NamedText& b) { return a.name < b.name; });
+  EXPECT_EQ(texts, (std::vector<NamedText>{{"Zażółć", ""}, {"text", "C:\\kromelik.exe"}}));
 }
 
 TEST_P(RegistryContract, MissingValuesReadAsAbsent) {

@@ -14,6 +14,13 @@ enum class RegistryRoot { CurrentUser, ClassesRoot };
 // How a stored value is classified before it is read.
 enum class ValueKind { Text, ExpandText, Number, Binary, Other };
 
+// A Text value as a whole list reads it.
+struct NamedText {
+  std::string name;
+  std::string text;
+  bool operator==(const NamedText&) const = default;
+};
+
 // One open key; destroying the object closes it. Value names ignore letter case, as the
 // registry's do. A failed call leaves the stored data unchanged.
 class RegistryKey {
@@ -36,6 +43,17 @@ class RegistryKey {
   // differs between systems: callers must not rely on any order.
   virtual std::vector<std::string> ValueNames() const = 0;
   virtual std::vector<std::string> SubkeyNames() const = 0;
+  // Every Text value with its data as ReadText gives it, in the registry's own order.
+  // A platform that can read names and data in one pass overrides this: a list of a
+  // thousand values is read in a thousand calls instead of four thousand.
+  virtual std::vector<NamedText> TextValues() const {
+    std::vector<NamedText> values;
+    for (std::string& name : ValueNames()) {
+      if (KindOf(name) != ValueKind::Text) continue;
+      if (auto text = ReadText(name)) values.push_back({std::move(name), std::move(*text)});
+    }
+    return values;
+  }
 
   virtual bool HasSubkey(std::string_view name) const = 0;
   virtual bool CreateSubkey(std::string_view name) = 0;
