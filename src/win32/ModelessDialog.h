@@ -58,7 +58,7 @@ class ModelessDialog : public Window {
   bool Create(HINSTANCE instance, HWND owner, const std::string& title, int clientWidth,
               int clientHeight, DialogFrame frame = DialogFrame::Standard);
 
-  // Lends the toolbar to the dialog, shows it and puts the focus on its first tab stop
+  // Lends the toolbar to the dialog, shows it and puts the focus on InitialFocus
   // (OpenDialogFromToolbar).
   void Open();
   // Hides the dialog and gives the toolbar back; nothing happens when it is not open.
