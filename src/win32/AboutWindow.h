@@ -11,7 +11,6 @@
 #include <array>
 #include <optional>
 
-#include "core/ports/DialogWindow.h"
 #include "dialogs/TF_About.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
@@ -20,7 +19,7 @@
 
 namespace kromelik {
 
-class AboutWindow : public ModelessDialog, public DialogWindow {
+class AboutWindow : public ModelessDialog {
  public:
   // Each control's identifier is this plus its place in AboutControl, so that tests can
   // reach the controls.
@@ -30,9 +29,6 @@ class AboutWindow : public ModelessDialog, public DialogWindow {
   ~AboutWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);
-
-  // DialogWindow
-  void Close() override { ModelessDialog::Close(); }
 
  private:
   // Where the mouse is as a drawn control shows it.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/Toolbar.h"
+#include "core/ports/DialogWindow.h"
 #include "win32/Handles.h"
 #include "win32/Window.h"
 
@@ -48,7 +49,8 @@ enum class ControlKind {
 // no close box either, and closes by its own buttons, Escape or Alt+F4.
 enum class DialogFrame { Standard, Tool, ToolWithoutButtons };
 
-class ModelessDialog : public Window {
+// Each dialog's window is also the DialogWindow its logic closes it through.
+class ModelessDialog : public Window, public DialogWindow {
  public:
   explicit ModelessDialog(Toolbar& toolbar) : toolbar_(toolbar) {}
   ~ModelessDialog() override;
@@ -62,7 +64,7 @@ class ModelessDialog : public Window {
   // (OpenDialogFromToolbar).
   void Open();
   // Hides the dialog and gives the toolbar back; nothing happens when it is not open.
-  void Close();
+  void Close() override;
   bool IsOpen() const { return open_; }
 
   // The window's DPI, by which every 96-DPI measure of the dialog is scaled.

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include "core/LiveOptions.h"
-#include "core/ports/DialogWindow.h"
 #include "core/ports/SystemColours.h"
 #include "dialogs/TOpcjeF.h"
 #include "win32/Handles.h"
@@ -22,7 +21,7 @@ class Win32SystemColours : public SystemColours {
   std::uint32_t ButtonFace() const override;
 };
 
-class OptionsWindow : public ModelessDialog, public DialogWindow {
+class OptionsWindow : public ModelessDialog {
  public:
   // Control identifiers, shared so that tests can reach the controls.
   enum Id : int {
@@ -55,9 +54,6 @@ class OptionsWindow : public ModelessDialog, public DialogWindow {
   ~OptionsWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);
-
-  // DialogWindow
-  void Close() override { ModelessDialog::Close(); }
 
  private:
   void OnCreateControls() override;

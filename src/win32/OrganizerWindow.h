@@ -18,7 +18,6 @@
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarButtons.h"
-#include "core/ports/DialogWindow.h"
 #include "core/ports/TextMeasure.h"
 #include "core/ports/ToolbarWindow.h"
 #include "dialogs/ListOrganizer.h"
@@ -39,7 +38,7 @@ struct OrganizerWindowPorts {
   const StartupOptions& options;  // in force now: the options dialog changes them
 };
 
-class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextMeasure {
+class OrganizerWindow : public ModelessDialog, public TextMeasure {
  public:
   // Control identifiers, shared so that tests can reach the controls.
   enum Id : int {
@@ -68,8 +67,6 @@ class OrganizerWindow : public ModelessDialog, public DialogWindow, public TextM
 
   bool Create(HINSTANCE instance, HWND owner);
 
-  // DialogWindow
-  void Close() override { ModelessDialog::Close(); }
   // TextMeasure: in the dialog's font, in pixels at 96 DPI like every other measure of
   // the dialog, so the window scales a fitted column as it scales the rest.
   int Width(std::string_view text) const override;

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include "core/LiveOptions.h"
-#include "core/ports/DialogWindow.h"
 #include "dialogs/TWyszukaj.h"
 #include "win32/MenuRenderer.h"
 #include "win32/ModelessDialog.h"
@@ -16,7 +15,7 @@
 
 namespace kromelik {
 
-class SearchWindow : public ModelessDialog, public DialogWindow {
+class SearchWindow : public ModelessDialog {
  public:
   // Control identifiers, shared so that tests can reach the controls.
   enum Id : int { kPhrase = 300, kServices = 301, kClearHistory = 302, kCancel = 303 };
@@ -25,9 +24,6 @@ class SearchWindow : public ModelessDialog, public DialogWindow {
   ~SearchWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);
-
-  // DialogWindow
-  void Close() override { ModelessDialog::Close(); }
 
  private:
   void OnCreateControls() override;

@@ -70,6 +70,15 @@ std::vector<std::string> EnumerateNames(DWORD longestName, Enumerate enumerate) 
   return names;
 }
 
+// Stored text need not end in NUL nor have an even size: whole characters only, up to
+// the first NUL.
+std::string TextOfData(const BYTE* data, DWORD size) {
+  std::wstring text(size / sizeof(wchar_t), L'\0');
+  if (!text.empty()) std::memcpy(text.data(), data, text.size() * sizeof(wchar_t));
+  text.resize(std::wcslen(text.c_str()));
+  return WideToUtf8(text);
+}
+
 class Win32RegistryKey : public RegistryKey {
  public:
   explicit Win32RegistryKey(UniqueKey key) : key_(std::move(key)) {}
@@ -107,10 +116,7 @@ class Win32RegistryKey : public RegistryKey {
       }
       if (status != ERROR_SUCCESS) break;
       if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-      std::wstring text(read / sizeof(wchar_t), L'\0');
-      if (!text.empty()) std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
-      text.resize(std::wcslen(text.c_str()));
-      return WideToUtf8(text);
+      return TextOfData(data.data(), read);
     }
     return std::nullopt;
   }
@@ -183,11 +189,8 @@ class Win32RegistryKey : public RegistryKey {
       if (status != ERROR_SUCCESS) break;
       ++index;
       if (type != REG_SZ) continue;
-      // As ReadText: whole characters only, up to the first NUL.
-      std::wstring text(dataSize / sizeof(wchar_t), L'\0');
-      if (!text.empty()) std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
-      text.resize(std::wcslen(text.c_str()));
-      values.push_back({WideToUtf8(std::wstring_view(name.data(), nameLength)), WideToUtf8(text)});
+      values.push_back({WideToUtf8(std::wstring_view(name.data(), nameLength)),
+                        TextOfData(data.data(), dataSize)});
     }
     return values;
   }
