@@ -16,6 +16,8 @@ class LiveOptions {
 
   // The look the strip shows now; a colour of none is the system's button face.
   virtual const ToolbarLook& Look() const = 0;
+  // The strip's opacity now; nothing when it is opaque.
+  virtual std::optional<std::uint8_t> Opacity() const = 0;
   // The strip repaints in `look`, translucent with `opacity` or opaque, and the next
   // menu opens in its style.
   virtual void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) = 0;

@@ -91,6 +91,11 @@ std::string ProgramVersionText(const ProgramFile& program, const FileInformation
   return VersionText(fixed ? &*fixed : nullptr);
 }
 
+std::string HelpPagePath(const ProgramFile& program) {
+  const std::string path = program.Path();
+  return path.substr(0, path.find_last_of('\\') + 1) + "help\\kromelik.html";
+}
+
 std::string TempFolderPath(const TempFolder& temp, const FileSystem& files) {
   std::string path = temp.PlatformTempPath();
   if (!path.empty() && path.back() != '\\' && files.DirectoryExists(path)) path += '\\';

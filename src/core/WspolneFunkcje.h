@@ -32,6 +32,9 @@ std::string ExpandPathVariables(std::string_view path, const ShellFolders& folde
 std::string VersionText(const FixedVersionInfo* fixed);
 std::string ProgramVersionText(const ProgramFile& program, const FileInformation& files);
 
+// The program's help page, "help\kromelik.html" in the program's folder.
+std::string HelpPagePath(const ProgramFile& program);
+
 // The platform's temporary path, with a final "\" added when it names an existing
 // folder and lacks one.
 std::string TempFolderPath(const TempFolder& temp, const FileSystem& files);

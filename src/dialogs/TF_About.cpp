@@ -84,11 +84,6 @@ constexpr std::pair<C, C> kContactRows[] = {{C::MailCaption, C::MailLink},
                                             {C::GaduGaduCaption, C::GaduGaduLink},
                                             {C::WebCaption, C::WebLink}};
 
-std::string HelpPath(const ProgramFile& program) {
-  const std::string path = program.Path();
-  return path.substr(0, path.find_last_of('\\') + 1) + std::string(t::kHelpFile);
-}
-
 }  // namespace
 
 AboutLayout LayOutAbout(const AboutMeasures& m) {
@@ -155,7 +150,7 @@ void TF_About::FormShow(int currentYear) {
                            std::string(t::kMaker);
   Get(C::WebLink).text = homePage_;
   Get(C::Update).tooltip = updateNote_;
-  Get(C::Help).visible = services_.files.FileExists(HelpPath(services_.program));
+  Get(C::Help).visible = services_.files.FileExists(HelpPagePath(services_.program));
 }
 
 // A failed or timed-out download reads as an empty file: every value takes its default.
@@ -205,7 +200,7 @@ void TF_About::Click(AboutControl control) {
     case Action::Update:
       if (Control(C::Update).visible) Open(updateAddress_, row.show);
       break;
-    case Action::Help: Open(HelpPath(services_.program), row.show); break;
+    case Action::Help: Open(HelpPagePath(services_.program), row.show); break;
     case Action::Close: services_.dialog.Close(); break;
   }
 }

@@ -37,7 +37,6 @@ inline constexpr std::string_view kProfileTip = "Zobacz mój profil zawodowy";
 inline constexpr std::string_view kDonationTip = "Wesprzyj mnie finansowo";
 inline constexpr std::string_view kNotice = "(SZUKAM PRACY)";
 inline constexpr std::string_view kUpdate = "Dostępna jest nowa wersja programu";
-inline constexpr std::string_view kHelpFile = "help\\kromelik.html";  // beside the program
 }  // namespace about_texts
 
 // The box's controls, in the order of the designer's table.

@@ -38,9 +38,9 @@ void TOpcjeF::Show(const ToolbarLook& look) { services_.live.ApplyLook(look, opa
 void TOpcjeF::FormShow() {
   SettingsStore store(services_.registry);
   if (store.OpenKey(layout::kMainKey, true)) {
-    // As the strip paints it now, so the menu style, shown first, does not turn a
-    // translucent strip opaque for a moment.
-    if (!shownBefore_) opacity_ = ReadTransparency(store);
+    // As the strip shows it now, so the menu style, shown first, changes nothing else:
+    // what the dialog last set may have been painted over since.
+    opacity_ = services_.live.Opacity();
     const auto style = store.TextOption(layout::kXPMenu);
     RadioButton1Click(style && services_.text.Upper(*style) == "YES" ? MenuStyle::Pastel
                                                                       : MenuStyle::Classic);
@@ -81,7 +81,6 @@ void TOpcjeF::FormShow() {
     controls_.sort.ticked = true;
   }
   store.CloseKey();
-  shownBefore_ = true;
 
   // Reading only: a Run key that is not there holds no autostart entry either.
   controls_.autostart.ticked =

@@ -165,7 +165,6 @@ class TOpcjeF {
   // The strip's opacity as the dialog last left it; every look it shows keeps it. Before
   // the first show it is whatever the toolbar's paint takes from the store.
   std::optional<std::uint8_t> opacity_;
-  bool shownBefore_ = false;
 };
 
 }  // namespace kromelik

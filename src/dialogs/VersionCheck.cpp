@@ -7,17 +7,17 @@ namespace kromelik {
 
 namespace {
 
+// A version field is what a version resource can hold: 0 to 65535, in decimal digits
+// alone. Anything else makes the version malformed.
 std::optional<long long> DecimalField(std::string_view field) {
-  std::size_t at = field.starts_with('-') || field.starts_with('+') ? 1 : 0;
-  if (at == field.size()) return std::nullopt;
+  if (field.empty()) return std::nullopt;
   long long value = 0;
-  for (; at < field.size(); ++at) {
-    const char c = field[at];
+  for (const char c : field) {
     if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > 0xFFFFFFFFLL) return std::nullopt;  // beyond any 32-bit field
+    if (value > 0xFFFF) return std::nullopt;
   }
-  return field.starts_with('-') ? -value : value;
+  return value;
 }
 
 std::optional<std::array<long long, 4>> Fields(std::string_view version) {

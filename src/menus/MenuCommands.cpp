@@ -43,7 +43,12 @@ void MailTheAuthor(CommandContext& context, const MenuItem&) {
                                  std::nullopt, ShowCommand::Show);
 }
 
-void ShowHelpUnavailable(CommandContext& context, const MenuItem&) {
+void ShowHelp(CommandContext& context, const MenuItem&) {
+  if (context.files.FileExists(context.helpPage)) {
+    context.toolbar.ReleaseButtons();
+    context.launcher.OpenWithShell(context.helpPage, std::nullopt, ShowCommand::ShowMaximized);
+    return;
+  }
   context.toolbar.WithMessageBox([&context] {
     context.messages.Show(kHelpUnavailableText, kHelpUnavailableTitle, MessageIcon::Information);
   });

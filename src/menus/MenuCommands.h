@@ -36,6 +36,7 @@ struct CommandContext {
   std::string windowsDirectory;
   // Made after the toolbar; until then the items that open dialogs do nothing.
   Dialogs* dialogs = nullptr;
+  std::string helpPage;  // where the program's help page lies when it was installed
 };
 
 // For the few commands that decide something when they run.
@@ -100,7 +101,7 @@ void OpenNetworkConnections(CommandContext& context, const MenuItem& item);
 void OpenWindowsDirectory(CommandContext& context, const MenuItem& item);
 void OpenSystemDirectory(CommandContext& context, const MenuItem& item);
 void MailTheAuthor(CommandContext& context, const MenuItem& item);
-void ShowHelpUnavailable(CommandContext& context, const MenuItem& item);
+void ShowHelp(CommandContext& context, const MenuItem& item);
 
 }  // namespace commands
 

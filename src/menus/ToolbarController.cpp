@@ -2,6 +2,7 @@
 
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
+#include "core/WspolneFunkcje.h"
 #include "menus/Separators.h"
 
 namespace kromelik {
@@ -28,7 +29,7 @@ void ToolbarController::Prepare() {
   layout_.SetBevel(options_.look.bevel.raised, FittingBevelWidth(options_.look.bevel.width));
   commandContext_ = std::make_unique<CommandContext>(CommandContext{
       launcher_, toolbar_, platform_.files, ports_.messages, systemDirectory_, windowsDirectory_,
-      dialogs_});
+      dialogs_, HelpPagePath(platform_.program)});
 }
 
 void ToolbarController::SetDialogs(Dialogs& dialogs) {
@@ -59,7 +60,7 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
                    layout_.PopupPoint(button, toolbar_.Top())};
 }
 
-std::optional<std::uint8_t> ToolbarController::Transparency() const {
+std::optional<std::uint8_t> ToolbarController::StoredOpacity() const {
   SettingsStore store(platform_.registry);
   if (!store.OpenKey(registry_layout::kMainKey, true)) return std::nullopt;
   const auto alpha = ReadTransparency(store);
@@ -67,13 +68,22 @@ std::optional<std::uint8_t> ToolbarController::Transparency() const {
   return alpha;
 }
 
+std::optional<std::uint8_t> ToolbarController::OpacityAtPaint() {
+  if (toolbar_.State() == ToolbarState::LentToDialog) return std::nullopt;
+  // Nothing is undone here: a strip made translucent in the dialog and left so stays.
+  if (const auto stored = StoredOpacity()) opacity_ = stored;
+  else return std::nullopt;
+  return opacity_;
+}
+
 void ToolbarController::Start() {
-  ApplyLook(options_.look, Transparency());
+  ApplyLook(options_.look, StoredOpacity());
   toolbar_.Start();
 }
 
 void ToolbarController::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) {
   options_.look = look;
+  opacity_ = opacity;
   options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
   layout_.SetBevel(options_.look.bevel.raised, options_.look.bevel.width);
   toolbar_.LayoutChanged();
@@ -84,7 +94,8 @@ void ToolbarController::ScreenChanged(int screenWidth, int dpi) {
   layout_.SetScreenWidth(screenWidth);
   layout_.SetDpi(dpi);
   toolbar_.LayoutChanged();
-  ports_.window.ShowLook(options_.look, Transparency());
+  // The look in force stays, whatever the registry holds.
+  ports_.window.ShowLook(options_.look, opacity_);
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

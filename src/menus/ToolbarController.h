@@ -87,15 +87,18 @@ class ToolbarController : public LiveOptions {
   // in its style.
   void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
   const ToolbarLook& Look() const override { return options_.look; }
+  std::optional<std::uint8_t> Opacity() const override { return opacity_; }
   // The menus read the flags where they are kept, so the next one built follows.
   void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override {
     options_.showFileExtensions = showFileExtensions;
     options_.sortWhileEditing = sortWhileEditing;
   }
 
-  // The strip's opacity for this paint, read from the registry at every paint so a
-  // value changed meanwhile shows at once; nothing when translucency is off.
-  std::optional<std::uint8_t> Transparency() const;
+  // The stored opacity, read from the registry at every paint so a value changed
+  // meanwhile shows at once: what the paint applies, or nothing to apply when
+  // translucency is stored as off or while a dialog has the toolbar, since the options
+  // dialog's live values win while the user works them.
+  std::optional<std::uint8_t> OpacityAtPaint();
 
   Toolbar& Behaviour() { return toolbar_; }
   const ToolbarLayout& Layout() const { return layout_; }
@@ -106,6 +109,8 @@ class ToolbarController : public LiveOptions {
   MenuBuilders& Builders() { return builders_; }
 
  private:
+  std::optional<std::uint8_t> StoredOpacity() const;
+
   Platform platform_;
   ToolbarPorts ports_;
   ToolbarLayout layout_;
@@ -113,6 +118,7 @@ class ToolbarController : public LiveOptions {
   Launcher launcher_;
   ToolbarMenus menus_;
   StartupOptions options_;
+  std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
   std::string systemDirectory_;
   std::string windowsDirectory_;
   std::unique_ptr<CommandContext> commandContext_;

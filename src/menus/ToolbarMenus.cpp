@@ -62,7 +62,7 @@ constexpr Command kOpenTool = Releasing(OpenHint());
 constexpr Command kApplet = Releasing(ControlApplet());
 
 constexpr MenuRow kAboutRows[] = {
-    {names::kPomoc1, "Pomoc", "", AboutPicture::Help, Custom(ShowHelpUnavailable)},
+    {names::kPomoc1, "Pomoc", "", AboutPicture::Help, Custom(ShowHelp)},
     Separator(),
     {names::kWylijemaildoautroa1, "Wyślij e-maila do autora ...", "", AboutPicture::Mail,
      Releasing(Custom(MailTheAuthor))},

@@ -90,7 +90,8 @@ void TForm1::ShowAtStart() {
 // The strip is still above the screen here, so nobody sees it without tips, pictures or
 // menus; a click that comes meanwhile waits in the queue behind this.
 void TForm1::FinishStart() {
-  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                               nullptr, nullptr, nullptr);
   SetTips(true);
@@ -207,8 +208,7 @@ void TForm1::Paint(HDC dc) {
 }
 
 void TForm1::ApplyTransparency() {
-  // Nothing is undone here: only a new look makes the strip opaque again.
-  if (const auto alpha = controller_->Transparency()) SetOpacity(alpha);
+  if (const auto alpha = controller_->OpacityAtPaint()) SetOpacity(alpha);
 }
 
 void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {

@@ -30,9 +30,9 @@ class Win32VersionResource : public VersionResource {
   explicit Win32VersionResource(std::vector<std::byte> block) : block_(std::move(block)) {}
 
   std::optional<VersionTranslation> FirstTranslation() const override {
-    const auto [value, length] = Query(L"\\VarFileInfo\\Translation");
-    if (value == nullptr || length < 2 * sizeof(WORD)) return std::nullopt;
     WORD pair[2] = {};
+    const void* value = QueryBytes(L"\\VarFileInfo\\Translation", sizeof(pair));
+    if (value == nullptr) return std::nullopt;
     std::memcpy(pair, value, sizeof(pair));
     return VersionTranslation{pair[0], pair[1]};
   }
@@ -52,9 +52,9 @@ class Win32VersionResource : public VersionResource {
   }
 
   std::optional<FixedVersionInfo> Fixed() const override {
-    const auto [value, length] = Query(L"\\");
-    if (value == nullptr || length < sizeof(VS_FIXEDFILEINFO)) return std::nullopt;
     VS_FIXEDFILEINFO fixed{};
+    const void* value = QueryBytes(L"\\", sizeof(fixed));
+    if (value == nullptr) return std::nullopt;
     std::memcpy(&fixed, value, sizeof(fixed));
     if (fixed.dwSignature != VS_FFI_SIGNATURE) return std::nullopt;
     return FixedVersionInfo{fixed.dwFileVersionMS,    fixed.dwFileVersionLS,
@@ -78,6 +78,14 @@ class Win32VersionResource : public VersionResource {
       return {nullptr, 0};
     }
     return {value, length};
+  }
+
+  // A value of at least `size` bytes, all of them inside the block: a malformed file may
+  // claim a value that runs past the block's end.
+  const void* QueryBytes(const std::wstring& subBlock, std::size_t size) const {
+    const auto [value, length] = Query(subBlock);
+    if (value == nullptr || length < size || RoomAfter(value) < size) return nullptr;
+    return value;
   }
 
   // Bytes of the block from `value` to its end; 0 when `value` lies outside it.
@@ -130,6 +138,10 @@ bool Win32FileInformation::IsProgram(std::string_view path) const {
   return SHGetFileInfoW(Utf8ToWide(path).c_str(), 0, &info, sizeof(info), SHGFI_EXETYPE) != 0;
 }
 
+std::unique_ptr<VersionResource> VersionResourceOfBlock(std::vector<std::byte> block) {
+  return std::make_unique<Win32VersionResource>(std::move(block));
+}
+
 std::unique_ptr<VersionResource> Win32FileInformation::ReadVersion(std::string_view path) const {
   const std::wstring widePath = Utf8ToWide(path);
   DWORD ignored = 0;
@@ -137,7 +149,7 @@ std::unique_ptr<VersionResource> Win32FileInformation::ReadVersion(std::string_v
   if (size == 0) return nullptr;
   std::vector<std::byte> block(size);
   if (!GetFileVersionInfoW(widePath.c_str(), 0, size, block.data())) return nullptr;
-  return std::make_unique<Win32VersionResource>(std::move(block));
+  return VersionResourceOfBlock(std::move(block));
 }
 
 }  // namespace kromelik

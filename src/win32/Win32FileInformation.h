@@ -1,13 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ports/FileInformation.h"
 
 namespace kromelik {
+
+// The answers a version block as GetFileVersionInfoW gives it holds.
+std::unique_ptr<VersionResource> VersionResourceOfBlock(std::vector<std::byte> block);
 
 class Win32FileInformation : public FileInformation {
  public:

@@ -167,7 +167,8 @@ class AboutBox(HandlerTestCase):
         self.assertEqual(left, [], "the version check left files in the temporary folder")
 
     def test_a_newer_version_is_announced_once_per_run_and_the_links_open(self):
-        server = self.serve(version_file("99.0.0.0", notice="http://www.example.org/praca/"))
+        notice = "http://www.example.org/praca/?a=1&b=2"
+        server = self.serve(version_file("99.0.0.0", notice=notice))
         program = self.start()
         program.slide_in()
         self.open_about()
@@ -205,6 +206,11 @@ class AboutBox(HandlerTestCase):
             self.assertEqual(wait_until(lambda: controls()[NOTICE][0], lambda v: v == phase, 5),
                              phase, "the notice does not blink")
         self.assertTrue(controls()[NOTICE_COVER][0])
+        # Its tip shows the address exactly, "&" and all.
+        left, top, right, bottom = child_rect(NOTICE_COVER)
+        move_cursor((left + right) // 2, (top + bottom) // 2)
+        code, tip = probe("tooltip-text", "10000")
+        self.assertEqual((code, tip.strip()), (0, notice))
 
         # The link's looks: blue under the mouse, red while a button is held on it.
         left, top, right, bottom = child_rect(WEB_LINK)

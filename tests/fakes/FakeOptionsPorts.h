@@ -30,6 +30,7 @@ class FakeLiveOptions : public LiveOptions {
   const ToolbarLook& Look() const override { return look; }
   void ApplyLook(const ToolbarLook& newLook, std::optional<std::uint8_t> opacity) override {
     look = newLook;
+    shownOpacity = opacity;
     applied.push_back({newLook, opacity});
   }
   void SetListOptions(bool extensions, bool sort) override {
@@ -37,11 +38,10 @@ class FakeLiveOptions : public LiveOptions {
     sortWhileEditing = sort;
   }
 
-  std::optional<std::uint8_t> Opacity() const {
-    return applied.empty() ? std::nullopt : applied.back().opacity;
-  }
+  std::optional<std::uint8_t> Opacity() const override { return shownOpacity; }
 
   ToolbarLook look;
+  std::optional<std::uint8_t> shownOpacity;
   std::vector<Applied> applied;
   std::optional<bool> showFileExtensions;
   std::optional<bool> sortWhileEditing;

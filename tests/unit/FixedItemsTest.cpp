@@ -431,7 +431,7 @@ class FixedItemTest : public ::testing::TestWithParam<std::size_t>, protected fa
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
   CommandContext context{launcher, toolbar, files, messages, std::string(kSystem),
-                         std::string(kWindows)};
+                         std::string(kWindows), nullptr, "C:\\Kromelik\\help\\kromelik.html"};
 };
 
 TEST_P(FixedItemTest, ChoosingItDoesWhatItIsMeantTo) {

@@ -55,7 +55,7 @@ class LaunchCommandsTest : public ::testing::Test, protected fakes::FakeToolbar 
   fakes::FakeMessageBoxes messages;
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
-  CommandContext context{launcher, toolbar, files, messages, kSystem, kWindows};
+  CommandContext context{launcher, toolbar, files, messages, kSystem, kWindows, nullptr, {}};
 };
 
 TEST_F(LaunchCommandsTest, AppletsShowExactlyWhereTheirFilesAre) {

@@ -11,7 +11,7 @@
 namespace kromelik {
 namespace {
 
-TEST(MenuCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
+TEST(MenuCommandsTest, HelpOpensItsPageOrWithoutItShowsItsMessageWithTheToolbarStill) {
   fakes::FakeToolbar fake;
   Toolbar& toolbar = fake.toolbar;
   const fakes::FakeToolbarTimers& timers = fake.timers;
@@ -20,7 +20,9 @@ TEST(MenuCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
   fakes::FakeShellFolders folders;
   fakes::FakeFileSystem files;
   Launcher launcher{shell, folders};
-  CommandContext context{launcher, toolbar, files, messages, "C:\\WINDOWS\\system32", "C:\\WINDOWS"};
+  const std::string page = "C:\\Kromelik\\help\\kromelik.html";
+  CommandContext context{launcher,     toolbar,   files,   messages, "C:\\WINDOWS\\system32",
+                         "C:\\WINDOWS", nullptr, page};
   ToolbarMenus menus;
   menus.BindCommands(context);
 
@@ -39,6 +41,16 @@ TEST(MenuCommandsTest, HelpShowsItsMessageWithTheToolbarStillAndButtonsUp) {
                                  "Brak pomocy !!!", MessageIcon::Information}}));
   EXPECT_TRUE(stillWhileOpen);
   EXPECT_TRUE(timers.slide && timers.buttonWatch) << "both timers run again after the box";
+  EXPECT_TRUE(shell.opened.empty());
+
+  files.AddFile(page);
+  toolbar.Press(ToolbarButton::About);
+  help.OnClick(help);
+  ASSERT_EQ(shell.opened.size(), 1U);
+  EXPECT_EQ(shell.opened[0].target, page);
+  EXPECT_EQ(shell.opened[0].show, ShowCommand::ShowMaximized);
+  EXPECT_EQ(messages.shown.size(), 1U) << "no message when the page is there";
+  EXPECT_EQ(toolbar.DownButton(), ToolbarButton::Kromelik);
 }
 
 }  // namespace

@@ -69,7 +69,14 @@ TEST_F(OptionsDialogTest, MissingValuesAndValuesOfAnotherKindLeaveTheControlsAsT
   Plant("Ext", Stored::Text, "0");
   Number("Sort", 0);
   Plant("Kromelik", Stored::Number, NumberBytes(0), kRun);  // its existence is what counts
+  Number("ColorR", 10);
+  Number("ColorG", 20);
+  Number("ColorB", 30);
+  Plant("ColorGS", Stored::Text, "40");  // so none of the four is taken
   options.FormShow();
+  EXPECT_EQ((std::vector<int>{shown.red.position, shown.green.position, shown.blue.position,
+                              shown.grey.position}),
+            (std::vector<int>(4, 192)));
   EXPECT_EQ(shown.menuStyle, MenuStyle::Pastel) << "compared without regard to case";
   EXPECT_FALSE(shown.changeColour.ticked || shown.transparency.ticked);
   EXPECT_TRUE(shown.bevel.ticked);
@@ -121,6 +128,7 @@ TEST_F(OptionsDialogTest, TheTransparencyBarRunsAgainstTheStoredOpacity) {
   Number("ChangeTransparent", 1);
   // Far out of range as a bar position, and opacity 40 by its low byte as the strip paints it.
   Number("Transparent", 0x80000028u);
+  live.shownOpacity = 40;  // as the strip took it at start
   options.FormShow();
   EXPECT_EQ(live.applied.front().opacity, 40) << "the strip never flashes opaque";
   EXPECT_EQ(shown.transparencyBar.position, 255);
@@ -145,6 +153,16 @@ TEST_F(OptionsDialogTest, TheTransparencyBarRunsAgainstTheStoredOpacity) {
   options.ScrollBar1Scroll(40);
   options.FormShow();
   EXPECT_EQ(shown.transparencyBar.position, 200) << "the stored opacity puts the bar back";
+  EXPECT_EQ(live.Opacity(), 95);
+
+  // Unticked and left with Escape; the strip's next paint puts the stored opacity back.
+  options.CheckBox3Click(false);
+  options.FormKeyDown(DialogKey::Escape);
+  live.ApplyLook(live.look, 95);
+  const std::size_t before = live.applied.size();
+  options.FormShow();
+  for (std::size_t i = before; i < live.applied.size(); ++i)
+    EXPECT_NE(live.applied[i].opacity, std::nullopt) << "showing made the strip opaque at " << i;
   EXPECT_EQ(live.Opacity(), 95);
 }
 

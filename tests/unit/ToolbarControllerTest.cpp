@@ -62,6 +62,17 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   const auto popup = controller.PressButton(ToolbarButton::Programy);
   ASSERT_TRUE(popup);
   EXPECT_EQ(popup->style, MenuStyle::Classic) << "the next menu opens in the new style";
+
+  // The options dialog's live opacity wins over the stored one while it is open, through
+  // paints and a change of screen; once it is closed, paints apply the stored one again.
+  controller.Behaviour().OpenDialog({});
+  controller.ApplyLook(look, 90);
+  EXPECT_EQ(controller.OpacityAtPaint(), std::nullopt);
+  controller.ScreenChanged(800, kBaseDpi);
+  EXPECT_EQ(window.looks.back().opacity, std::optional<std::uint8_t>(90));
+  controller.Behaviour().Resume();
+  EXPECT_EQ(controller.OpacityAtPaint(), std::optional<std::uint8_t>(200));
+  EXPECT_EQ(controller.Opacity(), std::optional<std::uint8_t>(200));
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {

@@ -61,6 +61,10 @@ TEST_F(ToolbarTest, SlidesInInFortySixPaintedOnePixelStepsAndStaysWhileTheCursor
     toolbar.OnSlideTimer();
   }
   EXPECT_EQ(window.tops.size(), 46u) << "no movement anywhere within the strip";
+
+  toolbar.LayoutChanged();
+  EXPECT_EQ(window.tops.size(), 46u) << "a new bevel leaves the strip in view where it is";
+  EXPECT_EQ(toolbar.Top(), 0);
 }
 
 TEST_F(ToolbarTest, SlidesOutUnpaintedAndHidesOnceTheCursorIsBelowTheStrip) {

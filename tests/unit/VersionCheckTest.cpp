@@ -20,6 +20,11 @@ TEST(IsNewerVersion, AVersionThatIsNotFourNumbersIsNeverNewer) {
   EXPECT_FALSE(IsNewerVersion("1.0.0.0", "2..0.0"));
   EXPECT_FALSE(IsNewerVersion("1.0.0", "2.0.0.0")) << "the program's own, malformed";
   EXPECT_FALSE(IsNewerVersion("1.0.0.0", "99999999999.0.0.0"));
+  EXPECT_FALSE(IsNewerVersion("2.0.0.42", "2.0.0.3000000000")) << "a field holds 0 to 65535";
+  EXPECT_FALSE(IsNewerVersion("2.0.0.42", "2.0.0.65536"));
+  EXPECT_TRUE(IsNewerVersion("2.0.0.42", "2.0.0.65535"));
+  EXPECT_FALSE(IsNewerVersion("1.0.0.0", "+2.0.0.0")) << "digits only";
+  EXPECT_FALSE(IsNewerVersion("-1.0.0.0", "0.0.0.0"));
 }
 
 TEST(WebAddressOr, OnlyWebAddressesReachTheShell) {

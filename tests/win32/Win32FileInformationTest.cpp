@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +133,28 @@ TEST_F(Win32FileInformationTest, ReadsTheVersionBlockExactlyAsBuilt) {
                                                      VS_FF_SPECIALBUILD));
   EXPECT_EQ(fixed->fileType, static_cast<std::uint32_t>(VFT_APP));
   EXPECT_EQ(fixed->fileSubtype, static_cast<std::uint32_t>(VFT2_UNKNOWN));
+}
+
+TEST_F(Win32FileInformationTest, AValueClaimingMoreThanTheBlockHoldsIsNotRead) {
+  // The root of a version block whose fixed part claims its 52 bytes but the block ends
+  // 20 bytes into it, signature and all, as a malformed program may give it.
+  std::vector<std::byte> block;
+  const auto word = [&block](unsigned value) {
+    block.push_back(static_cast<std::byte>(value & 0xFF));
+    block.push_back(static_cast<std::byte>(value >> 8));
+  };
+  word(60);                        // the whole node
+  word(sizeof(VS_FIXEDFILEINFO));  // its value, as claimed
+  word(0);                         // binary
+  for (const wchar_t letter : std::wstring_view(L"VS_VERSION_INFO")) word(letter);
+  word(0);
+  word(0);  // to a four-byte boundary
+  word(VS_FFI_SIGNATURE & 0xFFFF);
+  word(VS_FFI_SIGNATURE >> 16);
+  while (block.size() < 60) word(1);
+
+  const auto version = VersionResourceOfBlock(std::move(block));
+  EXPECT_FALSE(version->Fixed().has_value());
 }
 
 }  // namespace

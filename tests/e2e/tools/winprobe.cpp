@@ -24,6 +24,9 @@
 //   winprobe wait-menu MS             a popup menu is open; prints its rectangle
 //   winprobe wait-no-menu MS          no popup menu is open
 //   winprobe wait-tooltip MS          a tooltip window is visible
+//   winprobe tooltip-text MS          waits for a visible tooltip and prints its text as
+//                                     the tip draws it: without TTS_NOPREFIX a "&" marks
+//                                     the next letter and is not drawn
 //   winprobe wait-box TITLE MS        a dialog box of that title is open; prints the texts
 //                                     of its controls, one a line
 //   winprobe foreground               prints the title of the foreground window
@@ -347,6 +350,21 @@ int wmain(int argc, wchar_t** argv) {
            })
                ? 0
                : 1;
+  if (command == L"tooltip-text") {
+    const DWORD ms = static_cast<DWORD>(std::wcstoul(title, nullptr, 10));
+    if (!WaitFor(ms, [] { return TooltipShown(); })) return 1;
+    const HWND tip = VisibleWindowOfClass(L"tooltips_class32");
+    wchar_t text[1024] = {};
+    GetWindowTextW(tip, text, 1024);
+    std::wstring drawn;
+    const bool prefixes = (GetWindowLongW(tip, GWL_STYLE) & TTS_NOPREFIX) == 0;
+    for (const wchar_t* at = text; *at != L'\0'; ++at) {
+      if (prefixes && *at == L'&' && *++at == L'\0') break;
+      drawn += *at;
+    }
+    PrintText(drawn.c_str());
+    return 0;
+  }
   if (command == L"wait-tooltip") {
     const DWORD ms = static_cast<DWORD>(std::wcstoul(title, nullptr, 10));
     return WaitFor(ms, [] { return TooltipShown(); }) ? 0 : 1;
