@@ -39,7 +39,10 @@ HANDLERS = {
     "mailto": "mailto-handler.exe",
     "Folder": "folder-handler.exe",
     "Directory": "directory-handler.exe",
+    "htmlfile": "html-handler.exe",
 }
+# Extensions that a fresh prefix leaves without a class, given one of the above.
+EXTENSIONS = {".html": "htmlfile"}
 
 _desktop_keeper = None
 # What install_probes() and register_handlers() changed, for putting back within the run:
@@ -242,8 +245,9 @@ def _export(name):
 
 
 def register_handlers():
-    """Makes the probe the handler of http, https, mailto, Folder and Directory, each
-    under its own name (see HANDLERS), with the target as its argument: "<probe>" "%1".
+    """Makes the probe the handler of http, https, mailto, Folder, Directory and web pages
+    (htmlfile), each under its own name (see HANDLERS), with the target as its argument:
+    "<probe>" "%1"; and gives .html its class (EXTENSIONS).
     The classes as they were are exported first, for unregister_handlers()."""
     lines = []
     for name, program in HANDLERS.items():
@@ -255,11 +259,15 @@ def register_handlers():
         lines += [f"[HKEY_CLASSES_ROOT\\{name}\\shell\\open\\command]",
                   "@=" + _reg_string(command), ""]
         lines += [f"[-HKEY_CLASSES_ROOT\\{name}\\shell\\open\\ddeexec]", ""]
+    for extension, name in EXTENSIONS.items():
+        if extension not in _saved_classes:
+            _saved_classes[extension] = _export(extension)
+        lines += [f"[HKEY_CLASSES_ROOT\\{extension}]", "@=" + _reg_string(name), ""]
     _import(_reg_text(*lines))
 
 
 def unregister_handlers():
-    """Puts the five classes back as register_handlers() found them."""
+    """Puts the classes back as register_handlers() found them."""
     lines = []
     for name, saved in _saved_classes.items():
         lines += [f"[-HKEY_CLASSES_ROOT\\{name}]", ""]

@@ -13,6 +13,7 @@ from launch_probe import (LaunchLog, install_probes, launch_environment, registe
                           restore_probes, unregister_handlers)
 
 SHOW_NORMAL = 1
+SHOW_MAXIMIZED = 3
 SHOW = 5
 
 
@@ -98,6 +99,14 @@ class Launches(ProgramTestCase):
         entry = self.launched("mailto-handler.exe")
         self.assertEqual(entry.arguments()[1:], ["mailto:"])
         self.assertEqual(entry.show, SHOW)
+
+    def test_the_help_item_opens_the_page_beside_the_program_maximized(self):
+        self.choose(28, 1)  # AboutSB: Pomoc
+        entry = self.launched("html-handler.exe")
+        self.assertTrue(entry.arguments()[1].lower().endswith(r"\help\kromelik.html"),
+                        entry.command_line)
+        self.assertEqual(entry.show, SHOW_MAXIMIZED)
+        self.assertEqual(probe("wait-box", "Brak pomocy !!!", "0")[0], 1, "no message as well")
 
     def test_the_author_mail_link_carries_its_subject_and_body(self):
         self.choose(28, 2)  # AboutSB: Pomoc, Wyślij e-maila do autora ...

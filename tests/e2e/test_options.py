@@ -28,13 +28,14 @@ class Options(ProgramTestCase):
         keys("Down", "Down", "Down", "Down", "Down", "Return")
         self.assertEqual(probe("wait-visible", OPTIONS, "10000")[0], 0, "Opcje did not open")
 
-    def press_end_on(self, bar):
-        """Puts the bar at its maximum as a user does: a click on it, then End."""
+    def press_end_on(self, bar, key="End"):
+        """Puts the bar at its maximum as a user does: a click on it, then End (or at its
+        minimum with Home)."""
         code, out = probe("child-rect", OPTIONS, str(bar))
         self.assertEqual(code, 0, f"no bar {bar}")
         left, top, right, bottom = (int(part) for part in out.split())
         click_at((left + right) // 2, (top + bottom) // 2)
-        keys("End")
+        keys(key)
 
     def test_a_look_chosen_in_the_dialog_shows_at_once_and_again_after_a_restart(self):
         self.start().slide_in()
@@ -68,3 +69,19 @@ class Options(ProgramTestCase):
         # The bare panel and its bottom edge: white with no raised bevel's shadow.
         self.assertEqual(strip_pixel(600, 3), (255, 255, 255))
         self.assertEqual(strip_pixel(600, 44), (255, 255, 255))
+
+        # With translucency stored as on, the dialog's own values show at once while it
+        # is open, though every repaint of the strip reads the stored one.
+        self.open_options()
+        self.assertEqual(alpha(), "40", "showing the dialog changes nothing")
+        self.press_end_on(TRANSPARENCY_BAR, "Home")
+        self.assertEqual(wait_until(alpha, lambda value: value == "255", 10), "255")
+        probe("click", OPTIONS, str(TRANSPARENCY))
+        self.assertEqual(wait_until(alpha, lambda value: value == "opaque", 10), "opaque")
+        probe("click", OPTIONS, str(TRANSPARENCY))
+        self.assertEqual(wait_until(alpha, lambda value: value == "127", 10), "127")
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", OPTIONS, "10000")[0], 0, "Escape did not close")
+        program.slide_in()
+        self.open_options()
+        self.assertEqual(alpha(), "40", "the stored opacity is shown again, not none")

@@ -1,6 +1,7 @@
 """The sliding strip, its buttons' menus, the help item and the close button, as a user
 meets them on a 1024-pixel-wide screen."""
 
+import os
 import unittest
 
 from kromelik_e2e import (ProgramTestCase, SharedProgramTestCase, click_at, keys, move_cursor,
@@ -59,7 +60,10 @@ class Toolbar(SharedProgramTestCase):
         keys("Escape")
         self.assertEqual(probe("wait-no-menu", "5000")[0], 0, "Escape closes the menu")
 
-    def test_the_help_item_answers_with_its_message(self):
+    def test_without_its_page_the_help_item_answers_with_its_message(self):
+        help_folder = os.path.join(os.path.dirname(os.environ["KROMELIK_EXE"]), "help")
+        os.rename(help_folder, help_folder + ".aside")
+        self.addCleanup(os.rename, help_folder + ".aside", help_folder)
         self.program.slide_in()
         click_at(*button_centre(28))  # AboutSB
         self.assertIsNotNone(wait_menu())

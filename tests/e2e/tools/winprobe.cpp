@@ -354,8 +354,11 @@ int wmain(int argc, wchar_t** argv) {
     const DWORD ms = static_cast<DWORD>(std::wcstoul(title, nullptr, 10));
     if (!WaitFor(ms, [] { return TooltipShown(); })) return 1;
     const HWND tip = VisibleWindowOfClass(L"tooltips_class32");
+    // Asked of the control itself: the system keeps no title for it.
     wchar_t text[1024] = {};
-    GetWindowTextW(tip, text, 1024);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(tip, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        5000, &ignored);
     std::wstring drawn;
     const bool prefixes = (GetWindowLongW(tip, GWL_STYLE) & TTS_NOPREFIX) == 0;
     for (const wchar_t* at = text; *at != L'\0'; ++at) {
