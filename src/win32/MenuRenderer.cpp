@@ -1,7 +1,9 @@
 #include "win32/MenuRenderer.h"
 
 #include <algorithm>
+#include <exception>
 
+#include "win32/Diagnostics.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -96,7 +98,11 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
         screenPoint.x, screenPoint.y, owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
     return chosen > 0 ? ItemOfCommand(static_cast<UINT_PTR>(chosen)) : nullptr;
+  } catch (const std::exception& error) {
+    ReportSwallowed(owner, L"menu", error.what());
+    return nullptr;
   } catch (...) {
+    ReportSwallowed(owner, L"menu", nullptr);
     return nullptr;
   }
 }

@@ -1,8 +1,23 @@
 #include "win32/Window.h"
 
+#include <cwchar>
+#include <exception>
+#include <string>
 #include <utility>
 
+#include "win32/Diagnostics.h"
+
 namespace kromelik {
+
+namespace {
+
+std::wstring MessageName(UINT message) {
+  wchar_t name[24] = {};
+  std::swprintf(name, 24, L"message 0x%04X", message);
+  return name;
+}
+
+}  // namespace
 
 Window::~Window() { DestroyHandle(); }
 
@@ -54,9 +69,13 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam,
   LRESULT result = 0;
   try {
     result = self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
+  } catch (const std::exception& error) {
     // Nothing may unwind through the system's frames; a failed handler counts as
-    // handled by default processing.
+    // handled by default processing, and is told of.
+    ReportSwallowed(window, MessageName(message).c_str(), error.what());
+    result = DefWindowProcW(window, message, wParam, lParam);
+  } catch (...) {
+    ReportSwallowed(window, MessageName(message).c_str(), nullptr);
     result = DefWindowProcW(window, message, wParam, lParam);
   }
   if (message == WM_NCDESTROY) {

@@ -1,7 +1,9 @@
-// Whatever the core throws stops at the window procedure: the program keeps running and
-// the window keeps answering.
+// Whatever the core throws stops at the window procedure: the program keeps running, the
+// window keeps answering, and what was swallowed is told in the log.
 
 #include <windows.h>
+
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,12 @@ class ThrowingWindow : public Window {
 };
 
 TEST(WindowTest, AnExceptionOfAHandlerOrATickEndsThereAndTheWindowAnswersOn) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring log = std::wstring(folder) + L"kromelik-window-test.log";
+  DeleteFileW(log.c_str());
+  SetEnvironmentVariableW(L"KROMELIK_LOG", log.c_str());
+
   ThrowingWindow window;
   ASSERT_TRUE(window.Create());
   SendMessageW(window.Handle(), kThrowSettings, 0, 0);
@@ -59,6 +67,23 @@ TEST(WindowTest, AnExceptionOfAHandlerOrATickEndsThereAndTheWindowAnswersOn) {
   EXPECT_GE(window.ticks, 2) << "the timer goes on ticking after a tick threw";
   EXPECT_EQ(SendMessageW(window.Handle(), kAnswer, 0, 0), 42);
   EXPECT_TRUE(IsWindow(window.Handle()));
+
+  SetEnvironmentVariableW(L"KROMELIK_LOG", nullptr);
+  std::string told;
+  const HANDLE file = CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "nothing was told";
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    told.append(buffer, read);
+  CloseHandle(file);
+  DeleteFileW(log.c_str());
+  for (const char* expected :
+       {"message 0x8001 of window KromelikThrowingWindow: a value of the wrong kind",
+        "message 0x8002 of window KromelikThrowingWindow: no shell link object",
+        "message 0x0113 of window KromelikThrowingWindow: a tick that fails"})
+    EXPECT_NE(told.find(expected), std::string::npos) << expected << " not in:\n" << told;
 }
 
 }  // namespace
