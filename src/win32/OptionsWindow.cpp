@@ -23,8 +23,6 @@ constexpr const char* kPreviewItems[] = {"Programy", "Dokumenty", "Zamknij"};
 
 }  // namespace
 
-std::uint32_t Win32SystemColours::ButtonFace() const { return GetSysColor(COLOR_BTNFACE); }
-
 OptionsWindow::OptionsWindow(const OrganizerWindowPorts& ports, LiveOptions& live)
     : ModelessDialog(ports.toolbar),
       ports_(ports),

@@ -7,19 +7,14 @@
 #include <windows.h>
 
 #include "core/LiveOptions.h"
-#include "core/ports/SystemColours.h"
 #include "dialogs/TOpcjeF.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
-#include "win32/Tooltips.h"
 #include "win32/OrganizerWindow.h"
+#include "win32/Tooltips.h"
+#include "win32/Win32SystemColours.h"
 
 namespace kromelik {
-
-class Win32SystemColours : public SystemColours {
- public:
-  std::uint32_t ButtonFace() const override;
-};
 
 class OptionsWindow : public ModelessDialog {
  public:
