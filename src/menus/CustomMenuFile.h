@@ -11,7 +11,7 @@
 //   </menu>                      closes the current submenu
 //
 // Hostile files are expected: nothing here recurses, every line is looked at a fixed
-// number of times, and nesting is bounded.
+// number of times, and both the nesting and the number of entries are bounded.
 
 #include <cstddef>
 #include <string>
