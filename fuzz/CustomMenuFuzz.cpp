@@ -164,8 +164,13 @@ void CheckSize(const Counts& counts, std::string_view text) {
 
 void ParseAndCheck(std::string_view text, bool everyMenuClosed) {
   InternetMenu menu;
-  ParseCustomMenu(text, *menu.inne, menu.root, [](const MenuItem& item) { g_opened = &item; });
-  CheckSize(CheckTree(menu, everyMenuClosed), text);
+  const bool whole =
+      ParseCustomMenu(text, *menu.inne, menu.root, [](const MenuItem& item) { g_opened = &item; });
+  // A file cut short at the bound may leave its last submenus without their placeholder.
+  const Counts counts = CheckTree(menu, everyMenuClosed && whole);
+  Require(counts.items <= kMaxCustomMenuItems, "more entries than the bound");
+  Require(whole || counts.items == kMaxCustomMenuItems, "cut short before the bound");
+  CheckSize(counts, text);
 }
 
 std::string AsciiOnly(std::string_view text) {

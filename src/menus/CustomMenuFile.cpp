@@ -61,12 +61,24 @@ bool NextLine(std::string_view text, std::size_t& at, std::string& line) {
 }
 
 // Where the parser appends: a stack of the open submenus, the Internet menu at the
-// bottom and "Inne" above it.
+// bottom and "Inne" above it. Every entry is made here, so here it is counted.
 class Levels {
  public:
   Levels(MenuItem& internetMenu, MenuItem& inne) : open_{&internetMenu, &inne} {}
 
   MenuItem& Current() const { return *open_.back(); }
+
+  // A new entry at the end of the current level; nullptr once the file has made all the
+  // entries it may, and from then on Full() says so.
+  MenuItem* Make(std::string caption) {
+    if (made_ == kMaxCustomMenuItems) {
+      full_ = true;
+      return nullptr;
+    }
+    ++made_;
+    return &Current().Add("", std::move(caption));
+  }
+  bool Full() const { return full_; }
 
   // The submenus opened beyond the deepest level are not made: their lines count, so
   // that their "</menu>" lines close them and nothing else.
@@ -75,7 +87,7 @@ class Levels {
       ++unmade_;
       return;
     }
-    open_.push_back(&Current().Add("", std::move(caption)));
+    if (MenuItem* submenu = Make(std::move(caption))) open_.push_back(submenu);
   }
   // A submenu closed while nothing was put into it gets the placeholder first. False
   // when it closed one that was never made.
@@ -84,7 +96,8 @@ class Levels {
       --unmade_;
       return false;
     }
-    if (empty) Current().Add("", std::string(kEmptySubmenuCaption)).Enabled = false;
+    if (empty)
+      if (MenuItem* placeholder = Make(std::string(kEmptySubmenuCaption))) placeholder->Enabled = false;
     // The Internet menu itself is as high as anything goes.
     if (open_.size() > 1) open_.pop_back();
     return true;
@@ -95,6 +108,8 @@ class Levels {
 
   std::vector<MenuItem*> open_;
   int unmade_ = 0;
+  std::size_t made_ = 0;
+  bool full_ = false;
 };
 
 struct LinkTag {
@@ -112,20 +127,20 @@ std::string CustomMenuText(std::string_view bytes, const TextServices& text) {
   return text.FromAnsiCodePage(bytes);
 }
 
-void ParseCustomMenu(std::string_view text, MenuItem& inne, MenuItem& internetMenu,
+bool ParseCustomMenu(std::string_view text, MenuItem& inne, MenuItem& internetMenu,
                      const MenuAction& openLink) {
   Levels levels(internetMenu, inne);
   bool emptySubmenu = false;  // one flag for every level, as the file was always read
   std::size_t at = 0;
   std::string line;
-  while (NextLine(text, at, line)) {
+  while (!levels.Full() && NextLine(text, at, line)) {
     // The tests run in this order whatever the order of the tags in the line.
     if (const auto menu = line.find("<menu>"); menu != std::string::npos) {
       levels.Open(line.substr(menu + 6));
       emptySubmenu = true;
     }
     if (line.find("<separator>") != std::string::npos) {
-      levels.Current().AddSeparator();
+      levels.Make(std::string(MenuItem::kSeparatorCaption));
       emptySubmenu = false;
     }
     if (line.find("</menu>") != std::string::npos) {
@@ -137,14 +152,16 @@ void ParseCustomMenu(std::string_view text, MenuItem& inne, MenuItem& internetMe
       const auto url = line.find(kUrlTag);
       if (item == std::string::npos || url == std::string::npos) continue;
       const std::size_t captionStart = item + link.tag.size();
-      MenuItem& added = levels.Current().Add(
-          "", url > captionStart ? line.substr(captionStart, url - captionStart) : std::string{});
-      added.Hint = line.substr(url + kUrlTag.size());
-      added.Break = link.breaks;
-      added.OnClick = openLink;
+      MenuItem* added = levels.Make(
+          url > captionStart ? line.substr(captionStart, url - captionStart) : std::string{});
+      if (added == nullptr) break;
+      added->Hint = line.substr(url + kUrlTag.size());
+      added->Break = link.breaks;
+      added->OnClick = openLink;
       emptySubmenu = false;
     }
   }
+  return !levels.Full();
 }
 
 }  // namespace kromelik

@@ -25,6 +25,16 @@ constexpr std::string_view kApplications = "Applications";
 constexpr std::array<std::string_view, 2> kMakerKeys{registry_layout::kMakerRootKey,
                                                     registry_layout::kMakerKey};
 
+// A command as the shell stores it, plain or expandable text alike: commands that name
+// "%SystemRoot%" are stored expandable, which is what ExpandPathVariables is there for.
+// Any other kind of value is no command.
+std::optional<std::string> CommandText(const SettingsStore& store) {
+  if (!store.HasValue("")) return std::nullopt;
+  const ValueKind kind = store.ValueKind("");
+  if (kind != ValueKind::Text && kind != ValueKind::ExpandText) return std::nullopt;
+  return store.GetText("");
+}
+
 std::size_t CharacterCount(std::string_view text) {
   std::size_t count = 0;
   for (const char byte : text)
@@ -120,7 +130,7 @@ void MenuBuilders::BuildProgramsMenu() {
     std::optional<std::string> commandLine;
     for (const std::string_view verb : kCommandVerbs) {
       if (!store.OpenKey(shell + "\\" + std::string(verb) + "\\command", false)) continue;
-      commandLine = store.TextOption("");
+      commandLine = CommandText(store);
       break;
     }
     store.CloseKey();

@@ -62,7 +62,10 @@ void MenuBuilders::LoadCustomMenuFile() {
       (folderEnd == std::string::npos ? std::string{} : program.substr(0, folderEnd + 1)) +
       std::string(kCustomMenuFileName);
   const FileContents contents = sources_.files.ReadWholeFile(path);
-  if (contents.error && contents.error->kind == FileReadError::Kind::NotFound) return;
+  // Only a file is a menu: a folder of that name is as good as nothing there.
+  if (contents.error && (contents.error->kind == FileReadError::Kind::NotFound ||
+                         contents.error->kind == FileReadError::Kind::IsDirectory))
+    return;
 
   MenuItem& inne = menus_.Item(names::kMenuInne);
   inne.Visible = true;
@@ -74,8 +77,19 @@ void MenuBuilders::LoadCustomMenuFile() {
                            kCustomMenuUnreadableTitle, MessageIcon::Error);
     return;
   }
-  ParseCustomMenu(CustomMenuText(contents.bytes, sources_.text), inne, menus_.InternetPM,
-                  WebItemAction());
+  if (!ParseCustomMenu(CustomMenuText(contents.bytes, sources_.text), inne, menus_.InternetPM,
+                       WebItemAction())) {
+    // The menu is still there, cut short: the user is told where and why it ends.
+    sources_.messages.Show(std::string(kCustomMenuTooLargeText) + "\n" + path + "\n\n" +
+                               CustomMenuTooLargeDetail(),
+                           kCustomMenuUnreadableTitle, MessageIcon::Error);
+  }
+}
+
+std::string CustomMenuTooLargeDetail() {
+  const std::string bound = std::to_string(kMaxCustomMenuItems);
+  return "Menu może mieć najwyżej " + bound + " pozycji; pokazano pierwsze " + bound +
+         ", resztę pliku pominięto.";
 }
 
 void MenuBuilders::BeforePopup(ToolbarButton button) {

@@ -107,13 +107,19 @@ std::string ExtensionOf(std::string_view path);
 // The file name without its extension (the last "." and what follows it).
 std::string WithoutExtension(std::string_view fileName);
 
-// A registered application's program, from its command line as the shell stores it:
-// up to and including the first ".EXE" (letter case aside), without the opening quote
-// of a quoted path; nothing when the line names no ".EXE".
+// What the user is told of a "lista.txt" that is there but will not be read in full.
 inline constexpr std::string_view kCustomMenuUnreadableText =
     "Nie można odczytać pliku z menu użytkownika:";
 inline constexpr std::string_view kCustomMenuUnreadableTitle = "Błąd pliku !!!";
+// A file that would make more entries than a menu may hold; shown with the same title.
+inline constexpr std::string_view kCustomMenuTooLargeText =
+    "Plik z menu użytkownika ma zbyt wiele pozycji:";
+// Names the bound and what became of the entries beyond it.
+std::string CustomMenuTooLargeDetail();
 
+// A registered application's program, from its command line as the shell stores it:
+// up to and including the first ".EXE" (letter case aside), without the opening quote
+// of a quoted path; nothing when the line names no ".EXE".
 std::optional<std::string> ProgramOfCommandLine(std::string_view upperCaseCommandLine);
 
 }  // namespace kromelik

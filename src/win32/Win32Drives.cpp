@@ -54,9 +54,9 @@ std::string LabelOf(const wchar_t* root) {
 std::vector<Drive> Win32Drives::List() const {
   const QuietCriticalErrors quiet;
   std::vector<Drive> drives;
-  const DWORD inUse = GetLogicalDrives();
+  // Every letter is asked for its type: the mask of logical drives can miss a drive
+  // mapped while the session runs, which its type already knows.
   for (int index = 0; index < 26; ++index) {
-    if ((inUse & (DWORD{1} << index)) == 0) continue;
     const wchar_t root[] = {static_cast<wchar_t>(L'A' + index), L':', L'\\', L'\0'};
     Drive drive;
     drive.letter = static_cast<char>('A' + index);

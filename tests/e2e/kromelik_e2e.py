@@ -136,6 +136,34 @@ def delete_key(key):
     wine("reg", "delete", key, "/f")
 
 
+def set_aside_key(key, add_cleanup):
+    """Takes the key away with all it holds, for a test that needs it to hold only what
+    the test puts there. The cleanup handed to `add_cleanup` (before anything changes)
+    puts it back as it was, or removes it again when there was none."""
+    name = "kromelik-aside-" + re.sub(r"[^A-Za-z0-9]+", "-", key) + f"-{os.getpid()}.reg"
+    path = os.path.join(os.environ["WINEPREFIX"], "drive_c", name)
+    code, _ = wine("reg", "export", key, "C:\\" + name, "/y")
+    saved = None
+    if code == 0:
+        with open(path, "rb") as exported:
+            saved = exported.read()
+        os.remove(path)
+
+    def put_back():
+        delete_key(key)
+        if saved is None:
+            return
+        with open(path, "wb") as exported:
+            exported.write(saved)
+        try:
+            wine("reg", "import", "C:\\" + name, check=True)
+        finally:
+            os.remove(path)
+
+    add_cleanup(put_back)
+    delete_key(key)
+
+
 class Program:
     """kromelik.exe started in the background; ended by closing its main window."""
 

@@ -9,7 +9,8 @@ import shutil
 import time
 import unittest
 
-from kromelik_e2e import MAIN_KEY, click_at, keys, probe, text_values, wait_menu, wine
+from kromelik_e2e import (MAIN_KEY, click_at, keys, probe, set_aside_key, text_values,
+                          wait_menu, wine)
 from launch_probe import HandlerTestCase
 
 # Where each button's menu is opened from: its left edge in the strip (the clicks land
@@ -19,6 +20,8 @@ PROGRAMY, DYSKI, DOKUMENTY, ULUBIONE, INTERNET = 164, 252, 332, 372, 420
 QUICK_LAUNCH = MAIN_KEY + r"\SzybkieUrMRU"
 INTERNET_MRU = MAIN_KEY + r"\InternetMRU"
 DOCUMENTS = MAIN_KEY + r"\DokumentyMRU"
+
+APPLICATIONS = r"HKCR\Applications"
 
 CSIDL_PERSONAL = 5
 CSIDL_RECENT = 8
@@ -171,14 +174,43 @@ class Lists(HandlerTestCase):
         second = self.launches_of("kreślarz.exe", 2)[1]
         self.assertEqual(second.arguments()[0].lower(), target.lower(), second.command_line)
 
+    def test_a_registered_application_with_an_expandable_command_opens_from_its_menu(self):
+        # The shell stores such commands expandable (REG_EXPAND_SZ), naming the Windows
+        # folder by its variable. The prefix's own applications are set aside, so the
+        # menu holds only these two (one alone would leave "Twoje programy" hidden);
+        # both lead to the same program, so their order in the registry does not matter.
+        name = "kromelik-rejestr.exe"
+        program = os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", name)
+        self.addCleanup(remove_if_there, program)
+        shutil.copyfile(os.environ["KROMELIK_LAUNCH_PROBE"], program)
+        set_aside_key(APPLICATIONS, self.addCleanup)
+        for application in ("kromelik-rejestr.exe", "kromelik-rejestr-drugi.exe"):
+            wine("reg", "add", f"{APPLICATIONS}\\{application}\\shell\\open\\command", "/ve",
+                 "/t", "REG_EXPAND_SZ", "/d", f"%SystemRoot%\\{name} %1", "/f", check=True)
+        self.start().slide_in()
+
+        # Up from the top wraps to "Programy użytkownika", always the last, and once more
+        # reaches "Twoje programy"; Right opens it with its first program selected.
+        self.choose(PROGRAMY, "Up", "Up", "Right")
+        [entry] = self.launches_of(name, 1)
+        self.assertEqual(entry.arguments()[0].lower(), f"c:\\windows\\{name}", entry.command_line)
+
     def test_each_drive_of_the_prefix_opens_its_root(self):
         # Wine's drives are the prefix's dosdevices links named by their letter ("c:");
         # longer names there ("c::", "com1") are devices.
         dosdevices = os.path.join(os.environ["WINEPREFIX"], "dosdevices")
+        # A drive mapped while the session runs: Wine counts it among the logical drives
+        # only once its services start again, but knows its type at once.
+        mapped = next(letter for letter in "KLMNOPQRSTUVWXY"
+                      if not os.path.lexists(os.path.join(dosdevices, letter.lower() + ":")))
+        link = os.path.join(dosdevices, mapped.lower() + ":")
+        os.symlink(self.programs, link)
+        self.addCleanup(os.remove, link)
         letters = sorted(name[0].upper() for name in os.listdir(dosdevices)
                          if len(name) == 2 and name[1] == ":" and name[0].isalpha()
                          and os.path.exists(os.path.join(dosdevices, name)))
         self.assertIn("C", letters)
+        self.assertIn(mapped, letters)
         self.start().slide_in()
 
         for index, letter in enumerate(letters):

@@ -10,8 +10,9 @@
 
 namespace kromelik::fakes {
 
-// Drives by letter: whatever order a test adds them in, they are listed from A to Z, and
-// adding a letter again replaces it, as one letter can name only one drive.
+// Drives by letter: whatever order a test adds them in, they are listed from A to Z with
+// every letter not added as one without a root, and adding a letter again replaces it,
+// as one letter can name only one drive.
 class FakeDrives : public Drives {
  public:
   void Add(char letter, DriveType type, std::string label = {}) {
@@ -21,7 +22,11 @@ class FakeDrives : public Drives {
 
   std::vector<Drive> List() const override {
     std::vector<Drive> listed;
-    for (const auto& [letter, drive] : drives_) listed.push_back(drive);
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+      const auto added = drives_.find(letter);
+      listed.push_back(added != drives_.end() ? added->second
+                                              : Drive{letter, DriveType::NoRootDirectory, {}});
+    }
     return listed;
   }
 

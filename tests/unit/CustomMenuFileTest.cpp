@@ -28,8 +28,13 @@ class CustomMenuFileTest : public ::testing::Test {
  protected:
   CustomMenuFileTest() { inne = &internet.Add("MenuInne", "Inne"); }
   std::string Parse(std::string_view text) {
-    ParseCustomMenu(text, *inne, internet, [](const MenuItem&) {});
+    whole = ParseCustomMenu(text, *inne, internet, [](const MenuItem&) {});
     return Dump(*inne);
+  }
+  static std::size_t Entries(const MenuItem& menu) {
+    std::size_t count = menu.Count();
+    for (const auto& item : menu.Items()) count += Entries(*item);
+    return count;
   }
   std::size_t Depth() const {
     std::size_t depth = 0;
@@ -39,6 +44,7 @@ class CustomMenuFileTest : public ::testing::Test {
 
   MenuItem internet;
   MenuItem* inne = nullptr;
+  bool whole = false;  // what the last parse answered
 };
 
 TEST_F(CustomMenuFileTest, BuildsTheTreeTheLinesDescribe) {
@@ -78,13 +84,29 @@ TEST_F(CustomMenuFileTest, HostileFilesStayBoundedAndKeepTheirBalance) {
   EXPECT_EQ(Dump((*inne)[1]), "") << "what follows the closes is back in Inne";
   EXPECT_EQ((*inne)[1].Caption, "po");
 
+  EXPECT_TRUE(whole);
+
+  // The README promises 5,000 entries in all, placeholders and those of submenus
+  // counted too: each pair of lines below makes a submenu and its "(Puste)".
+  constexpr std::size_t kBound = 5000;
   inne->Clear();
-  std::string many;
+  std::string pairs;
+  for (std::size_t i = 0; i < kBound / 2; ++i) pairs += "<menu>m\n</menu>\n";
+  Parse(pairs);
+  EXPECT_TRUE(whole) << "exactly as many entries as allowed";
+  EXPECT_EQ(Entries(*inne), kBound);
+  inne->Clear();
+  Parse(pairs + "<separator>\n<item>za dużo<url>z\n");
+  EXPECT_FALSE(whole);
+  EXPECT_EQ(Entries(*inne), kBound);
+
+  inne->Clear();
+  std::string many = "<item>" + std::string(1 << 20, 'a') + "<url>" + std::string(1 << 20, 'b') + "\n";
   for (int i = 0; i < 100000; ++i) many += "<item>x<url>y\n";
-  many += "<item>" + std::string(1 << 20, 'a') + "<url>" + std::string(1 << 20, 'b');
   Parse(many);
-  ASSERT_EQ(inne->Count(), 100001U);
-  EXPECT_EQ((*inne)[100000].Hint.size(), 1U << 20);
+  EXPECT_FALSE(whole);
+  ASSERT_EQ(inne->Count(), kBound);
+  EXPECT_EQ((*inne)[0].Hint.size(), 1U << 20);
 }
 
 TEST(CustomMenuText, UnicodeFilesStayAsTheyAreOthersAreReadInTheAnsiCodePage) {

@@ -28,8 +28,10 @@ class Drives {
  public:
   virtual ~Drives() = default;
 
-  // Every drive letter in use, in order from A to Z, each once. Asking a drive without a
-  // medium for its label fails at once, with no box asking for a disc.
+  // Every letter from A to Z, in order, each once, with the type the platform gives its
+  // root: a letter not in use is NoRootDirectory (or Unknown), and which letters count
+  // as drives is the caller's to decide. Asking a drive without a medium for its label
+  // fails at once, with no box asking for a disc.
   virtual std::vector<Drive> List() const = 0;
 };
 
