@@ -96,8 +96,10 @@ class Levels {
       --unmade_;
       return false;
     }
-    if (empty)
-      if (MenuItem* placeholder = Make(std::string(kEmptySubmenuCaption))) placeholder->Enabled = false;
+    if (empty) {
+      if (MenuItem* placeholder = Make(std::string(kEmptySubmenuCaption)))
+        placeholder->Enabled = false;
+    }
     // The Internet menu itself is as high as anything goes.
     if (open_.size() > 1) open_.pop_back();
     return true;
