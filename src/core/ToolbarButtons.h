@@ -1,10 +1,15 @@
 #pragma once
 
-// The toolbar's buttons, what each opens, and which of them keep the strip in view.
+// The toolbar's buttons in one table: where each stands, its tip, the menu it opens, its
+// picture, what its menu needs built again before it opens, and whether it keeps the
+// strip in view. A new button is one more enumerator and one more row.
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
+
+#include "core/PictureNames.h"
 
 namespace kromelik {
 
@@ -15,6 +20,27 @@ enum class ToolbarButton {
 
 inline constexpr std::size_t kToolbarButtonCount = 14;
 
+// Where a button's left edge stands at 96 DPI: so far from the strip's left edge, so far
+// from its right edge (those follow the screen's width), or below the strip, out of
+// sight, for the group's hidden holder.
+struct ButtonPlace {
+  enum class From { Left, Right, OffStrip };
+  From from;
+  int offset;
+};
+
+// The button's picture: the icon of `file` in the system directory, else one the program
+// draws, else the platform's stock picture.
+struct ButtonPicture {
+  StockIcon stock;
+  std::string_view file{};
+  std::optional<DrawnPicture> drawn{};
+};
+
+// The parts of a menu that follow the machine or the user's lists while the program
+// runs, built again at every press of the button.
+enum class RebuildBeforePopup { Nothing, Applets, Tools, QuickLaunch, Documents, MakerPrograms };
+
 struct ButtonInfo {
   ToolbarButton button;
   std::string_view name;  // the component name, e.g. "PanelSB"
@@ -23,6 +49,9 @@ struct ButtonInfo {
   bool visible;
   // Whether a pressed button keeps the strip in view (the button watch's list).
   bool watched;
+  ButtonPlace place;
+  std::optional<ButtonPicture> picture;
+  RebuildBeforePopup rebuild;
 };
 
 const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons();

@@ -1,9 +1,6 @@
 #include "core/ToolbarLayout.h"
 
 #include <algorithm>
-#include <iterator>
-
-#include "core/ComponentNames.h"
 
 namespace kromelik {
 
@@ -17,40 +14,6 @@ constexpr int kPanelLeft = 0;
 constexpr int kPanelTop = 0;
 // The strip always starts at the screen's left edge.
 constexpr int kToolbarLeft = 0;
-
-constexpr std::array<ButtonInfo, kToolbarButtonCount> kButtons{{
-    {ToolbarButton::About, "AboutSB", "O programie", names::kAboutPM, true, true},
-    {ToolbarButton::Panel, "PanelSB", "Panel Strowania", names::kPanelPM, true, true},
-    {ToolbarButton::Uslugi, "UslugiSB", "Narzędzia administracyjne", names::kUslugiPM, true, true},
-    {ToolbarButton::Programy, "ProgramySB", "Programy", names::kProgramyPM, true, true},
-    {ToolbarButton::Gry, "GrySB", "Rozrywka", names::kGryPM, true, true},
-    {ToolbarButton::Dyski, "DyskiSB", "Dyski", names::kDyskiPM, true, true},
-    {ToolbarButton::Foldery, "FolderySB", "Foldery", names::kFolderyPM, true, true},
-    {ToolbarButton::Dokumenty, "DokumentySB", "Dokumenty", names::kDokumentyPM, true, true},
-    {ToolbarButton::Ulubione, "UlubioneSB", "Uruchom...", names::kUlubionePM, true, true},
-    {ToolbarButton::Internet, "InternetSB", "Internet", names::kInternetPM, true, true},
-    {ToolbarButton::RSS, "RSSSB", "Kanały RSS", names::kRSSMP, false, true},
-    {ToolbarButton::Wylacz, "WylaczSB", "Zamknij system", names::kExitPM, true, true},
-    {ToolbarButton::Close, "CloseSB", "Zamknij", "", true, false},
-    {ToolbarButton::Kromelik, "Kromelik", "", "", false, false},
-}};
-
-// Looked up by the enumeration's value, so every row must stand at its own button's place.
-constexpr bool EveryButtonInItsRow() {
-  for (std::size_t i = 0; i < kButtons.size(); ++i)
-    if (static_cast<std::size_t>(kButtons[i].button) != i) return false;
-  return true;
-}
-static_assert(EveryButtonInItsRow(), "the button table follows the ToolbarButton enumeration");
-static_assert(kButtons.size() == static_cast<std::size_t>(ToolbarButton::Kromelik) + 1);
-
-}  // namespace
-
-const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons() { return kButtons; }
-
-const ButtonInfo& ButtonInfoOf(ToolbarButton button) { return kButtons[static_cast<std::size_t>(button)]; }
-
-namespace {
 
 Rect Intersection(const Rect& a, const Rect& b) {
   const int left = std::max(a.left, b.left);
@@ -98,19 +61,16 @@ Rect ToolbarLayout::Placed(ToolbarButton button) const {
   const int shift = Shift();
   Rect base = Scaled(Rect{0, kButtonTop, kButtonWidth, kButtonHeight});
   base.top += shift;
-  switch (button) {
-    case ToolbarButton::Wylacz:
-      return {width_ - 2 * width - Scaled(10) - shift, base.top, width, base.height};
-    case ToolbarButton::Close: return {width_ - width - Scaled(8) - shift, base.top, width, base.height};
-    // Below the strip, so never seen: it only holds the group's "down" when no real
-    // button is down.
-    case ToolbarButton::Kromelik: return Scaled(Rect{232, 120, 23, 22});
-    default: break;
+  const ButtonPlace place = ButtonInfoOf(button).place;
+  switch (place.from) {
+    case ButtonPlace::From::Left:
+      return {Scaled(place.offset) + shift, base.top, width, base.height};
+    case ButtonPlace::From::Right:
+      return {width_ - Scaled(place.offset) - shift, base.top, width, base.height};
+    case ButtonPlace::From::OffStrip:
+      break;
   }
-  constexpr int kLefts[] = {28, 76, 116, 164, 204, 252, 292, 332, 372, 420, 460};
-  const auto index = static_cast<std::size_t>(button);
-  return {index < std::size(kLefts) ? Scaled(kLefts[index]) + shift : 0, base.top, width,
-          base.height};
+  return Scaled(Rect{place.offset, 120, 23, 22});
 }
 
 Rect ToolbarLayout::ButtonRect(ToolbarButton button) const {

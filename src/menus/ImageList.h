@@ -13,17 +13,10 @@
 #include <variant>
 #include <vector>
 
+#include "core/PictureNames.h"
 #include "core/ports/FileInformation.h"
 
 namespace kromelik {
-
-// The platform's own stock pictures, by what they show.
-enum class StockIcon {
-  Application, Document, Folder, FolderOpen, Computer, DriveFloppy, DriveRemovable, DriveFixed,
-  DriveCd, DriveNet, Printer, Network, Internet, Help, Info, Settings, Find, Users, Shield, Key,
-  Software, Lock, Link, AudioFiles, ImageFiles, VideoFiles, MediaCd, Recycler, Desktop, Server,
-  Warning, Error, Share, MixedFiles,
-};
 
 // An icon of a file: `file` is a bare name, looked up in the system directory and then
 // the Windows directory; `index` is the icon's position in the file. Where the file is

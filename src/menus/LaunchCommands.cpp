@@ -61,14 +61,14 @@ void ShowBuiltInGames(ToolbarMenus& menus, const FileSystem& files, std::string_
 }
 
 void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const CommandContext& context) {
-  switch (button) {
-    case ToolbarButton::Panel:
+  switch (ButtonInfoOf(button).rebuild) {
+    case RebuildBeforePopup::Applets:
       RefreshAppletsMenu(menus, context.files, context.systemDirectory);
       break;
-    case ToolbarButton::Uslugi:
+    case RebuildBeforePopup::Tools:
       RefreshToolsMenu(menus, context.files, context.systemDirectory, context.windowsDirectory);
       break;
-    default:
+    default:  // the lists' menus, which their builders make again
       break;
   }
 }

@@ -23,7 +23,8 @@ void RefreshToolsMenu(ToolbarMenus& menus, const FileSystem& files, std::string_
 // there is any; nothing is hidden, since the games start hidden.
 void ShowBuiltInGames(ToolbarMenus& menus, const FileSystem& files, std::string_view systemDirectory);
 
-// The builder a button runs before its menu pops up, if it has one.
+// The fixed menus' part of what the button table says a button's menu needs before it
+// pops up (the applets, the tools); MenuBuilders::BeforePopup does the lists' part.
 void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const CommandContext& context);
 
 }  // namespace kromelik

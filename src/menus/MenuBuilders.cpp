@@ -93,17 +93,17 @@ std::string CustomMenuTooLargeDetail() {
 }
 
 void MenuBuilders::BeforePopup(ToolbarButton button) {
-  switch (button) {
-    case ToolbarButton::Ulubione:
+  switch (ButtonInfoOf(button).rebuild) {
+    case RebuildBeforePopup::QuickLaunch:
       BuildQuickLaunchMenu();
       break;
-    case ToolbarButton::Dokumenty:
+    case RebuildBeforePopup::Documents:
       BuildDocumentsMenu();
       break;
-    case ToolbarButton::About:
+    case RebuildBeforePopup::MakerPrograms:
       BuildMakerProgramsMenu();
       break;
-    default:
+    default:  // the fixed menus, whose rules refresh them
       break;
   }
 }

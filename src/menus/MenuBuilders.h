@@ -55,7 +55,9 @@ class MenuBuilders {
   // depend on each other: the Recent-folder scan puts programs into ImageListPM before
   // the programs builder does, and the games come last.
   void BuildAtStart();
-  // The builders that run again at every press of their button.
+  // The lists' part of what the button table says a button's menu needs before it pops
+  // up (quick launch, documents, the maker's programs); RefreshBeforePopup does the
+  // fixed menus' part.
   void BeforePopup(ToolbarButton button);
 
   // Drives and folders.

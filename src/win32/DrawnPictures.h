@@ -5,18 +5,10 @@
 
 #include <windows.h>
 
+#include "core/PictureNames.h"
 #include "win32/Handles.h"
 
 namespace kromelik {
-
-enum class DrawnPicture {
-  Programs,  // a window holding a grid of program tiles
-  Run,       // a green disc with a start arrow
-  ShutDown,  // a red disc with the power sign
-  Close,     // a red square with a white cross
-  Profile,   // a person's head and shoulders on a blue tile
-  Coin,      // a gold coin
-};
 
 // An icon of `size` × `size` pixels; empty when the platform cannot make one.
 UniqueIcon DrawPicture(DrawnPicture picture, int size);
