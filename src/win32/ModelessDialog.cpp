@@ -216,7 +216,7 @@ void ModelessDialog::Close() {
 bool ModelessDialog::PreTranslate(MSG& message) {
   for (ModelessDialog* dialog : OpenDialogs()) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-      // IsDialogMessage presses whatever push button has the focus.
+      // IsDialogMessage would press whatever push button has the focus.
       HWND focus = GetFocus();
       if (focus != nullptr && IsChild(dialog->Handle(), focus) && IsPushButton(focus) &&
           !dialog->EnterPresses(focus)) {

@@ -259,7 +259,9 @@ class Organizers(HandlerTestCase):
         keys("Tab")
         self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == BROWSE), BROWSE)
         keys("space")
-        browser = wait_for(lambda: probe("foreground")[1].strip(), lambda t: t not in ("", PROGRAMS))
+        # The shell's file dialog can take long to come the first time.
+        browser = wait_for(lambda: probe("foreground")[1].strip(), lambda t: t not in ("", PROGRAMS),
+                           timeout_s=30)
         self.assertNotIn(browser, ("", PROGRAMS), "the browse button opened no file dialog")
         keys("Escape")
         self.assertEqual(wait_for(lambda: probe("foreground")[1].strip(), lambda t: t == PROGRAMS),
@@ -286,6 +288,7 @@ class Organizers(HandlerTestCase):
         self.assertEqual(probe("wait-box", ERROR_TITLE, "10000")[0], 0, "the OK was not refused")
         probe("click", ERROR_TITLE, str(IDOK))
         self.assertEqual(probe("wait-gone", ERROR_TITLE, "10000")[0], 0)
+        self.assertEqual(probe("wait-foreground", PROGRAMS, "10000")[0], 0)
         self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == PANEL_OK), PANEL_OK)
         keys("Escape")
         self.assertFalse(wait_for(lambda: controls(PROGRAMS)[PATH_FIELD][0], lambda v: not v),
