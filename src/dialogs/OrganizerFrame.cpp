@@ -57,6 +57,22 @@ void OrganizerFrame::Select(std::optional<std::size_t> row) {
   controls_.editEnabled = selected_.has_value();
 }
 
+std::optional<std::size_t> OrganizerFrame::FindRow(std::string_view typed, std::size_t start,
+                                                   bool wholeName, bool wrap) const {
+  if (start >= rows_.size()) {
+    if (!wrap) return std::nullopt;
+    start = 0;
+  }
+  const std::string wanted = services_.text.Upper(typed);
+  const std::size_t last = wrap ? start + rows_.size() : rows_.size();
+  for (std::size_t at = start; at < last; ++at) {
+    const std::size_t row = at % rows_.size();
+    const std::string name = services_.text.Upper(rows_[row].cells.front());
+    if (wholeName ? name == wanted : name.starts_with(wanted)) return row;
+  }
+  return std::nullopt;
+}
+
 void OrganizerFrame::SortRowsByName() {
   std::vector<std::size_t> order(rows_.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
@@ -96,8 +112,10 @@ void OrganizerFrame::LeavePanel() {
 
 void OrganizerFrame::EnterPanel(OrganizerMode mode) { SwitchTo(mode); }
 
-// The panel covers the list: either the list and "Dodaj" work, or the panel does. Either
-// way "Usuń" and "Edytuj" wait for a row to be chosen again.
+// The panel covers the list: either the list and "Dodaj" work, or the panel does. The
+// list keeps its selection under the panel, and back at the list "Usuń" and "Edytuj" act
+// on the row it shows selected: the user sees it highlighted, and a click on it again
+// reports no change.
 void OrganizerFrame::SwitchTo(OrganizerMode mode) {
   const bool panel = mode != OrganizerMode::Browsing;
   mode_ = mode;
@@ -105,8 +123,8 @@ void OrganizerFrame::SwitchTo(OrganizerMode mode) {
   controls_.listEnabled = !panel;
   controls_.listVisible = !panel;
   controls_.panelVisible = panel;
-  controls_.removeEnabled = false;
-  controls_.editEnabled = false;
+  controls_.removeEnabled = !panel && selected_.has_value();
+  controls_.editEnabled = controls_.removeEnabled;
 }
 
 bool OrganizerFrame::ConfirmClear() {

@@ -106,6 +106,13 @@ class OrganizerFrame {
   // where there is one) can be used exactly when a row is selected.
   void Select(std::optional<std::size_t> row);
 
+  // The row a name typed on the list leads to, as a list of its own items finds it:
+  // from row `start` on, the first whose name (first column) begins with `typed`, or is
+  // it when `wholeName`, letter case ignored; past the last row the search goes on from
+  // the first when `wrap`. None when no row has such a name.
+  std::optional<std::size_t> FindRow(std::string_view typed, std::size_t start, bool wholeName,
+                                     bool wrap) const;
+
   // By the first column, in the user's locale order with letter case significant; rows
   // that compare equal keep their order. The selection stays with its row.
   void SortRowsByName();

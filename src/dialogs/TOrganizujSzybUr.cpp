@@ -116,7 +116,7 @@ void TOrganizujSzybUr::OKsb_ADDClick() {
 
 void TOrganizujSzybUr::SpeedButton3Click() {
   if (!kind_) return;
-  // "Usuń" waits for the user to choose a row again; the editors keep their texts.
+  // The editors keep their texts until the next add or showing.
   frame_.LeavePanel();
   kind_.reset();
 }

@@ -215,6 +215,15 @@ void ModelessDialog::Close() {
 
 bool ModelessDialog::PreTranslate(MSG& message) {
   for (ModelessDialog* dialog : OpenDialogs()) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+      // IsDialogMessage would press whatever push button has the focus.
+      HWND focus = GetFocus();
+      if (focus != nullptr && IsChild(dialog->Handle(), focus) && IsPushButton(focus) &&
+          !dialog->EnterPresses(focus)) {
+        SendMessageW(dialog->Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+      }
+    }
     if (!IsDialogMessageW(dialog->Handle(), &message)) continue;
     // A key may have moved the focus by Tab, or closed the dialog.
     const auto& open = OpenDialogs();
@@ -229,6 +238,22 @@ HWND ModelessDialog::InitialFocus() const { return FirstTabStop(); }
 
 HWND ModelessDialog::FirstTabStop() const { return GetNextDlgTabItem(Handle(), nullptr, FALSE); }
 
+// Disabling or hiding the control that has the focus takes the focus away from every
+// control, and then no key reaches the dialog: Escape does not close it, the arrows do not
+// move in its list. A button that disables itself when pressed ("Usuń" of the last row, a
+// confirmed "Wyczyść") does just that.
+void ModelessDialog::KeepFocusUsable() {
+  if (!open_ || Handle() == nullptr || GetActiveWindow() != Handle()) return;
+  HWND focus = GetFocus();
+  if (focus != nullptr && focus != Handle() && IsChild(Handle(), focus) &&
+      IsWindowEnabled(focus) && IsWindowVisible(focus))
+    return;
+  HWND usable = InitialFocus();
+  if (usable == nullptr || !IsWindowEnabled(usable) || !IsWindowVisible(usable))
+    usable = FirstTabStop();
+  MoveFocus(usable);
+}
+
 void ModelessDialog::MoveFocus(HWND control) {
   if (control == nullptr) return;
   SetFocus(control);
@@ -241,10 +266,12 @@ void ModelessDialog::MoveFocus(HWND control) {
 // IsDialogMessage takes the default look from every button when Tab moves the focus and
 // gives it only to a push button that takes the focus; the system's dialog class puts it
 // back on the default button when the focus moves on, but this window is not of that
-// class. So: the focused push button looks default, or else the default button does.
+// class. So: the focused push button looks default where Enter presses it, or else the
+// default button does.
 void ModelessDialog::ShowDefaultButton() {
   HWND focus = GetFocus();
-  const bool onPushButton = focus != nullptr && IsChild(Handle(), focus) && IsPushButton(focus);
+  const bool onPushButton = focus != nullptr && IsChild(Handle(), focus) && IsPushButton(focus) &&
+                            EnterPresses(focus);
   HWND shown =
       onPushButton ? focus : (defaultId_ != 0 ? GetDlgItem(Handle(), defaultId_) : nullptr);
   for (const Placed& control : controls_) {
@@ -288,9 +315,16 @@ bool ModelessDialog::OnCommand(int id, int, HWND) {
 
 LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+    case WM_COMMAND: {
+      // Looked at once the whole act is done: on the way, a dialog showing its new state
+      // may disable and enable controls in turn, and the commands their changes send come
+      // in between.
+      ++commandDepth_;
+      const bool handled = OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      if (--commandDepth_ == 0) KeepFocusUsable();
+      if (handled) return 0;
       break;
+    }
     case DM_GETDEFID:
       // IsDialogMessage asks which command Enter sends when no push button has the focus.
       return defaultId_ != 0 ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;

@@ -105,8 +105,15 @@ class ModelessDialog : public Window, public DialogWindow {
   // After a move to a screen of another DPI has placed the controls and given them the
   // new font: for whatever the dialog drew or chose for itself at the old DPI.
   virtual void OnDpiChanged() {}
-  // The control that has the focus when the dialog opens: its first tab stop.
+  // The control that has the focus when the dialog opens: its first tab stop. It takes
+  // the focus too when the control that had it is disabled or hidden.
   virtual HWND InitialFocus() const;
+  // Whether Enter on a push button that has the focus presses it, as the platform has
+  // it; where not, Enter goes to the dialog as its OK and the button does not look
+  // default.
+  virtual bool EnterPresses(HWND /*button*/) const { return true; }
+  // Puts the focus on `control` as the dialog manager does.
+  void MoveFocus(HWND control);
 
  private:
   struct Placed {
@@ -116,7 +123,7 @@ class ModelessDialog : public Window, public DialogWindow {
 
   bool GiveToolbarBack();  // false when it was not lent
   HWND FirstTabStop() const;
-  void MoveFocus(HWND control);
+  void KeepFocusUsable();
   void ShowDefaultButton();
   void ChangeDpi(int dpi, const RECT& suggested);
   void ApplyTitleFont();
@@ -131,6 +138,7 @@ class ModelessDialog : public Window, public DialogWindow {
   std::vector<Placed> controls_;
   int defaultId_ = 0;
   HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog lost it
+  int commandDepth_ = 0;      // commands sent while one is handled
 };
 
 }  // namespace kromelik

@@ -22,6 +22,9 @@ constexpr int kButtonGap = 4;
 constexpr int kHeaderPixels = 19;  // 14 points
 constexpr UINT_PTR kIconTimer = 1;
 constexpr UINT kIconInterval = 100;
+// LVFI_SUBSTRING, which newer lists send for typed letters and MinGW's headers lack: the
+// same as LVFI_PARTIAL.
+constexpr UINT kFindSubstring = 0x0004;
 
 bool IsEditor(int id) {
   return id == OrganizerWindow::kEditor || id == OrganizerWindow::kSecondEditor ||
@@ -181,6 +184,20 @@ void OrganizerWindow::DescribeRow(LVITEMW& item) {
   if ((item.mask & LVIF_IMAGE) != 0) item.iImage = item.iSubItem == 0 ? ImageOf(row.image) : I_IMAGENONE;
 }
 
+// The list asks which row the letters the user types lead to; its answer is selected.
+// Only names are looked for: the rows carry no data of the list's, and places mean
+// nothing in a report.
+LRESULT OrganizerWindow::FindRow(const NMLVFINDITEMW& find) {
+  const LVFINDINFOW& info = find.lvfi;
+  const UINT byName = LVFI_STRING | LVFI_PARTIAL | kFindSubstring;
+  if ((info.flags & byName) == 0 || info.psz == nullptr) return -1;
+  const bool wholeName = (info.flags & (LVFI_PARTIAL | kFindSubstring)) == 0;
+  const auto row = Organizer().Frame().FindRow(
+      WideToUtf8(info.psz), static_cast<std::size_t>(std::max(find.iStart, 0)), wholeName,
+      (info.flags & LVFI_WRAP) != 0);
+  return row ? static_cast<LRESULT>(*row) : -1;
+}
+
 void OrganizerWindow::Present() {
   if (Handle() == nullptr || list_ == nullptr) return;
   presenting_ = true;
@@ -240,17 +257,27 @@ void OrganizerWindow::OnListNotify(const NMHDR& header) {
 }
 
 void OrganizerWindow::OnKey(DialogKey key) {
-  // Enter where no push button has the focus, and Escape: the panel's fields take them
-  // as their own, the list and the rest of the dialog as the dialog's.
-  const bool inEditor = HasFocusIn(GetDlgItem(Handle(), kEditor)) ||
-                        HasFocusIn(GetDlgItem(Handle(), kSecondEditor)) ||
-                        HasFocusIn(GetDlgItem(Handle(), kThirdEditor));
-  if (inEditor) {
+  // Enter where no push button takes it, and Escape: while the panel is open they are
+  // its own, wherever its focus is (a field, the browse button, its OK after a refusal),
+  // so Escape gives up the entry rather than the whole dialog. At the list they are the
+  // dialog's.
+  if (Organizer().Frame().Controls().panelVisible) {
     OnEditorKey(key);
   } else {
     Organizer().FormKeyDown(key);
   }
   Present();
+}
+
+// The browse button opens another window; Enter there is the panel's OK, as in the field
+// beside it.
+bool OrganizerWindow::EnterPresses(HWND button) const {
+  return GetDlgCtrlID(button) != kBrowse;
+}
+
+void OrganizerWindow::FocusAfterBrowsing(HWND editor) {
+  // The activation that came back with the dialog gave the focus to the browse button.
+  MoveFocus(editor);
 }
 
 void OrganizerWindow::OnOk() { OnKey(DialogKey::Enter); }
@@ -290,6 +317,8 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (header.hwndFrom == list_ && list_ != nullptr) {
       if (header.code == LVN_GETDISPINFOW) {
         DescribeRow(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+      } else if (header.code == LVN_ODFINDITEMW) {
+        return FindRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
       } else if (!presenting_) {
         OnListNotify(header);
       }
@@ -354,11 +383,6 @@ std::string OrganizerWindow::BrowseForFolder() {
                                            GPFIDL_DEFAULT) != FALSE;
   CoTaskMemFree(chosen);
   return named ? WideToUtf8(path.c_str()) : std::string();
-}
-
-bool OrganizerWindow::HasFocusIn(HWND control) {
-  HWND focus = GetFocus();
-  return control != nullptr && focus != nullptr && (focus == control || IsChild(control, focus));
 }
 
 }  // namespace kromelik

@@ -112,8 +112,8 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
                             const std::string& fileName);
   std::string BrowseForFolder();
 
-  // Whether the focus is in `control` or in a part of it (a combo box's edit).
-  static bool HasFocusIn(HWND control);
+  // After a browse dialog, whatever the user chose: the focus back in the path's field.
+  void FocusAfterBrowsing(HWND editor);
 
   OrganizerServices Services();
   PictureCache& Pictures() { return pictures_; }
@@ -127,6 +127,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   void OnShow() override;
   void OnOk() override;
   void OnKey(DialogKey key);
+  bool EnterPresses(HWND button) const override;
   void OnClosed() override;
   bool OnCommand(int id, int code, HWND control) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -136,6 +137,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   // only once the row is seen.
   void FillList();
   void DescribeRow(LVITEMW& item);
+  LRESULT FindRow(const NMLVFINDITEMW& find);
   int ImageOf(std::optional<int> picture);
 
   HWND list_ = nullptr;

@@ -133,6 +133,7 @@ bool QuickLaunchWindow::OnPanelCommand(int id, int code, HWND control) {
                                                      "C:\\", "")
                                      : BrowseForFolder();
       if (!chosen.empty()) SetText(EditorOf(*kind), chosen);
+      FocusAfterBrowsing(EditorOf(*kind));
       return true;
     }
     default:
@@ -290,6 +291,7 @@ bool ProgramsWindow::OnPanelCommand(int id, int code, HWND control) {
           BrowseForFile(std::string(program_list_texts::kFileFilter),
                         organizer_.BrowseFolder(), organizer_.BrowseFileName());
       if (!chosen.empty()) SetText(GetDlgItem(Handle(), kEditor), chosen);
+      FocusAfterBrowsing(GetDlgItem(Handle(), kEditor));
       return true;
     }
     default:

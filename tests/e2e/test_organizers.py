@@ -22,10 +22,13 @@ FAVOURITES = "Organizuj ulubione"
 PROGRAMS = "Organizuj programy"
 RESTART_TITLE = "UWAGA !!!"
 
+ERROR_TITLE = "BŁĄD !!!"
+CLEAR_TITLE = "UWAGA"
+
 # The organizers' controls, as their window numbers them.
-LIST, ADD, REMOVE, EDIT, CLOSE, PANEL_OK, EDIT_OK = 100, 101, 102, 103, 105, 110, 111
-NAME_FIELD, WEB_EDITOR = 121, 122
-IDYES = 6
+LIST, ADD, REMOVE, EDIT, CLEAR, CLOSE, PANEL_OK, EDIT_OK = 100, 101, 102, 103, 104, 105, 110, 111
+PATH_FIELD, NAME_FIELD, WEB_EDITOR, BROWSE = 120, 121, 122, 125
+IDOK, IDYES = 1, 6
 
 
 def rows(title):
@@ -38,6 +41,24 @@ def rows(title):
         mark, *cells = line.split("\t")
         found.append((mark == "*", cells))
     return found
+
+
+def selected_names(title):
+    return [cells[0] for selected, cells in rows(title) if selected]
+
+
+def focused(title):
+    """The id of the window's control that has the keyboard focus, or "none"."""
+    code, out = probe("focus-id", title)
+    if code != 0:
+        raise AssertionError(f"no window {title}")
+    out = out.strip()
+    return int(out) if out.lstrip("-").isdigit() else out
+
+
+def shown(title):
+    code, out = probe("rect", title)
+    return code == 0 and out.split()[4] == "1"
 
 
 def controls(title):
@@ -204,3 +225,98 @@ class Organizers(HandlerTestCase):
         self.assertEqual(wait_for(lambda: text_values(FAVOURITES_KEY), lambda v: v == stored), stored)
         self.assertEqual(rows(FAVOURITES), [(False, ["Przyklad", "http://example.net"])])
         self.close_with_escape(FAVOURITES)
+
+    def test_keys_and_buttons_act_on_the_row_the_user_sees_through_the_panel_and_removal(self):
+        for name, path in (("Alfa", "C:\\windows\\notepad.exe"),
+                           ("Notatnik", "C:\\windows\\notepad.exe"),
+                           ("Nowy", "C:\\windows\\regedit.exe"),
+                           ("Zegar", "C:\\windows\\notepad.exe")):
+            put_text(PROGRAMS_KEY, name, path)
+        self.start().slide_in()
+        self.open_from_menu(PROGRAMY, PROGRAMS, "Up", "Right")
+        self.assertEqual([cells[0] for _, cells in rows(PROGRAMS)],
+                         ["Alfa", "Notatnik", "Nowy", "Zegar"])
+
+        # A typed letter goes on from the selected row to the next name starting with it,
+        # in either letter case; one that starts no name leaves the selection where it is
+        # (Up then finds it there).
+        keys("Down", "Down")
+        self.assertEqual(wait_for(lambda: selected_names(PROGRAMS), lambda n: n == ["Notatnik"]),
+                         ["Notatnik"])
+        keys("n")
+        self.assertEqual(wait_for(lambda: selected_names(PROGRAMS), lambda n: n == ["Nowy"]),
+                         ["Nowy"], "the letter chose a row whose name does not follow it")
+        keys("q", "Up")
+        self.assertEqual(wait_for(lambda: selected_names(PROGRAMS), lambda n: n == ["Notatnik"]),
+                         ["Notatnik"], "a letter that starts no name moved the selection")
+        keys("Down")
+        self.assertEqual(wait_for(lambda: selected_names(PROGRAMS), lambda n: n == ["Nowy"]),
+                         ["Nowy"])
+
+        # The file dialog, left with Escape, gives the focus back to the path's field.
+        probe("click", PROGRAMS, str(ADD))
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == PATH_FIELD), PATH_FIELD)
+        keys("Tab")
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == BROWSE), BROWSE)
+        keys("space")
+        # The shell's file dialog can take long to come the first time.
+        browser = wait_for(lambda: probe("foreground")[1].strip(), lambda t: t not in ("", PROGRAMS),
+                           timeout_s=30)
+        self.assertNotIn(browser, ("", PROGRAMS), "the browse button opened no file dialog")
+        keys("Escape")
+        self.assertEqual(wait_for(lambda: probe("foreground")[1].strip(), lambda t: t == PROGRAMS),
+                         PROGRAMS)
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == PATH_FIELD), PATH_FIELD,
+                         "after browsing the focus stays off the path's field")
+
+        # In the panel, Enter on the browse button is the panel's OK: here refused, as
+        # the file is no program.
+        xdotool("type", "--delay", "20", "C:\\windows\\win.ini")
+        self.assertEqual(wait_for(lambda: controls(PROGRAMS)[NAME_FIELD][2], lambda n: n == "win"),
+                         "win")
+        keys("Tab")
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == BROWSE), BROWSE)
+        keys("Return")
+        code, texts = probe("wait-box", ERROR_TITLE, "10000")
+        self.assertEqual(code, 0, "Enter on the browse button did not act as the panel's OK")
+        self.assertIn("Wskazany plik nie istnieje lub nie jest aplikacją !!!", texts)
+        probe("click", ERROR_TITLE, str(IDOK))
+        self.assertEqual(probe("wait-gone", ERROR_TITLE, "10000")[0], 0)
+
+        # The panel's OK clicked and refused keeps the focus; Escape there is "Anuluj".
+        probe("click", PROGRAMS, str(PANEL_OK))
+        self.assertEqual(probe("wait-box", ERROR_TITLE, "10000")[0], 0, "the OK was not refused")
+        probe("click", ERROR_TITLE, str(IDOK))
+        self.assertEqual(probe("wait-gone", ERROR_TITLE, "10000")[0], 0)
+        self.assertEqual(probe("wait-foreground", PROGRAMS, "10000")[0], 0)
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == PANEL_OK), PANEL_OK)
+        keys("Escape")
+        self.assertFalse(wait_for(lambda: controls(PROGRAMS)[PATH_FIELD][0], lambda v: not v),
+                         "Escape did not leave the panel")
+        self.assertTrue(shown(PROGRAMS), "Escape in the panel closed the whole dialog")
+
+        # Back at the list the row still highlighted is the one the buttons act on.
+        self.assertEqual(selected_names(PROGRAMS), ["Nowy"])
+        self.assertEqual(wait_for(lambda: controls(PROGRAMS)[REMOVE][1], bool), True,
+                         "Usuń stays off for the highlighted row")
+        self.assertTrue(controls(PROGRAMS)[EDIT][1], "Edytuj stays off for the highlighted row")
+        probe("click", PROGRAMS, str(REMOVE))
+        left = {"Alfa": "C:\\windows\\notepad.exe", "Notatnik": "C:\\windows\\notepad.exe",
+                "Zegar": "C:\\windows\\notepad.exe"}
+        self.assertEqual(wait_for(lambda: text_values(PROGRAMS_KEY), lambda v: v == left), left)
+
+        # The disabled "Usuń" gives the focus to the list, where the keys work again.
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == LIST), LIST,
+                         "no control has the focus after Usuń")
+        keys("Home")
+        self.assertEqual(wait_for(lambda: selected_names(PROGRAMS), lambda n: n == ["Alfa"]),
+                         ["Alfa"], "Home did not reach the list")
+
+        # So does a confirmed "Wyczyść", and Escape closes the dialog after it.
+        probe("click", PROGRAMS, str(CLEAR))
+        self.assertEqual(probe("wait-box", CLEAR_TITLE, "10000")[0], 0, "Wyczyść asked nothing")
+        probe("click", CLEAR_TITLE, str(IDYES))
+        self.assertEqual(wait_for(lambda: text_values(PROGRAMS_KEY), lambda v: v == {}), {})
+        self.assertEqual(wait_for(lambda: focused(PROGRAMS), lambda f: f == LIST), LIST,
+                         "no control has the focus after Wyczyść")
+        self.close_with_escape(PROGRAMS)

@@ -104,6 +104,20 @@ TEST_F(OrganizerFrameTest, SortingFollowsTheLocaleOrderAndCarriesTheSelectionAnd
   EXPECT_EQ(Column(other, 0), (std::vector<std::string>{"b", "a"}));
 }
 
+TEST_F(OrganizerFrameTest, TypedLettersLeadToTheNextNameStartingWithThemInEitherCase) {
+  for (const char* name : {"Alfa", "Notatnik", "nowy", "Łódka", "łąka"})
+    frame.AppendRow({name, "", ""}, 0);
+  EXPECT_EQ(frame.FindRow("n", 2, false, true), 2u) << "the search starts at its row";
+  EXPECT_EQ(frame.FindRow("N", 3, false, true), 1u) << "past the last row it goes on from the first";
+  EXPECT_EQ(frame.FindRow("n", 3, false, false), std::nullopt) << "unless it is not to wrap";
+  EXPECT_EQ(frame.FindRow("ŁĄ", 0, false, true), 4u) << "Polish letters in either case";
+  EXPECT_EQ(frame.FindRow("łó", 4, false, true), 3u);
+  EXPECT_EQ(frame.FindRow("NOWY", 0, true, true), 2u);
+  EXPECT_EQ(frame.FindRow("now", 0, true, true), std::nullopt) << "a whole name is not its beginning";
+  EXPECT_EQ(frame.FindRow("q", 1, false, true), std::nullopt) << "no row, rather than another";
+  EXPECT_EQ(frame.FindRow("a", 9, false, true), 0u);
+}
+
 TEST_F(OrganizerFrameTest, ColumnsFitTheirWidestTextMeasuredInCharactersNotBytes) {
   frame.AutoSizeColumns();
   EXPECT_EQ(frame.Columns(), (std::vector<OrganizerColumn>{

@@ -190,6 +190,24 @@ TEST_F(ProgramsOrganizerTest, RemovingTakesTheRowSelectedNow) {
   EXPECT_EQ(Stored().size(), 2u) << "with nothing selected nothing goes";
 }
 
+TEST_F(ProgramsOrganizerTest, ReplacingAnEarlierRowLeavesRemovalOnTheRowTheUserChose) {
+  PlantList(kList, "Alfa", "C:\\alfa.exe");
+  PlantList(kList, "Beta", "C:\\beta.exe");
+  PlantList(kList, "Zeta", "C:\\zeta.exe");
+  PlantProgram("C:\\alfa2.exe");
+  organizer.FormShow();
+  organizer.SelectionChange(2);
+  messages.answers = {MessageAnswer::Yes};
+  // Replaces "Alfa", above the chosen row, which moves up as "Alfa" goes.
+  Add("C:\\alfa2.exe", "Alfa");
+  ASSERT_NE(organizer.Frame().SelectedRow(), nullptr);
+  EXPECT_EQ(organizer.Frame().SelectedRow()->cells[0], "Zeta");
+  organizer.UsunSBClick();
+  EXPECT_EQ(ListValue(kList, "Zeta"), std::nullopt);
+  EXPECT_EQ(ListValue(kList, "Alfa"), "C:\\alfa2.exe") << "the new entry stays";
+  EXPECT_EQ(ListValue(kList, "Beta"), "C:\\beta.exe");
+}
+
 TEST_F(ProgramsOrganizerTest, KeysCancelKeepingTheTextsOrStoreAndTheGamesKeepTheirOwnList) {
   fileSystem.AddFile("C:\\Gry\\szachy.exe");
   TOrganizujGry games{services, registry, fileSystem, false};

@@ -34,6 +34,10 @@
 //   winprobe cursor                   prints where Windows sees the cursor
 //   winprobe focus TITLE              prints where the window's thread has its keyboard
 //                                     focus (left top) and whether the window is active
+//   winprobe focus-id TITLE           prints the id of the window's control that has its
+//                                     thread's keyboard focus (a combo box's for the edit
+//                                     within it), "window" for the window itself, "none"
+//                                     when nothing has it, "elsewhere" for another window
 //   winprobe alpha TITLE              prints the window's layered opacity, or "opaque"
 //   winprobe measure-slide TITLE X    moves the cursor below the strip, then to the top
 //                                     edge, and prints the milliseconds until the strip
@@ -401,6 +405,25 @@ int wmain(int argc, wchar_t** argv) {
     RECT rect{};
     GetWindowRect(info.hwndFocus, &rect);
     std::printf("%ld %ld active=%d\n", rect.left, rect.top, info.hwndActive == window ? 1 : 0);
+    return 0;
+  }
+  if (command == L"focus-id") {
+    HWND window = Find(title);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+      return 1;
+    HWND focus = info.hwndFocus;
+    if (focus == nullptr) {
+      std::printf("none\n");
+    } else if (focus == window) {
+      std::printf("window\n");
+    } else if (IsChild(window, focus)) {
+      while (GetParent(focus) != window) focus = GetParent(focus);
+      std::printf("%d\n", GetDlgCtrlID(focus));
+    } else {
+      std::printf("elsewhere\n");
+    }
     return 0;
   }
   if (command == L"alpha") {
