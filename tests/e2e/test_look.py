@@ -44,10 +44,10 @@ class Look(ProgramTestCase):
         program.slide_in()
         click_at(28 + 19, 24)  # AboutSB
         self.assertIsNotNone(wait_menu())
-        keys("Down", "Return")
-        code, texts = probe("wait-box", "Brak pomocy !!!", "10000")
-        self.assertEqual(code, 0)
-        keys("Return")
+        keys("Down", "Down", "Down", "Down", "Down", "Return")  # Pomoc, ..., then Opcje
+        self.assertEqual(probe("wait-visible", "Opcje", "10000")[0], 0, "Opcje did not open")
+        keys("Escape")
+        self.assertEqual(probe("wait-hidden", "Opcje", "10000")[0], 0)
 
 
 class Keyboard(SharedProgramTestCase):
