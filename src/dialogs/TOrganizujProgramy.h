@@ -42,6 +42,8 @@ struct ProgramListDialog {
 inline constexpr ProgramListDialog kProgramsDialog{
     "Organizuj programy", "Programy użytkownika", "Zamknij organizowanie programów uzytkownika",
     kProgramsMru};
+// The games organizer (TOrganizujGry) is this same organizer on the games list, with
+// these texts.
 inline constexpr ProgramListDialog kGamesDialog{
     "Organizuj gry i zabawy", "Gry i zabawy", "Zamknij organizowanie gier i zabaw", kGamesMru};
 
@@ -119,14 +121,6 @@ class TOrganizujProgramy : public ListOrganizer {
   std::vector<std::string> suggestions_;
   std::string browseFolder_;
   std::string browseFileName_;
-};
-
-// The games organizer is the programs organizer on the games list, with its own texts.
-class TOrganizujGry : public TOrganizujProgramy {
- public:
-  TOrganizujGry(const OrganizerServices& services, Registry& registry,
-                const FileSystem& fileSystem, bool sortWhileEditing)
-      : TOrganizujProgramy(services, registry, fileSystem, sortWhileEditing, kGamesDialog) {}
 };
 
 }  // namespace kromelik

@@ -78,7 +78,7 @@ void DrawFocus(const DRAWITEMSTRUCT& draw, int inset) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(const OrganizerWindowPorts& ports)
+AboutWindow::AboutWindow(const DialogPorts& ports)
     : ModelessDialog(ports.toolbar),
       about_(AboutServices{ports.platform.shell, ports.platform.files, ports.platform.ini,
                            ports.platform.download, ports.platform.temp,

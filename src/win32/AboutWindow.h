@@ -25,7 +25,7 @@ class AboutWindow : public ModelessDialog {
   // reach the controls.
   static constexpr int kFirstId = 400;
 
-  explicit AboutWindow(const OrganizerWindowPorts& ports);
+  explicit AboutWindow(const DialogPorts& ports);
   ~AboutWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);

@@ -23,7 +23,7 @@ constexpr const char* kPreviewItems[] = {"Programy", "Dokumenty", "Zamknij"};
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(const OrganizerWindowPorts& ports, LiveOptions& live)
+OptionsWindow::OptionsWindow(const DialogPorts& ports, LiveOptions& live)
     : ModelessDialog(ports.toolbar),
       ports_(ports),
       options_(OptionsServices{ports.platform.registry, ports.platform.text, ports.platform.program,

@@ -45,7 +45,7 @@ class OptionsWindow : public ModelessDialog {
     kTitlePicture = 233,
   };
 
-  OptionsWindow(const OrganizerWindowPorts& ports, LiveOptions& live);
+  OptionsWindow(const DialogPorts& ports, LiveOptions& live);
   ~OptionsWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);
@@ -64,7 +64,7 @@ class OptionsWindow : public ModelessDialog {
   void OnScroll(HWND bar);
   UniqueBitmap DrawPreview(MenuStyle style);
 
-  OrganizerWindowPorts ports_;
+  DialogPorts ports_;
   Win32SystemColours colours_;
   TOpcjeF options_;
   Tooltips tips_;

@@ -33,7 +33,7 @@ bool IsEditor(int id) {
 
 }  // namespace
 
-OrganizerWindow::OrganizerWindow(const OrganizerWindowPorts& ports)
+OrganizerWindow::OrganizerWindow(const DialogPorts& ports)
     : ModelessDialog(ports.toolbar), ports_(ports) {}
 
 // The list view does not own the image list (it is shared), so it goes with the window.

@@ -22,21 +22,13 @@
 #include "core/ports/ToolbarWindow.h"
 #include "dialogs/ListOrganizer.h"
 #include "win32/ControlState.h"
+#include "win32/DialogPorts.h"
 #include "win32/Handles.h"
 #include "win32/ModelessDialog.h"
 #include "win32/Pictures.h"
 #include "win32/Win32ToolbarPorts.h"
 
 namespace kromelik {
-
-// What the organizers reach beyond their own window.
-struct OrganizerWindowPorts {
-  Platform platform;
-  Toolbar& toolbar;
-  ToolbarWindow& toolbarWindow;
-  std::string systemDirectory;  // where the header pictures come from
-  const StartupOptions& options;  // in force now: the options dialog changes them
-};
 
 class OrganizerWindow : public ModelessDialog, public TextMeasure {
  public:
@@ -62,7 +54,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
     kSecondPanelLabel = 133,
   };
 
-  explicit OrganizerWindow(const OrganizerWindowPorts& ports);
+  explicit OrganizerWindow(const DialogPorts& ports);
   ~OrganizerWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);
@@ -118,7 +110,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   OrganizerServices Services();
   PictureCache& Pictures() { return pictures_; }
 
-  OrganizerWindowPorts ports_;
+  DialogPorts ports_;
   Win32MessageBoxes messages_;
   bool presenting_ = false;  // changes the window makes itself are no user's acts
 

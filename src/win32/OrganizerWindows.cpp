@@ -18,7 +18,7 @@ constexpr int kDroppedListHeight = 160;
 // ---------------------------------------------------------------------------------------
 // Quick launch
 
-QuickLaunchWindow::QuickLaunchWindow(const OrganizerWindowPorts& ports)
+QuickLaunchWindow::QuickLaunchWindow(const DialogPorts& ports)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.platform.files,
                  ports.options.sortWhileEditing) {
@@ -144,7 +144,7 @@ bool QuickLaunchWindow::OnPanelCommand(int id, int code, HWND control) {
 // ---------------------------------------------------------------------------------------
 // Favourites
 
-FavouritesWindow::FavouritesWindow(const OrganizerWindowPorts& ports)
+FavouritesWindow::FavouritesWindow(const DialogPorts& ports)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.options.sortWhileEditing) {
   pagePicture_.Add(StockIcon::Internet);
@@ -206,7 +206,7 @@ bool FavouritesWindow::OnPanelCommand(int id, int code, HWND control) {
 // ---------------------------------------------------------------------------------------
 // Programs and games
 
-ProgramsWindow::ProgramsWindow(const OrganizerWindowPorts& ports, const ProgramListDialog& texts,
+ProgramsWindow::ProgramsWindow(const DialogPorts& ports, const ProgramListDialog& texts,
                                ToolbarButton picture)
     : OrganizerWindow(ports),
       organizer_(Services(), ports.platform.registry, ports.platform.files,

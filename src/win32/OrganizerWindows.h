@@ -19,7 +19,7 @@ class QuickLaunchWindow : public OrganizerWindow {
   // Items of the popup of kinds.
   enum KindItem : int { kFileItem = 1, kFolderItem, kWebPageItem };
 
-  explicit QuickLaunchWindow(const OrganizerWindowPorts& ports);
+  explicit QuickLaunchWindow(const DialogPorts& ports);
 
  private:
   int ClientWidth() const override { return 469; }
@@ -44,7 +44,7 @@ class QuickLaunchWindow : public OrganizerWindow {
 
 class FavouritesWindow : public OrganizerWindow {
  public:
-  explicit FavouritesWindow(const OrganizerWindowPorts& ports);
+  explicit FavouritesWindow(const DialogPorts& ports);
 
  private:
   int ClientWidth() const override { return 470; }
@@ -69,7 +69,7 @@ class FavouritesWindow : public OrganizerWindow {
 // Programs and games alike, told apart by their texts and list.
 class ProgramsWindow : public OrganizerWindow {
  public:
-  ProgramsWindow(const OrganizerWindowPorts& ports, const ProgramListDialog& texts,
+  ProgramsWindow(const DialogPorts& ports, const ProgramListDialog& texts,
                  ToolbarButton picture);
 
  private:

@@ -11,7 +11,7 @@ constexpr int kDroppedListHeight = 160;
 
 }  // namespace
 
-SearchWindow::SearchWindow(const OrganizerWindowPorts& ports, LiveOptions& live)
+SearchWindow::SearchWindow(const DialogPorts& ports, LiveOptions& live)
     : ModelessDialog(ports.toolbar),
       live_(live),
       search_(SearchDialogServices{ports.platform.registry, ports.platform.text,

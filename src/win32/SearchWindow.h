@@ -20,7 +20,7 @@ class SearchWindow : public ModelessDialog {
   // Control identifiers, shared so that tests can reach the controls.
   enum Id : int { kPhrase = 300, kServices = 301, kClearHistory = 302, kCancel = 303 };
 
-  SearchWindow(const OrganizerWindowPorts& ports, LiveOptions& live);
+  SearchWindow(const DialogPorts& ports, LiveOptions& live);
   ~SearchWindow() override;
 
   bool Create(HINSTANCE instance, HWND owner);

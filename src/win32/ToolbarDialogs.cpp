@@ -2,7 +2,7 @@
 
 namespace kromelik {
 
-ToolbarDialogs::ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& live)
+ToolbarDialogs::ToolbarDialogs(const DialogPorts& ports, LiveOptions& live)
     : quickLaunch_(ports),
       favourites_(ports),
       options_(ports, live),

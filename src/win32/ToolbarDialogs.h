@@ -17,7 +17,7 @@ namespace kromelik {
 
 class ToolbarDialogs : public Dialogs {
  public:
-  ToolbarDialogs(const OrganizerWindowPorts& ports, LiveOptions& live);
+  ToolbarDialogs(const DialogPorts& ports, LiveOptions& live);
 
   // False when a dialog could not be made; those made so far stay usable.
   bool Create(HINSTANCE instance, HWND toolbar);

@@ -46,9 +46,8 @@ int RunToolbar(HINSTANCE instance) {
   if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");
   messages.SetOwner(window.Handle());
   controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
-  ToolbarDialogs dialogs(OrganizerWindowPorts{platform.Ports(), controller.Behaviour(), window,
-                                              controller.SystemDirectory(),
-                                              controller.Options()},
+  ToolbarDialogs dialogs(DialogPorts{platform.Ports(), controller.Behaviour(), window,
+                                     controller.SystemDirectory(), controller.Options()},
                          controller);
   if (!dialogs.Create(instance, window.Handle()))
     return StartFailed("Nie udało się utworzyć okien programu.");

@@ -210,7 +210,7 @@ TEST_F(ProgramsOrganizerTest, ReplacingAnEarlierRowLeavesRemovalOnTheRowTheUserC
 
 TEST_F(ProgramsOrganizerTest, KeysCancelKeepingTheTextsOrStoreAndTheGamesKeepTheirOwnList) {
   fileSystem.AddFile("C:\\Gry\\szachy.exe");
-  TOrganizujGry games{services, registry, fileSystem, false};
+  TOrganizujProgramy games{services, registry, fileSystem, false, kGamesDialog};
   games.FormShow();
   games.DodajSBClick();
   games.PathChange("C:\\Gry\\szachy.exe");
