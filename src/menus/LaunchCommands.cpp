@@ -7,7 +7,6 @@ namespace kromelik {
 namespace {
 
 constexpr std::size_t kFirstApplet = 2;  // after "Panel sterowania" and its separator
-constexpr std::size_t kToolsSeparator = 2;
 
 std::string InDirectory(std::string_view directory, std::string_view file) {
   return std::string(directory) + "\\" + std::string(file);
@@ -46,18 +45,12 @@ void RefreshToolsMenu(ToolbarMenus& menus, const FileSystem& files, std::string_
     const std::string_view directory = IsWindowsDirectoryTool(tool->Hint) ? windowsDirectory : systemDirectory;
     tool->Visible = Exists(files, directory, tool->Hint);
   }
-  menus.UslugiPM[kToolsSeparator].Visible =
-      Exists(files, systemDirectory, "cmd.exe") || Exists(files, systemDirectory, "services.msc");
 }
 
 void ShowBuiltInGames(ToolbarMenus& menus, const FileSystem& files, std::string_view systemDirectory) {
-  bool any = false;
   ForEachBuiltInGame(menus.GryPM, [&](MenuItem& game) {
-    if (!Exists(files, systemDirectory, game.Hint)) return;
-    game.Visible = true;
-    any = true;
+    if (Exists(files, systemDirectory, game.Hint)) game.Visible = true;
   });
-  if (any) menus.Item(names::kN2).Visible = true;
 }
 
 void RefreshBeforePopup(ToolbarButton button, ToolbarMenus& menus, const CommandContext& context) {

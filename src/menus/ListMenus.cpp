@@ -74,13 +74,11 @@ void MenuBuilders::BuildInternetMenu() {
   FillRecentPages();
   MenuItem& favourites = menus_.Item(names::kUlubione);
   const auto entries = MruList(sources_.registry, kFavouritesMru).ReadEntries();
-  if (!entries.empty()) menus_.Item(names::kN15).Visible = true;
   for (const MruEntry& entry : entries) {
     MenuItem& item = favourites.Add("", entry.name);
     item.Hint = entry.target;
     item.OnClick = WebItemAction();
   }
-  menus_.Item(names::kN10).Visible = true;
   favourites.Visible = true;
 }
 
@@ -151,19 +149,16 @@ void MenuBuilders::BuildProgramsMenu() {
 
   // The user's own programs ("Programy użytkownika").
   MenuItem& own = menus_.Item(names::kProgramyUzytkownika);
-  if (AppendNamedPrograms(kProgramsMru, own) > 0) menus_.Item(names::kN16).Visible = true;
-  menus_.Item(names::kN13).Visible = true;
+  AppendNamedPrograms(kProgramsMru, own);
   own.Visible = true;
 }
 
 void MenuBuilders::BuildUserGames() {
-  if (AppendNamedPrograms(kGamesMru, menus_.GryPM) > 0) menus_.Item(names::kN2).Visible = true;
+  AppendNamedPrograms(kGamesMru, menus_.GryPM);
 }
 
 void MenuBuilders::BuildMakerProgramsMenu() {
   MenuItem& about = menus_.AboutPM;
-  MenuItem& separator = menus_.Item(names::kN6);
-  separator.Visible = false;
   about.RemoveFrom(kFixedAboutItems);
   // Only the icons of the previous build go: the list's own pictures stay.
   menus_.il_IkonyBrenvald.Truncate(static_cast<std::size_t>(AboutPicture::Count));
@@ -173,7 +168,6 @@ void MenuBuilders::BuildMakerProgramsMenu() {
     if (!store.OpenKey(makerKey, true)) continue;
     const std::vector<std::string> products = store.ListSubkeys();
     store.CloseKey();
-    if (!products.empty()) separator.Visible = true;
     for (const std::string& product : products) {
       if (!store.OpenKey(std::string(makerKey) + "\\" + product, true)) continue;
       const auto path = store.TextOption(registry_layout::kPath);

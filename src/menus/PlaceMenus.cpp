@@ -14,7 +14,6 @@ namespace kromelik {
 
 namespace {
 
-constexpr std::size_t kDrivesSeparator = 1;  // under "Mój komputer"
 
 int PictureOfDrive(DriveType type) {
   switch (type) {
@@ -52,7 +51,6 @@ void MenuBuilders::BuildDrivesMenu() {
     item.Hint = letter + ":\\";
     item.OnClick = ItemTargetAction();
   }
-  drives[kDrivesSeparator].Visible = true;
 }
 
 void MenuBuilders::ScanRecentFolder() {
@@ -82,14 +80,11 @@ void MenuBuilders::ScanRecentFolder() {
         item.ImageIndex = AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell,
                                      ImageOf(SharedPicture::PlainProgram));
         programs.Visible = true;
-      } else {
-        menus_.Item(names::kN19).Visible = true;
       }
     } else if (sources_.files.DirectoryExists(target)) {
       MenuItem& item = folders.Add("", caption);
       item.Hint = target;
       item.OnClick = ItemTargetAction();
-      menus_.Item(names::kNOstatniootwieranefoldery1).Visible = true;
       folders.Visible = true;
     }
   }
@@ -120,8 +115,6 @@ void MenuBuilders::BuildDocumentsMenu() {
   recent.Visible = !recentFolder.empty() && sources_.files.DirectoryExists(recentFolder);
   if (recent.Visible) recent.ImageIndex = folderIcon(recentFolder);
 
-  MenuItem& separator = menus_.Item(names::kN18);
-  separator.Visible = false;
   HideSlots(menus_, names::kDocumentSlot, names::kDocumentSlots);
   for (const MruEntry& entry : MruList(sources_.registry, kDocumentsMru).ReadEntries()) {
     if (!sources_.files.FileExists(entry.target)) continue;
@@ -131,7 +124,6 @@ void MenuBuilders::BuildDocumentsMenu() {
     item.OnClick = DocumentItemAction();
     item.Visible = true;
     item.ImageIndex = AppendIcon(images, entry.target, FileIconKind::Shell, -1);
-    separator.Visible = true;
   }
 }
 

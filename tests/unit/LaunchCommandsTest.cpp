@@ -94,8 +94,8 @@ TEST_F(LaunchCommandsTest, ToolsShowWhereTheirFilesAreWithTheSeparatorUnderTheFi
 
   files.Remove(std::string(kSystem) + "\\cmd.exe");
   RefreshToolsMenu(menus, files, kSystem, kWindows);
-  EXPECT_FALSE(menus.UslugiPM[2].Visible);
   EXPECT_EQ(Shown(menus.UslugiPM), (std::vector<std::string>{"Edytor rejestru", "Menedżer zadań"}));
+  EXPECT_FALSE(menus.UslugiPM[2].Visible);
 }
 
 TEST_F(LaunchCommandsTest, BuiltInGamesAreDecidedOnceAtStart) {

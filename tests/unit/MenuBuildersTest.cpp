@@ -157,10 +157,11 @@ TEST_F(MenuBuildersTest, RecentShortcutsAreSortedIntoDocumentsProgramsAndFolders
   EXPECT_EQ(notepad.Caption, "Notatnik");
   EXPECT_EQ(notepad.ImageIndex, 77) << "the program's icon, after the fixed pictures";
   EXPECT_TRUE(Item(names::kOstatniouruchamianeprogramy1).Visible);
-  EXPECT_TRUE(Item(names::kNOstatniootwieranefoldery1).Visible);
 
   // A program run from there is a document opened through the toolbar: it goes first
   // and the oldest of the full list goes.
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Foldery));
+  EXPECT_TRUE(Item(names::kNOstatniootwieranefoldery1).Visible) << "tidied at the opening";
   ASSERT_TRUE(controller.PressButton(ToolbarButton::Programy));
   controller.Choose(notepad);
   EXPECT_EQ(OpenedLast(), "C:\\Windows\\notepad.exe");
@@ -220,8 +221,10 @@ TEST_F(MenuBuildersTest, RegisteredApplicationsNameTheirProgramAndTheUsersOwnSho
   EXPECT_EQ(PictureOf(own[2], controller.Menus().ImageListPM),
             Picture(IconOfFile{"C:\\Edytor\\edytor.exe", FileIconKind::Stored, 64}))
       << "the program's own first icon";
-  EXPECT_TRUE(Item(names::kN16).Visible);
   EXPECT_EQ(controller.Menus().GryPM.Items().back()->Caption, "Szachy");
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Programy));
+  EXPECT_TRUE(Item(names::kN16).Visible) << "between the organizer's item and the programs";
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Gry));
   EXPECT_TRUE(Item(names::kN2).Visible);
 
   controller.Choose(own[2]);
@@ -251,6 +254,7 @@ TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesBy
   EXPECT_TRUE(Item(names::kN6).Visible);
 
   const MenuItem& drivesMenu = controller.Menus().DyskiPM;
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Dyski));
   EXPECT_EQ(Shown(drivesMenu), (Strings{"Mój komputer", "-", "System (C:)", " (D:)", "Sieć (Z:)"}));
   EXPECT_EQ(drivesMenu[2].ImageIndex, 55);
   EXPECT_EQ(drivesMenu[3].ImageIndex, 56);
