@@ -47,9 +47,11 @@ std::size_t CharacterCount(std::string_view text) {
 void MenuBuilders::BuildQuickLaunchMenu() {
   ImageList& images = menus_.il_SzybkieUr;
   images.Truncate(0);
-  HideSlots(menus_, names::kQuickLaunchSlot, names::kQuickLaunchSlots);
+  HideSlots(menus_.Fixed().quickLaunch);
   for (const MruEntry& entry : MruList(sources_.registry, kQuickLaunchMru).ReadEntries()) {
-    MenuItem& item = menus_.Item(SlotName(names::kQuickLaunchSlot, entry.number));
+    MenuItem* slot = SlotOf(menus_.Fixed().quickLaunch, entry.number);
+    if (slot == nullptr) continue;
+    MenuItem& item = *slot;
     // A drive root keeps its stored name whole.
     item.Caption = CharacterCount(entry.name) < 4 ? entry.name : CaptionOfFile(entry.name);
     item.Hint = entry.target;
@@ -60,9 +62,11 @@ void MenuBuilders::BuildQuickLaunchMenu() {
 }
 
 void MenuBuilders::FillRecentPages() {
-  HideSlots(menus_, names::kRecentPageSlot, names::kRecentPageSlots);
+  HideSlots(menus_.Fixed().recentPages);
   for (const MruEntry& entry : MruList(sources_.registry, kInternetMru).ReadEntries()) {
-    MenuItem& item = menus_.Item(SlotName(names::kRecentPageSlot, entry.number));
+    MenuItem* slot = SlotOf(menus_.Fixed().recentPages, entry.number);
+    if (slot == nullptr) continue;
+    MenuItem& item = *slot;
     item.Caption = entry.name;
     item.Hint = entry.target;
     item.OnClick = WebItemAction();
@@ -72,7 +76,7 @@ void MenuBuilders::FillRecentPages() {
 
 void MenuBuilders::BuildInternetMenu() {
   FillRecentPages();
-  MenuItem& favourites = menus_.Item(names::kUlubione);
+  MenuItem& favourites = menus_.Fixed().favourites;
   const auto entries = MruList(sources_.registry, kFavouritesMru).ReadEntries();
   for (const MruEntry& entry : entries) {
     MenuItem& item = favourites.Add("", entry.name);
@@ -110,7 +114,7 @@ std::size_t MenuBuilders::AppendNamedPrograms(const MruListKind& list, MenuItem&
 
 void MenuBuilders::BuildProgramsMenu() {
   // The applications registered with the shell ("Twoje programy").
-  MenuItem& registered = menus_.Item(names::kTwojeprogramy1);
+  MenuItem& registered = menus_.Fixed().registeredPrograms;
   SettingsStore store(sources_.registry, RegistryRoot::ClassesRoot);
   std::vector<std::string> applications;
   if (store.OpenKey(kApplications, false)) {
@@ -148,7 +152,7 @@ void MenuBuilders::BuildProgramsMenu() {
   }
 
   // The user's own programs ("Programy użytkownika").
-  MenuItem& own = menus_.Item(names::kProgramyUzytkownika);
+  MenuItem& own = menus_.Fixed().ownPrograms;
   AppendNamedPrograms(kProgramsMru, own);
   own.Visible = true;
 }

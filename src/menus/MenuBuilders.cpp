@@ -5,17 +5,6 @@
 
 namespace kromelik {
 
-std::string SlotName(std::string_view prefix, int number) {
-  // Appended: GCC 12's -Wrestrict misreads a concatenation of a literal here at -O3.
-  std::string name(prefix);
-  name += std::to_string(number);
-  return name;
-}
-
-void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count) {
-  for (int number = 1; number <= count; ++number) menus.Item(SlotName(prefix, number)).Visible = false;
-}
-
 int AppendIcon(ImageList& images, std::string_view path, FileIconKind kind, int standBy) {
   return images.Add(IconOfFile{std::string(path), kind, standBy});
 }
@@ -67,7 +56,7 @@ void MenuBuilders::LoadCustomMenuFile() {
                          contents.error->kind == FileReadError::Kind::IsDirectory))
     return;
 
-  MenuItem& inne = menus_.Item(names::kMenuInne);
+  MenuItem& inne = menus_.Fixed().inne;
   inne.Visible = true;
   if (contents.error) {
     // Something of that name is there but will not be read: the user meant it to be

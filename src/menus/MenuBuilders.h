@@ -95,10 +95,6 @@ class MenuBuilders {
   MenuSources sources_;
 };
 
-// The name of a numbered slot: "U" and 3 give "U3".
-std::string SlotName(std::string_view prefix, int number);
-// Hides every slot of a numbered menu part; the builders show those with an entry.
-void HideSlots(ToolbarMenus& menus, std::string_view prefix, int count);
 // The file's own icon appended to `images`, to be fetched when it is first shown, with
 // picture `standBy` standing in until then and where the file gives none; its index.
 int AppendIcon(ImageList& images, std::string_view path, FileIconKind kind, int standBy);

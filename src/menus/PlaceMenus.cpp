@@ -29,16 +29,9 @@ int PictureOfDrive(DriveType type) {
 // start. Its shortcut counts as leading nowhere.
 bool IsNetworkPath(std::string_view path) { return path.starts_with("\\\\"); }
 
-struct PersonalFolder {
-  std::string_view item;
-  std::string_view subFolder;
-};
-constexpr std::array<PersonalFolder, 4> kPersonalSubFolders{{
-    {names::kMojeobrazy1, "\\Moje obrazy"},
-    {names::kMojamuzyka1, "\\Moja muzyka"},
-    {names::kMojewideo1, "\\Moje wideo"},
-    {names::kMojewitrynysieciWeb1, "\\Moje witryny sieci Web"},
-}};
+// In the order of the menus' personal folders: pictures, music, video, web sites.
+constexpr std::array<std::string_view, 4> kPersonalSubFolders{
+    "\\Moje obrazy", "\\Moja muzyka", "\\Moje wideo", "\\Moje witryny sieci Web"};
 
 }  // namespace
 
@@ -56,9 +49,9 @@ void MenuBuilders::BuildDrivesMenu() {
 void MenuBuilders::ScanRecentFolder() {
   const std::string recent = SpecialFolderPath(sources_.folders, csidl::kRecent);
   if (recent.empty()) return;
-  MenuItem& documents = menus_.Item(names::kDokumenty1);
-  MenuItem& programs = menus_.Item(names::kOstatniouruchamianeprogramy1);
-  MenuItem& folders = menus_.Item(names::kOstatniootwieranefoldery1);
+  MenuItem& documents = menus_.Fixed().recentDocuments;
+  MenuItem& programs = menus_.Fixed().recentPrograms;
+  MenuItem& folders = menus_.Fixed().recentFolders;
   for (const DirectoryEntry& entry : sources_.files.FindEntries(recent + "\\*.lnk")) {
     const std::string shortcut = recent + "\\" + entry.name;
     std::string target;
@@ -101,24 +94,26 @@ void MenuBuilders::BuildDocumentsMenu() {
   };
 
   const std::string personal = SpecialFolderPath(sources_.folders, csidl::kPersonal);
-  MenuItem& myDocuments = menus_.Item(names::kMojedokumenty3);
+  MenuItem& myDocuments = menus_.Fixed().myDocuments;
   myDocuments.ImageIndex = folderIcon(personal);
   myDocuments.Visible = true;
-  for (const PersonalFolder& folder : kPersonalSubFolders) {
-    MenuItem& item = menus_.Item(folder.item);
-    const std::string path = personal + std::string(folder.subFolder);
+  for (std::size_t i = 0; i < kPersonalSubFolders.size(); ++i) {
+    MenuItem& item = *menus_.Fixed().personalFolders[i];
+    const std::string path = personal + std::string(kPersonalSubFolders[i]);
     item.Visible = !personal.empty() && sources_.files.DirectoryExists(path);
     if (item.Visible) item.ImageIndex = folderIcon(path);
   }
-  MenuItem& recent = menus_.Item(names::kDokumenty1);
+  MenuItem& recent = menus_.Fixed().recentDocuments;
   const std::string recentFolder = SpecialFolderPath(sources_.folders, csidl::kRecent);
   recent.Visible = !recentFolder.empty() && sources_.files.DirectoryExists(recentFolder);
   if (recent.Visible) recent.ImageIndex = folderIcon(recentFolder);
 
-  HideSlots(menus_, names::kDocumentSlot, names::kDocumentSlots);
+  HideSlots(menus_.Fixed().documents);
   for (const MruEntry& entry : MruList(sources_.registry, kDocumentsMru).ReadEntries()) {
     if (!sources_.files.FileExists(entry.target)) continue;
-    MenuItem& item = menus_.Item(SlotName(names::kDocumentSlot, entry.number));
+    MenuItem* slot = SlotOf(menus_.Fixed().documents, entry.number);
+    if (slot == nullptr) continue;
+    MenuItem& item = *slot;
     item.Caption = CaptionOfFile(entry.target);
     item.Hint = entry.target;
     item.OnClick = DocumentItemAction();

@@ -307,11 +307,21 @@ void AddRows(MenuItem& menu, std::span<const MenuRow> rows, BoundCommands& comma
 
 }  // namespace
 
+std::string SlotName(std::string_view prefix, int number) {
+  // Appended: GCC 12's -Wrestrict misreads a concatenation of a literal here at -O3.
+  std::string name(prefix);
+  name += std::to_string(number);
+  return name;
+}
+
 ToolbarMenus::ToolbarMenus(const ImageList::IconRelease& release)
     : ImageListPM("ImageListPM", release),
       il_IkonyBrenvald("il_IkonyBrenvald", release),
       il_SzybkieUr("il_SzybkieUr", release),
-      il_Dokumenty1("il_Dokumenty1", release) {
+      il_Dokumenty1("il_Dokumenty1", release),
+      places_(AddFixedItems()) {}
+
+ToolbarMenus::Places ToolbarMenus::AddFixedItems() {
   AboutPM.Name = names::kAboutPM;
   PanelPM.Name = names::kPanelPM;
   UslugiPM.Name = names::kUslugiPM;
@@ -345,6 +355,28 @@ ToolbarMenus::ToolbarMenus(const ImageList::IconRelease& release)
   AddRows(ExitPM, kExitRows, commands_);
 
   AddFixedPictures(*this);
+
+  const auto slots = [this]<std::size_t N>(std::string_view prefix,
+                                           std::array<MenuItem*, N>& found) {
+    for (std::size_t i = 0; i < N; ++i) found[i] = &Item(SlotName(prefix, static_cast<int>(i) + 1));
+  };
+  Places places{Item(names::kUlubione),
+                Item(names::kMenuInne),
+                Item(names::kTwojeprogramy1),
+                Item(names::kProgramyUzytkownika),
+                Item(names::kDokumenty1),
+                Item(names::kOstatniouruchamianeprogramy1),
+                Item(names::kOstatniootwieranefoldery1),
+                Item(names::kMojedokumenty3),
+                {&Item(names::kMojeobrazy1), &Item(names::kMojamuzyka1),
+                 &Item(names::kMojewideo1), &Item(names::kMojewitrynysieciWeb1)},
+                {},
+                {},
+                {}};
+  slots(names::kQuickLaunchSlot, places.quickLaunch);
+  slots(names::kRecentPageSlot, places.recentPages);
+  slots(names::kDocumentSlot, places.documents);
+  return places;
 }
 
 void ToolbarMenus::BindCommands(CommandContext& context) {
