@@ -10,8 +10,9 @@ namespace kromelik {
 
 namespace {
 
-// The pastel style's spacing, in pixels: between the icon column and the text, after
-// the text, and the room kept for the arrow the system draws beside a submenu item.
+// The pastel style's spacing, in pixels at 96 DPI: between the icon column and the text,
+// after the text, and the room kept for the arrow the system draws beside a submenu
+// item.
 constexpr int kTextGap = 8;
 constexpr int kArrowRoom = 16;
 constexpr int kSeparatorHeight = 7;
@@ -231,7 +232,7 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
 
   if (entry->separator) {
     measure.itemWidth = static_cast<UINT>(IconColumn());
-    measure.itemHeight = kSeparatorHeight;
+    measure.itemHeight = static_cast<UINT>(Scaled(kSeparatorHeight));
     return true;
   }
   const WindowDc screen(nullptr);
@@ -245,8 +246,8 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
                             static_cast<int>(entry->text.size()), &extent);
   }
   const int height = std::max(PictureCache::IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
-  const int width = IconColumn() + kTextGap + static_cast<int>(extent.cx) + kTextGap +
-                    (entry->submenu ? kArrowRoom : 0);
+  const int width = IconColumn() + Scaled(kTextGap) + static_cast<int>(extent.cx) +
+                    Scaled(kTextGap) + (entry->submenu ? Scaled(kArrowRoom) : 0);
   measure.itemWidth = static_cast<UINT>(width);
   measure.itemHeight = static_cast<UINT>(height);
   return true;
@@ -282,7 +283,8 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   FillRect(dc, &item, GetSysColorBrush(COLOR_BTNFACE));
   if (entry->separator) {
     const int middle = (item.top + item.bottom) / 2;
-    const RECT line{item.left + IconColumn() + kTextGap, middle, item.right, middle + 1};
+    const RECT line{item.left + IconColumn() + Scaled(kTextGap), middle, item.right,
+                    middle + 1};
     FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
     if (entry->barColumn) DrawColumnBar(dc, item);
     RestoreDC(dc, saved);
@@ -311,8 +313,9 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   if (entry->barColumn) DrawColumnBar(dc, item);
 
   {
-    RECT text{item.left + IconColumn() + kTextGap, item.top,
-              item.right - kTextGap - (entry->submenu ? kArrowRoom : 0), item.bottom};
+    RECT text{item.left + IconColumn() + Scaled(kTextGap), item.top,
+              item.right - Scaled(kTextGap) - (entry->submenu ? Scaled(kArrowRoom) : 0),
+              item.bottom};
     const ScopedSelectObject select(dc, TextFont());
     SetTextColor(dc, textColour);
     DrawTextW(dc, entry->text.c_str(), static_cast<int>(entry->text.size()), &text,

@@ -75,7 +75,9 @@ class MenuRenderer {
                 int depth);
   const Entry* EntryOf(ULONG_PTR data) const noexcept;
   HFONT TextFont() noexcept;
-  int IconColumn() const noexcept { return MulDiv(kIconColumnWidth, dpi_, USER_DEFAULT_SCREEN_DPI); }
+  // Pixels at 96 DPI, at the DPI the menus are shown at.
+  int Scaled(int pixels) const noexcept { return MulDiv(pixels, dpi_, USER_DEFAULT_SCREEN_DPI); }
+  int IconColumn() const noexcept { return Scaled(kIconColumnWidth); }
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
                 bool disabled) const noexcept;
 

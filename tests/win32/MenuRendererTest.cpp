@@ -231,6 +231,9 @@ TEST_F(MenuRendererTest, PastelItemsMeasureToFitTextIconAndArrow) {
   EXPECT_GT(longItem.itemWidth, shortItem.itemWidth + 100);
   EXPECT_GT(submenu.itemWidth, shortItem.itemWidth) << "room for the arrow";
   EXPECT_LT(separator.itemHeight, shortItem.itemHeight);
+  renderer.SetDpi(192);
+  EXPECT_EQ(Measure(renderer, items[3]).itemHeight, 2 * separator.itemHeight)
+      << "the spacing follows the DPI";
 
   MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 99};
   EXPECT_FALSE(renderer.OnMeasureItem(foreign)) << "not an item of this renderer";
