@@ -21,7 +21,7 @@ const std::string kListsKey = "Software\\Brenvald\\Kromelik\\";
 std::string Numbered(const char* prefix, int number) { return prefix + std::to_string(number); }
 
 struct HeavyMachine : fakes::FakeMachine {
-  std::optional<ToolbarController> controller;
+  std::optional<fakes::StartedToolbar> controller;
 
   HeavyMachine() {
     files.AddFile(program.path);
@@ -132,7 +132,7 @@ struct HeavyMachine : fakes::FakeMachine {
   }
 
   void MakeController() {
-    controller.emplace(PlatformPorts(), ToolbarSide(), 1024);
+    controller.emplace(*this, 1024);
   }
   // What the fakes record grows with every build; it is not what is measured.
   void ForgetRecords() {

@@ -83,7 +83,7 @@ void RunCommand(const Command& command, CommandContext& context, const MenuItem&
       launcher.EndSession(command.exitFlags);
       break;
     case Kind::OpenDialog:
-      if (context.dialogs != nullptr) context.dialogs->Open(command.dialog);
+      context.dialogs.Open(command.dialog);
       break;
     case Kind::Custom:
       if (command.custom != nullptr) command.custom(context, item);

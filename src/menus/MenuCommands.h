@@ -34,8 +34,7 @@ struct CommandContext {
   MessageBoxes& messages;
   std::string systemDirectory;
   std::string windowsDirectory;
-  // Made after the toolbar; until then the items that open dialogs do nothing.
-  Dialogs* dialogs = nullptr;
+  Dialogs& dialogs;
   std::string helpPage;  // where the program's help page lies when it was installed
 };
 

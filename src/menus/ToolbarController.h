@@ -1,23 +1,26 @@
 #pragma once
 
-// The toolbar as the user works it, apart from any window: it owns the menus, the
-// launcher, the behaviour of the strip and the options read at start. The window tells
-// it what happened (a button pressed, an item chosen, the bare panel clicked) and shows
-// what it answers; the button states and the slide come back through the toolbar port.
+// The toolbar as the user works it, apart from any window. The start is one pass in
+// this order: the values the start reads (StartupValues), the strip's base made from
+// them (ToolbarBase: layout, behaviour, look), the window and the dialogs made from
+// those, then the controller with every reference it needs, which owns the menus and
+// the launcher. The window tells it what happened (a button pressed, an item chosen,
+// the bare panel clicked) and shows what it answers; the button states and the slide
+// come back through the toolbar port.
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/Launch.h"
-#include "core/LiveOptions.h"
+#include "core/LiveLook.h"
 #include "core/Platform.h"
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarLayout.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Cursor.h"
+#include "core/ports/Dialogs.h"
 #include "core/ports/MessageBoxes.h"
 #include "core/ports/ToolbarTimers.h"
 #include "core/ports/ToolbarWindow.h"
@@ -36,6 +39,29 @@ struct ToolbarPorts {
   MessageBoxes& messages;
 };
 
+// What the start reads before anything is made, as values: the system's folders and
+// the options, the program registered in its key on the way.
+struct StartupValues {
+  std::string systemDirectory;
+  std::string windowsDirectory;
+  StartupOptions options;
+};
+StartupValues ReadStartupValues(const Platform& platform);
+
+// The strip before its menus: where its parts stand (at the size the stored bevels
+// give it), how it slides and lends itself, and the look it shows. Made from the
+// start's values; the window and the dialogs are made from it.
+struct ToolbarBase {
+  ToolbarBase(StartupOptions& options, Registry& registry, ToolbarPorts ports, int screenWidth,
+              int dpi = kBaseDpi);
+  ToolbarBase(const ToolbarBase&) = delete;
+  ToolbarBase& operator=(const ToolbarBase&) = delete;
+
+  ToolbarLayout layout;
+  Toolbar toolbar;
+  LiveLook look;
+};
+
 // A finished menu to show: normalised, with its pictures, and where it opens.
 struct PopupMenu {
   const MenuItem& menu;
@@ -44,31 +70,22 @@ struct PopupMenu {
   ScreenPoint at;
 };
 
-class ToolbarController : public LiveOptions {
+class ToolbarController {
  public:
-  ToolbarController(Platform platform, ToolbarPorts ports, int screenWidth, int dpi = kBaseDpi);
+  // Every fixed item's command is bound here; `owner` is the window the shell's messages
+  // belong to. Everything given must outlive the controller.
+  ToolbarController(Platform platform, ToolbarPorts ports, const StartupValues& start,
+                    ToolbarBase& base, Dialogs& dialogs, WindowHandle owner = 0);
   ToolbarController(const ToolbarController&) = delete;
   ToolbarController& operator=(const ToolbarController&) = delete;
 
-  // What the toolbar's creation decides: the system folders, the registration and the
-  // options, every fixed item's command bound and the menus built at start.
-  void Create() {
-    Prepare();
-    BuildMenus();
-  }
-  // Creation in its two halves, for a window that wants to be up between them: the
-  // menus of a heavy user's lists take far longer to build than the strip to appear,
-  // and the strip waits off the screen until the cursor has once left its area anyway.
-  // Prepare reads what the window is made from (folders, registration, options);
-  // BuildMenus binds the fixed items' commands and builds the menus.
-  void Prepare();
+  // The menus built from the machine and the user's lists. A heavy user's take far
+  // longer than the strip to appear, and the strip waits above the screen until the
+  // cursor has once left its area anyway, so the window may show first and build them
+  // as the first thing it does; a click that comes meanwhile waits behind them.
   void BuildMenus();
   // The window is up: it takes the stored look and the strip starts waiting.
   void Start();
-  // The dialogs the menus open, made after the toolbar.
-  void SetDialogs(Dialogs& dialogs);
-  // The window the shell's messages belong to, once it exists.
-  void SetOwner(WindowHandle owner) { launcher_.SetOwner(owner); }
 
   // The button has been pressed: the menu to pop up under it, built and tidied, or
   // nothing (the close button closes the toolbar instead).
@@ -76,53 +93,19 @@ class ToolbarController : public LiveOptions {
   // An item of the menu that PressButton answered has been chosen; the menu is gone.
   void Choose(const MenuItem& item);
   // A click on the panel between the buttons lets the pressed button go.
-  void ClickPanel() { toolbar_.ReleaseButtons(); }
+  void ClickPanel() { base_.toolbar.ReleaseButtons(); }
 
-  // The screen took another size or the strip's monitor another DPI: the layout follows
-  // and the window is placed anew (ShowLook tells it).
-  void ScreenChanged(int screenWidth, int dpi);
-
-  // The one way a look reaches the running toolbar, at start and from the options
-  // dialog while the user works it: the strip repaints in it and the next menu opens
-  // in its style.
-  void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
-  const ToolbarLook& Look() const override { return options_.look; }
-  std::optional<std::uint8_t> Opacity() const override { return opacity_; }
-  // The menus read the flags where they are kept, so the next one built follows.
-  void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override {
-    options_.showFileExtensions = showFileExtensions;
-    options_.sortWhileEditing = sortWhileEditing;
-  }
-
-  // The stored opacity, read from the registry at every paint so a value changed
-  // meanwhile shows at once: what the paint applies, or nothing to apply when
-  // translucency is stored as off or while a dialog has the toolbar, since the options
-  // dialog's live values win while the user works them.
-  std::optional<std::uint8_t> OpacityAtPaint();
-
-  Toolbar& Behaviour() { return toolbar_; }
-  const ToolbarLayout& Layout() const { return layout_; }
-  const StartupOptions& Options() const { return options_; }
-  const std::string& SystemDirectory() const { return systemDirectory_; }
-  const std::string& WindowsDirectory() const { return windowsDirectory_; }
   const ToolbarMenus& Menus() const { return menus_; }
   MenuBuilders& Builders() { return builders_; }
 
  private:
-  std::optional<std::uint8_t> StoredOpacity() const;
-
   Platform platform_;
   ToolbarPorts ports_;
-  ToolbarLayout layout_;
-  Toolbar toolbar_;
+  ToolbarBase& base_;
+  std::string systemDirectory_;
   Launcher launcher_;
   ToolbarMenus menus_;
-  StartupOptions options_;
-  std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
-  std::string systemDirectory_;
-  std::string windowsDirectory_;
-  std::unique_ptr<CommandContext> commandContext_;
-  Dialogs* dialogs_ = nullptr;
+  CommandContext commandContext_;
   MenuBuilders builders_;
 };
 

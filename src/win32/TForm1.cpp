@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <optional>
+#include <utility>
 
 #include "win32/Dpi.h"
 #include "win32/ButtonPictures.h"
@@ -36,9 +37,11 @@ TForm1::~TForm1() {
   if (Handle() != nullptr) DestroyWindow(Handle());
 }
 
-bool TForm1::Create(HINSTANCE instance) {
-  if (controller_ == nullptr || !RegisterClassOnce(kClassName, instance, nullptr)) return false;
-  const ToolbarLayout& layout = controller_->Layout();
+bool TForm1::Create(HINSTANCE instance, ToolbarBase& base, std::string systemDirectory) {
+  base_ = &base;
+  systemDirectory_ = std::move(systemDirectory);
+  if (!RegisterClassOnce(kClassName, instance, nullptr)) return false;
+  const ToolbarLayout& layout = base.layout;
   const std::wstring title = Utf8ToWide(kApplicationTitle);
   // A tool window gets no taskbar button; the strip waits above the screen's top edge.
   return CreateHandle(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName,
@@ -49,9 +52,7 @@ bool TForm1::Create(HINSTANCE instance) {
 void TForm1::OnCreate() {
   CreateButtons();
   // The window was made for the DPI the program started with; its monitor may differ.
-  if (WindowDpi(Handle()) != controller_->Layout().Dpi()) OnScreenChanged();
-  SetTimer(Handle(), kSlideTimerId, kSlideInterval, nullptr);
-  SetTimer(Handle(), kButtonWatchTimerId, kButtonWatchInterval, nullptr);
+  if (WindowDpi(Handle()) != base_->layout.Dpi()) OnScreenChanged();
 }
 
 void TForm1::CreateButtons() {
@@ -59,7 +60,7 @@ void TForm1::CreateButtons() {
     const auto index = static_cast<std::size_t>(entry.button);
     FlatButton& button = buttons_[index];
     button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(controller_->Layout().ButtonRect(entry.button)), nullptr, entry.visible);
+                  ToRect(base_->layout.ButtonRect(entry.button)), nullptr, entry.visible);
     button.SetBackground(PanelColour());
     hints_[index] = Utf8ToWide(entry.hint);
   }
@@ -81,9 +82,12 @@ void TForm1::SetTips(bool shown) {
   }
 }
 
-void TForm1::ShowAtStart() {
+void TForm1::ShowAtStart(ToolbarController& controller) {
+  controller_ = &controller;
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  controller_->Start();
+  controller.Start();
+  SetTimer(Handle(), kSlideTimerId, kSlideInterval, nullptr);
+  SetTimer(Handle(), kButtonWatchTimerId, kButtonWatchInterval, nullptr);
   PostMessageW(Handle(), kFinishStart, 0, 0);
 }
 
@@ -106,7 +110,7 @@ void TForm1::FinishStart() {
 // The strip and its buttons where the layout puts them now: the bevels, the screen's
 // width and the monitor's DPI move them.
 void TForm1::PlaceWindows() {
-  const ToolbarLayout& layout = controller_->Layout();
+  const ToolbarLayout& layout = base_->layout;
   RECT window{};
   GetWindowRect(Handle(), &window);
   SetWindowPos(Handle(), nullptr, 0, window.top, layout.Width(), layout.Height(),
@@ -131,20 +135,20 @@ void TForm1::PlaceWindows() {
 
 void TForm1::LoadPictures() {
   picturesLoaded_ = true;
-  const int size = controller_->Layout().Scaled(32);
+  const int size = base_->layout.Scaled(32);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
-    pictures_[index] = LoadButtonIcon(entry.button, controller_->SystemDirectory(), size);
+    pictures_[index] = LoadButtonIcon(entry.button, systemDirectory_, size);
     buttons_[index].SetPicture(pictures_[index].Get(), size);
   }
 }
 
 void TForm1::OnScreenChanged() {
-  controller_->ScreenChanged(GetSystemMetrics(SM_CXSCREEN), WindowDpi(Handle()));
+  base_->look.ScreenChanged(GetSystemMetrics(SM_CXSCREEN), WindowDpi(Handle()));
 }
 
 COLORREF TForm1::PanelColour() const {
-  const ToolbarLook& look = controller_->Options().look;
+  const ToolbarLook& look = base_->look.Look();
   return look.colour ? static_cast<COLORREF>(*look.colour) : GetSysColor(COLOR_BTNFACE);
 }
 
@@ -158,6 +162,8 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
 }
 
 void TForm1::OnButtonClick(ToolbarButton button) {
+  // The buttons answer once the start has completed; the window is hidden until then.
+  if (controller_ == nullptr) return;
   const std::optional<PopupMenu> popup = controller_->PressButton(button);
   if (!popup) return;
   // A tip timed from the hover before the click would come up over the menu's first
@@ -175,7 +181,7 @@ void TForm1::Paint(HDC dc) {
   const UniqueBrush panel(CreateSolidBrush(PanelColour()));
   FillRect(dc, &client, panel.Get());
 
-  const ToolbarLayout& layout = controller_->Layout();
+  const ToolbarLayout& layout = base_->layout;
   // Outer and inner raised bevels, each half of the band inside the edge, as a panel
   // draws them; the layout keeps the logo and the buttons inside the band.
   const int band = layout.Inside().top;
@@ -208,7 +214,7 @@ void TForm1::Paint(HDC dc) {
 }
 
 void TForm1::ApplyTransparency() {
-  if (const auto alpha = controller_->OpacityAtPaint()) SetOpacity(alpha);
+  if (const auto alpha = base_->look.OpacityAtPaint()) SetOpacity(alpha);
 }
 
 void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
@@ -310,9 +316,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kSlideTimerId) {
-        controller_->Behaviour().OnSlideTimer();
+        base_->toolbar.OnSlideTimer();
       } else if (wParam == kButtonWatchTimerId) {
-        controller_->Behaviour().OnButtonWatchTimer();
+        base_->toolbar.OnButtonWatchTimer();
       }
       return 0;
     case WM_COMMAND: {
@@ -323,14 +329,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETFOCUS: {
       // The keyboard belongs to a button: the pressed one, else the first.
-      const ToolbarButton down = controller_->Behaviour().DownButton();
+      const ToolbarButton down = base_->toolbar.DownButton();
       const ToolbarButton target = ButtonInfoOf(down).visible ? down : ToolbarButton::About;
       SetFocus(buttons_[static_cast<std::size_t>(target)].Handle());
       return 0;
     }
     case WM_LBUTTONDOWN:
       // A click on the bare panel lets go of the pressed button.
-      controller_->ClickPanel();
+      base_->toolbar.ReleaseButtons();
       return 0;
     case WM_MEASUREITEM:
       if (renderer_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;

@@ -24,13 +24,13 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   TForm1() = default;
   ~TForm1() override;
 
-  // The controller decides; it is made with this object as its window and timers, so
-  // it comes after the constructor and before Create, and outlives the window.
-  void Attach(ToolbarController& controller) { controller_ = &controller; }
-  bool Create(HINSTANCE instance);
-  // Makes the window visible at its waiting place and starts the toolbar; the button
-  // pictures and the menus follow as the first thing the message loop does.
-  void ShowAtStart();
+  // Makes the window from the strip's base, waiting hidden above the screen; nothing
+  // runs in it yet. `base` outlives the window.
+  bool Create(HINSTANCE instance, ToolbarBase& base, std::string systemDirectory);
+  // Once the whole start has succeeded: the window shows at its waiting place, the
+  // controller takes the stored look and the strip starts waiting, the timers run, and
+  // the button pictures and the menus follow as the first thing the message loop does.
+  void ShowAtStart(ToolbarController& controller);
 
   // ToolbarWindow
   void Show() override;
@@ -64,7 +64,9 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void SetOpacity(std::optional<std::uint8_t> opacity);
   COLORREF PanelColour() const;
 
-  ToolbarController* controller_ = nullptr;
+  ToolbarBase* base_ = nullptr;          // from Create on
+  ToolbarController* controller_ = nullptr;  // from ShowAtStart on: presses and choices
+  std::string systemDirectory_;
   MenuRenderer renderer_;
   std::array<UniqueIcon, kToolbarButtonCount> pictures_;
   std::array<FlatButton, kToolbarButtonCount> buttons_;

@@ -39,20 +39,25 @@ int RunToolbar(HINSTANCE instance) {
   Win32Cursor cursor;
   Win32MessageBoxes messages;
   TForm1 window;
-  ToolbarController controller(platform.Ports(), ToolbarPorts{window, window, cursor, clock, messages},
-                               GetSystemMetrics(SM_CXSCREEN), SystemDpi());
-  controller.Prepare();
-  window.Attach(controller);
-  if (!window.Create(instance)) return StartFailed("Nie udało się utworzyć okna paska.");
+  const ToolbarPorts ports{window, window, cursor, clock, messages};
+
+  // What the start reads, as values; the strip's base, the window and the dialogs are
+  // made from them; the controller last, with everything it needs. Nothing runs before
+  // the whole start has succeeded.
+  StartupValues start = ReadStartupValues(platform.Ports());
+  ToolbarBase base(start.options, platform.Ports().registry, ports,
+                   GetSystemMetrics(SM_CXSCREEN), SystemDpi());
+  if (!window.Create(instance, base, start.systemDirectory))
+    return StartFailed("Nie udało się utworzyć okna paska.");
   messages.SetOwner(window.Handle());
-  controller.SetOwner(reinterpret_cast<WindowHandle>(window.Handle()));
-  ToolbarDialogs dialogs(DialogPorts{platform.Ports(), controller.Behaviour(), window,
-                                     controller.SystemDirectory(), controller.Options()},
-                         controller);
+  ToolbarDialogs dialogs(DialogPorts{platform.Ports(), base.toolbar, window, start.systemDirectory,
+                                     base.look.Options()},
+                         base.look);
   if (!dialogs.Create(instance, window.Handle()))
     return StartFailed("Nie udało się utworzyć okien programu.");
-  controller.SetDialogs(dialogs);
-  window.ShowAtStart();
+  ToolbarController controller(platform.Ports(), ports, start, base, dialogs,
+                               reinterpret_cast<WindowHandle>(window.Handle()));
+  window.ShowAtStart(controller);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,7 +1,9 @@
 #pragma once
 
-// Every port of the platform and of the toolbar as an in-memory fake, ready to hand to
-// a ToolbarController.
+// Every port of the platform and of the toolbar as an in-memory fake, and the toolbar put
+// together over them in the order of the program's start.
+
+#include <optional>
 
 #include "core/Platform.h"
 #include "fakes/FakeDownload.h"
@@ -36,12 +38,48 @@ struct FakeMachine {
   FakeCursor cursor;
   FakeClock clock;
   FakeMessageBoxes messages;
+  FakeDialogs dialogs;
 
   Platform PlatformPorts() {
     return Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
                     connectivity, text, drives, download, ini, process};
   }
   ToolbarPorts ToolbarSide() { return ToolbarPorts{window, timers, cursor, clock, messages}; }
+};
+
+// The toolbar as the program's start makes it, over a machine's fakes: Create reads the
+// start's values, makes the strip's base and the controller, and builds the menus, so a
+// test plants what the start should find before it.
+class StartedToolbar {
+ public:
+  StartedToolbar(FakeMachine& machine, int screenWidth)
+      : machine_(machine), screenWidth_(screenWidth) {}
+
+  void Create() {
+    controller_.reset();
+    base_.reset();
+    start_ = ReadStartupValues(machine_.PlatformPorts());
+    base_.emplace(start_->options, machine_.registry, machine_.ToolbarSide(), screenWidth_);
+    controller_.emplace(machine_.PlatformPorts(), machine_.ToolbarSide(), *start_, *base_,
+                        machine_.dialogs);
+    controller_->BuildMenus();
+  }
+  void Start() { controller_->Start(); }
+  std::optional<PopupMenu> PressButton(ToolbarButton button) {
+    return controller_->PressButton(button);
+  }
+  void Choose(const MenuItem& item) { controller_->Choose(item); }
+  void ClickPanel() { controller_->ClickPanel(); }
+  const ToolbarMenus& Menus() const { return controller_->Menus(); }
+  Toolbar& Behaviour() { return base_->toolbar; }
+  LiveLook& Look() { return base_->look; }
+
+ private:
+  FakeMachine& machine_;
+  int screenWidth_;
+  std::optional<StartupValues> start_;
+  std::optional<ToolbarBase> base_;
+  std::optional<ToolbarController> controller_;
 };
 
 }  // namespace kromelik::fakes

@@ -11,6 +11,7 @@
 
 #include "core/ports/Clock.h"
 #include "core/ports/Cursor.h"
+#include "core/ports/Dialogs.h"
 #include "core/ports/ToolbarTimers.h"
 #include "core/ports/ToolbarWindow.h"
 
@@ -70,6 +71,13 @@ class FakeToolbarTimers : public ToolbarTimers {
   bool slide = true;
   bool buttonWatch = true;
   std::vector<Change> changes;
+};
+
+// Records which dialogs the menus asked to open.
+class FakeDialogs : public Dialogs {
+ public:
+  void Open(ToolbarDialog dialog) override { opened.push_back(dialog); }
+  std::vector<ToolbarDialog> opened;
 };
 
 class FakeClock : public Clock {

@@ -427,11 +427,12 @@ class FixedItemTest : public ::testing::TestWithParam<std::size_t>, protected fa
   fakes::FakeShellFolders folders;
   fakes::FakeFileSystem files;
   fakes::FakeMessageBoxes messages;
+  fakes::FakeDialogs dialogs;
   std::string boxButtons;
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
   CommandContext context{launcher, toolbar, files, messages, std::string(kSystem),
-                         std::string(kWindows), nullptr, "C:\\Kromelik\\help\\kromelik.html"};
+                         std::string(kWindows), dialogs, "C:\\Kromelik\\help\\kromelik.html"};
 };
 
 TEST_P(FixedItemTest, ChoosingItDoesWhatItIsMeantTo) {

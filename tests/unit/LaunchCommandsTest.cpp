@@ -53,9 +53,10 @@ class LaunchCommandsTest : public ::testing::Test, protected fakes::FakeToolbar 
   fakes::FakeShellFolders folders;
   fakes::FakeFileSystem files;
   fakes::FakeMessageBoxes messages;
+  fakes::FakeDialogs dialogs;
   Launcher launcher{shell, folders};
   ToolbarMenus menus;
-  CommandContext context{launcher, toolbar, files, messages, kSystem, kWindows, nullptr, {}};
+  CommandContext context{launcher, toolbar, files, messages, kSystem, kWindows, dialogs, {}};
 };
 
 TEST_F(LaunchCommandsTest, AppletsShowExactlyWhereTheirFilesAre) {

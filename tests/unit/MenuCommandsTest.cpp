@@ -21,8 +21,9 @@ TEST(MenuCommandsTest, HelpOpensItsPageOrWithoutItShowsItsMessageWithTheToolbarS
   fakes::FakeFileSystem files;
   Launcher launcher{shell, folders};
   const std::string page = "C:\\Kromelik\\help\\kromelik.html";
-  CommandContext context{launcher,     toolbar,   files,   messages, "C:\\WINDOWS\\system32",
-                         "C:\\WINDOWS", nullptr, page};
+  fakes::FakeDialogs dialogs;
+  CommandContext context{launcher,     toolbar, files,   messages, "C:\\WINDOWS\\system32",
+                         "C:\\WINDOWS", dialogs, page};
   ToolbarMenus menus;
   menus.BindCommands(context);
 

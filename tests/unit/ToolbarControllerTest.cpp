@@ -57,7 +57,7 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   ToolbarLook look;
   look.colour = 0x00336699u;
   look.bevel = {false, 0};
-  controller.ApplyLook(look, std::nullopt);
+  controller.Look().ApplyLook(look, std::nullopt);
   EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{look, std::nullopt}));
   const auto popup = controller.PressButton(ToolbarButton::Programy);
   ASSERT_TRUE(popup);
@@ -66,13 +66,13 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   // The options dialog's live opacity wins over the stored one while it is open, through
   // paints and a change of screen; once it is closed, paints apply the stored one again.
   controller.Behaviour().OpenDialog({});
-  controller.ApplyLook(look, 90);
-  EXPECT_EQ(controller.OpacityAtPaint(), std::nullopt);
-  controller.ScreenChanged(800, kBaseDpi);
+  controller.Look().ApplyLook(look, 90);
+  EXPECT_EQ(controller.Look().OpacityAtPaint(), std::nullopt);
+  controller.Look().ScreenChanged(800, kBaseDpi);
   EXPECT_EQ(window.looks.back().opacity, std::optional<std::uint8_t>(90));
   controller.Behaviour().Resume();
-  EXPECT_EQ(controller.OpacityAtPaint(), std::optional<std::uint8_t>(200));
-  EXPECT_EQ(controller.Opacity(), std::optional<std::uint8_t>(200));
+  EXPECT_EQ(controller.Look().OpacityAtPaint(), std::optional<std::uint8_t>(200));
+  EXPECT_EQ(controller.Look().Opacity(), std::optional<std::uint8_t>(200));
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {

@@ -14,7 +14,7 @@ namespace kromelik {
 // The whole click path on fakes: the window only forwards the press and the choice.
 class ToolbarFixture : public ::testing::Test, protected fakes::FakeMachine {
  protected:
-  ToolbarController controller{PlatformPorts(), ToolbarSide(), 1024};
+  fakes::StartedToolbar controller{*this, 1024};
 
   void PlantText(RegistryRoot root, std::string_view path, std::string_view name,
                  std::string data) {

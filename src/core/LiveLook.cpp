@@ -1,0 +1,52 @@
+#include "core/LiveLook.h"
+
+#include "core/RegistryLayout.h"
+#include "core/SettingsStore.h"
+
+namespace kromelik {
+
+LiveLook::LiveLook(StartupOptions& options, ToolbarLayout& layout, Toolbar& toolbar,
+                   ToolbarWindow& window, Registry& registry)
+    : options_(options), layout_(layout), toolbar_(toolbar), window_(window), registry_(registry) {}
+
+std::optional<std::uint8_t> LiveLook::StoredOpacity() const {
+  SettingsStore store(registry_);
+  if (!store.OpenKey(registry_layout::kMainKey, true)) return std::nullopt;
+  const auto alpha = ReadTransparency(store);
+  store.CloseKey();
+  return alpha;
+}
+
+void LiveLook::ApplyStored() { ApplyLook(options_.look, StoredOpacity()); }
+
+std::optional<std::uint8_t> LiveLook::OpacityAtPaint() {
+  if (toolbar_.State() == ToolbarState::LentToDialog) return std::nullopt;
+  // Nothing is undone here: a strip made translucent in the dialog and left so stays.
+  const auto stored = StoredOpacity();
+  if (stored) opacity_ = stored;
+  return stored;
+}
+
+void LiveLook::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) {
+  options_.look = look;
+  opacity_ = opacity;
+  options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
+  layout_.SetBevel(options_.look.bevel.raised, options_.look.bevel.width);
+  toolbar_.LayoutChanged();
+  window_.ShowLook(options_.look, opacity);
+}
+
+void LiveLook::SetListOptions(bool showFileExtensions, bool sortWhileEditing) {
+  options_.showFileExtensions = showFileExtensions;
+  options_.sortWhileEditing = sortWhileEditing;
+}
+
+void LiveLook::ScreenChanged(int screenWidth, int dpi) {
+  layout_.SetScreenWidth(screenWidth);
+  layout_.SetDpi(dpi);
+  toolbar_.LayoutChanged();
+  // The look in force stays, whatever the registry holds.
+  window_.ShowLook(options_.look, opacity_);
+}
+
+}  // namespace kromelik

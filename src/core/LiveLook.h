@@ -1,0 +1,57 @@
+#pragma once
+
+// The look the running strip shows and the list options in force: read at start, changed
+// by the options dialog while the user works it, and the one way a look reaches the
+// strip. It keeps the layout's bevels and the strip's opacity with it.
+
+#include <cstdint>
+#include <optional>
+
+#include "core/LiveOptions.h"
+#include "core/Settings.h"
+#include "core/Toolbar.h"
+#include "core/ToolbarLayout.h"
+#include "core/ports/Registry.h"
+#include "core/ports/ToolbarWindow.h"
+
+namespace kromelik {
+
+class LiveLook : public LiveOptions {
+ public:
+  LiveLook(StartupOptions& options, ToolbarLayout& layout, Toolbar& toolbar,
+           ToolbarWindow& window, Registry& registry);
+
+  // The stored look, as the window takes it when it first shows.
+  void ApplyStored();
+
+  // LiveOptions: the strip repaints in the new look and the next menu opens in its
+  // style; the list flags hold for every menu built and organizer refreshed from now on.
+  const ToolbarLook& Look() const override { return options_.look; }
+  std::optional<std::uint8_t> Opacity() const override { return opacity_; }
+  void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
+  void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override;
+
+  // The stored opacity, read from the registry at every paint so a value changed
+  // meanwhile shows at once: what the paint applies, or nothing to apply when
+  // translucency is stored as off or while a dialog has the toolbar, since the options
+  // dialog's live values win while the user works them.
+  std::optional<std::uint8_t> OpacityAtPaint();
+
+  // The screen took another size or the strip's monitor another DPI: the layout follows
+  // and the window is placed anew, in the look in force.
+  void ScreenChanged(int screenWidth, int dpi);
+
+  const StartupOptions& Options() const { return options_; }
+
+ private:
+  std::optional<std::uint8_t> StoredOpacity() const;
+
+  StartupOptions& options_;
+  ToolbarLayout& layout_;
+  Toolbar& toolbar_;
+  ToolbarWindow& window_;
+  Registry& registry_;
+  std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
+};
+
+}  // namespace kromelik
