@@ -32,7 +32,7 @@ constexpr WindowHandle kOwner = 0x4242;
 std::string SpecialPath(int csidl) { return "C:\\Specjalny" + std::to_string(csidl); }
 constexpr int kSpecialFolderNumbers = 64;
 
-enum class Does { Open, CommandLine, SpecialFolder, EndSession, MessageBox, NoActionYet };
+enum class Does { Open, CommandLine, SpecialFolder, EndSession, MessageBox, OpensDialog, NoActionYet };
 enum class Buttons { StayDown, ComeUpFirst };
 // Visibility before any builder has run, or the file that decides it: applets and tools
 // are refreshed before their menu opens; games start hidden and are shown once at start.
@@ -48,6 +48,7 @@ struct Action {
   std::uint32_t exitFlags = 0;
   std::string_view title{};
   MessageIcon icon = MessageIcon::Information;
+  ToolbarDialog dialog = ToolbarDialog::About;
 };
 
 Action Opens(std::string_view target, std::optional<std::string_view> parameters = std::nullopt,
@@ -64,7 +65,7 @@ Action Ends(std::uint32_t exitFlags) { return {.does = Does::EndSession, .exitFl
 Action Box(std::string_view text, std::string_view title, MessageIcon icon) {
   return {.does = Does::MessageBox, .text = text, .title = title, .icon = icon};
 }
-Action NoActionYet() { return {}; }
+Action Dialog(ToolbarDialog dialog) { return {.does = Does::OpensDialog, .dialog = dialog}; }
 
 struct Row {
   std::string_view menu;
@@ -121,8 +122,8 @@ const std::vector<Row>& Rows() {
              std::nullopt, kShow),
        kUp},
       {"AboutPM", "StronaWWW1", "Strona WWW", Start::Shown, Opens(kMakerSite), kUp},
-      Place("AboutPM", "Oprogramie1", "O programie ...", NoActionYet()),
-      Place("AboutPM", "Opcje1", "Opcje", NoActionYet()),
+      Place("AboutPM", "Oprogramie1", "O programie ...", Dialog(ToolbarDialog::About)),
+      Place("AboutPM", "Opcje1", "Opcje", Dialog(ToolbarDialog::Options)),
 
       // The control panel and its applets.
       Place("PanelPM", "Panelsterowania1", "Panel sterowania",
@@ -203,10 +204,10 @@ const std::vector<Row>& Rows() {
       Accessory("Rejestratordwiku1", "Rejestrator dźwięku", "sndrec32"),
       Accessory("Tablicaznakw1", "Tablica znaków", "charmap"),
       Accessory("WordPad1", "WordPad", "write"),
-      Place("ProgramyPM", "Organizuj3", "Organizuj", NoActionYet()),
+      Place("ProgramyPM", "Organizuj3", "Organizuj", Dialog(ToolbarDialog::Programs)),
 
       // The built-in games.
-      Place("GryPM", "Organizuj4", "Organizuj", NoActionYet()),
+      Place("GryPM", "Organizuj4", "Organizuj", Dialog(ToolbarDialog::Games)),
       Game("FreeCell", "FreeCell.exe"),
       Game("Kierki", "mshearts.exe"),
       Game("Pasjans", "sol.exe"),
@@ -264,7 +265,7 @@ const std::vector<Row>& Rows() {
             Folder(5, "\\Moje witryny sieci Web")),
 
       // The quick-launch menu.
-      Place("UlubionePM", "Organizuj1", "Organizuj", NoActionYet()),
+      Place("UlubionePM", "Organizuj1", "Organizuj", Dialog(ToolbarDialog::QuickLaunch)),
 
       // The Internet menu.
       Place("InternetPM", "Telnet1", "Telnet", Opens("telnet")),
@@ -274,8 +275,9 @@ const std::vector<Row>& Rows() {
       Place("InternetPM", "WindowsUpdate1", "Windows Update",
             Opens("http://windowsupdate.microsoft.com/")),
       Place("InternetPM", "wwwBrenvald1", "Brenvald", Opens(kMakerSite)),
-      Place("InternetPM", "Organizuj2", "Organizuj", NoActionYet()),
-      Place("InternetPM", "Wyszukajwinternecie1", "Wyszukaj w internecie ...", NoActionYet()),
+      Place("InternetPM", "Organizuj2", "Organizuj", Dialog(ToolbarDialog::Favourites)),
+      Place("InternetPM", "Wyszukajwinternecie1", "Wyszukaj w internecie ...",
+            Dialog(ToolbarDialog::Search)),
 
       // The shutdown menu: EWX_FORCE (4) with log-off (0), reboot (2) and power-off (8).
       // Programs are asked to close and only those that hang are forced, so nobody's
@@ -319,6 +321,9 @@ std::string RunText(std::string_view line, ShowCommand show, const std::string& 
 }
 std::string EndText(std::uint32_t flags, const std::string& buttons) {
   return "session end: flags " + std::to_string(flags) + ", " + buttons;
+}
+std::string DialogText(ToolbarDialog dialog, const std::string& buttons) {
+  return "dialog " + std::to_string(static_cast<int>(dialog)) + ", " + buttons;
 }
 std::string BoxText(std::string_view text, std::string_view title, MessageIcon icon,
                     const std::string& buttons) {
@@ -416,6 +421,8 @@ class FixedItemTest : public ::testing::TestWithParam<std::size_t>, protected fa
         return {EndText(action.exitFlags, buttons)};
       case Does::MessageBox:
         return {BoxText(action.text, action.title, action.icon, buttons)};
+      case Does::OpensDialog:
+        return {DialogText(action.dialog, buttons)};
       case Does::NoActionYet:
         return {};
     }
@@ -468,6 +475,8 @@ TEST_P(FixedItemTest, ChoosingItDoesWhatItIsMeantTo) {
   std::vector<std::string> seen = shell.requests;
   for (const auto& box : messages.shown)
     seen.push_back(BoxText(box.text, box.title, box.icon, boxButtons));
+  for (const ToolbarDialog dialog : dialogs.opened)
+    seen.push_back(DialogText(dialog, ButtonsThen(toolbar.DownButton(), pressed)));
   EXPECT_EQ(seen, Expected(pressed));
 
   const bool comesUp = row.buttons == Buttons::ComeUpFirst;
