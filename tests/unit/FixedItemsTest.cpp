@@ -32,7 +32,9 @@ constexpr WindowHandle kOwner = 0x4242;
 std::string SpecialPath(int csidl) { return "C:\\Specjalny" + std::to_string(csidl); }
 constexpr int kSpecialFolderNumbers = 64;
 
-enum class Does { Open, CommandLine, SpecialFolder, EndSession, MessageBox, OpensDialog, NoActionYet };
+enum class Does {
+  Open, CommandLine, SpecialFolder, EndSession, MessageBox, OpensDialog, NoActionYet
+};
 enum class Buttons { StayDown, ComeUpFirst };
 // Visibility before any builder has run, or the file that decides it: applets and tools
 // are refreshed before their menu opens; games start hidden and are shown once at start.
