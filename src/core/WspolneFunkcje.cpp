@@ -91,9 +91,15 @@ std::string ProgramVersionText(const ProgramFile& program, const FileInformation
   return VersionText(fixed ? &*fixed : nullptr);
 }
 
-std::string HelpPagePath(const ProgramFile& program) {
+std::string BesideProgram(const ProgramFile& program, std::string_view name) {
   const std::string path = program.Path();
-  return path.substr(0, path.find_last_of('\\') + 1) + "help\\kromelik.html";
+  const auto folderEnd = path.find_last_of("\\:");
+  return (folderEnd == std::string::npos ? std::string{} : path.substr(0, folderEnd + 1)) +
+         std::string(name);
+}
+
+std::string HelpPagePath(const ProgramFile& program) {
+  return BesideProgram(program, "help\\kromelik.html");
 }
 
 std::string TempFolderPath(const TempFolder& temp, const FileSystem& files) {

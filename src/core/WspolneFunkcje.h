@@ -32,6 +32,8 @@ std::string ExpandPathVariables(std::string_view path, const ShellFolders& folde
 std::string VersionText(const FixedVersionInfo* fixed);
 std::string ProgramVersionText(const ProgramFile& program, const FileInformation& files);
 
+// `name` in the program's folder.
+std::string BesideProgram(const ProgramFile& program, std::string_view name);
 // The program's help page, "help\kromelik.html" in the program's folder.
 std::string HelpPagePath(const ProgramFile& program);
 

@@ -1,6 +1,7 @@
 #include "menus/MenuBuilders.h"
 
 #include "core/ComponentNames.h"
+#include "core/WspolneFunkcje.h"
 #include "menus/CustomMenuFile.h"
 
 namespace kromelik {
@@ -45,11 +46,7 @@ void MenuBuilders::BuildAtStart() {
 }
 
 void MenuBuilders::LoadCustomMenuFile() {
-  const std::string program = sources_.program.Path();
-  const auto folderEnd = program.find_last_of("\\:");
-  const std::string path =
-      (folderEnd == std::string::npos ? std::string{} : program.substr(0, folderEnd + 1)) +
-      std::string(kCustomMenuFileName);
+  const std::string path = BesideProgram(sources_.program, kCustomMenuFileName);
   const FileContents contents = sources_.files.ReadWholeFile(path);
   // Only a file is a menu: a folder of that name is as good as nothing there.
   if (contents.error && (contents.error->kind == FileReadError::Kind::NotFound ||

@@ -33,7 +33,6 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
     : platform_(platform),
       ports_(ports),
       base_(base),
-      systemDirectory_(start.systemDirectory),
       launcher_(platform.shell, platform.folders),
       menus_([&icons = platform.fileInformation](IconHandle icon) { icons.DestroyIcon(icon); }),
       commandContext_{launcher_,
@@ -53,7 +52,7 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
 }
 
 void ToolbarController::BuildMenus() {
-  ShowBuiltInGames(menus_, platform_.files, systemDirectory_);
+  ShowBuiltInGames(menus_, platform_.files, commandContext_.systemDirectory);
   builders_.BuildAtStart();
 }
 

@@ -102,7 +102,6 @@ class ToolbarController {
   Platform platform_;
   ToolbarPorts ports_;
   ToolbarBase& base_;
-  std::string systemDirectory_;
   Launcher launcher_;
   ToolbarMenus menus_;
   CommandContext commandContext_;
