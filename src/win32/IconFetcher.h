@@ -1,15 +1,19 @@
 #pragma once
 
-// Fetches files' own icons on a thread of its own, so that a menu of a thousand programs
-// is built and shown at once and its icons follow. Requests and answers are keyed by the
-// file and the kind of icon; every answer is handed out once, to the thread that asks.
+// The files' own icons come from one thread for the whole program, so that a menu of a
+// thousand programs is built and shown at once and its icons follow, and a file on a
+// drive that stopped answering holds up that thread, never a window. A window that asks
+// for icons is posted IconsArrivedMessage() when some of them have come; it takes them in
+// on its own thread (PictureCache::Refresh) and redraws what shows them.
+//
+// Everything but the fetching itself happens on the thread of the windows.
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "menus/ImageList.h"
 #include "win32/Handles.h"
@@ -24,22 +28,39 @@ struct IconKey {
 
 class IconFetcher {
  public:
-  IconFetcher() = default;
+  using FetchFunction = std::function<UniqueIcon(const IconKey&)>;
+
+  // The program's one fetcher, taking the icons from the files.
+  static IconFetcher& Process();
+  // The message a window that asked is posted when icons have come; no parameters.
+  static UINT IconsArrivedMessage();
+
+  // `fetch` runs on the fetcher's thread, made at the first request.
+  explicit IconFetcher(FetchFunction fetch);
   // The thread is let go rather than waited for: a fetch from a drive that stopped
   // answering must not hold up the program's end. It ends after its current fetch.
   ~IconFetcher();
   IconFetcher(const IconFetcher&) = delete;
   IconFetcher& operator=(const IconFetcher&) = delete;
 
-  void Request(IconKey key);
-  // The icons fetched since the last call; an empty icon where the file gave none.
-  std::vector<std::pair<IconKey, UniqueIcon>> TakeFetched();
+  // Asks for the icon unless it has come already; `window`, if any, is told when it
+  // comes, also when it is on its way for another window.
+  void Request(const IconKey& key, HWND window);
+  // The icon as it came (empty where the file gave none); nullptr while it has not.
+  const UniqueIcon* Find(const IconKey& key) const;
+  // Takes in the icons that came since the last call; true when any did.
+  bool Collect();
+  // A file that gave no icon is asked again at the next request: it may have one by now.
+  void Forget(const IconKey& key);
   // Whether a request is still on its way.
   bool Busy() const;
 
  private:
   struct Shared;
+  static void Run(const std::shared_ptr<Shared>& shared);
+
   std::shared_ptr<Shared> shared_;
+  std::map<IconKey, UniqueIcon> fetched_;
 };
 
 }  // namespace kromelik

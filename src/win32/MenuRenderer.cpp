@@ -94,15 +94,25 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
     // Without the foreground the menu would not close when the user clicks elsewhere,
     // and without a message after it the next click on the owner would be swallowed.
     SetForegroundWindow(owner);
+    pictures_.SetWindow(owner);
+    shownImages_ = &images;
+    shownMenu_ = popup.Get();
+    shownStyle_ = style;
     const BOOL chosen = TrackPopupMenuEx(
         popup.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
         screenPoint.x, screenPoint.y, owner, nullptr);
+    shownImages_ = nullptr;
+    shownMenu_ = nullptr;
     PostMessageW(owner, WM_NULL, 0, 0);
     return chosen > 0 ? ItemOfCommand(static_cast<UINT_PTR>(chosen)) : nullptr;
   } catch (const std::exception& error) {
+    shownImages_ = nullptr;
+    shownMenu_ = nullptr;
     ReportSwallowed(owner, L"menu", error.what());
     return nullptr;
   } catch (...) {
+    shownImages_ = nullptr;
+    shownMenu_ = nullptr;
     ReportSwallowed(owner, L"menu", nullptr);
     return nullptr;
   }
@@ -110,8 +120,10 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
 
 UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, MenuStyle style) {
   entries_.clear();
-  // The last menu is gone with its bitmaps: the icons fetched meanwhile can come in.
-  pictures_.Collect();
+  // The last menu is gone with its bitmaps: what the icons fetched meanwhile replaced
+  // can go.
+  pictures_.Refresh();
+  pictures_.ReleaseRetired();
   UniqueMenu popup(CreatePopupMenu());
   if (!popup) return popup;
   if (!AddItems(popup.Get(), menu, images, style, 1)) {
@@ -197,6 +209,47 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
   return true;
 }
 
+void MenuRenderer::IconsArrived() noexcept {
+  try {
+    if (!pictures_.Refresh() || shownImages_ == nullptr || shownMenu_ == nullptr) return;
+    bool changed = false;
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+      Entry& entry = entries_[index];
+      if (entry.separator || entry.item->ImageIndex < 0) continue;
+      const HICON icon = pictures_.Icon(*shownImages_, entry.item->ImageIndex);
+      if (icon == entry.icon) continue;
+      entry.icon = icon;
+      entry.bitmap = pictures_.Bitmap(*shownImages_, entry.item->ImageIndex);
+      if (shownStyle_ == MenuStyle::Pastel) {
+        entry.grey = pictures_.GreyBitmap(*shownImages_, entry.item->ImageIndex);
+      } else {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_BITMAP;
+        info.hbmpItem = entry.bitmap;
+        SetMenuItemInfoW(shownMenu_, static_cast<UINT>(index + 1), FALSE, &info);
+      }
+      changed = true;
+    }
+    if (!changed) return;
+    // The open menus are the system's windows on this thread; they draw the new
+    // pictures once told their old ones are stale.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          wchar_t name[16] = {};
+          if (GetClassNameW(window, name, 16) > 0 && lstrcmpW(name, L"#32768") == 0 &&
+              IsWindowVisible(window))
+            InvalidateRect(window, nullptr, TRUE);
+          return TRUE;
+        },
+        0);
+  } catch (const std::exception& error) {
+    // The menu keeps the pictures it shows.
+    ReportSwallowed(nullptr, L"icons", error.what());
+  }
+}
+
 const MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
   const Entry* entry = EntryOf(id);
   return entry != nullptr ? entry->item : nullptr;
@@ -211,6 +264,7 @@ void MenuRenderer::SetDpi(int dpi) noexcept {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
   textFont_.Reset();
+  pictures_.SetDpi(dpi);
 }
 
 HFONT MenuRenderer::TextFont() noexcept {
@@ -245,7 +299,7 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
       GetTextExtentPoint32W(screen.Get(), entry->text.c_str(),
                             static_cast<int>(entry->text.size()), &extent);
   }
-  const int height = std::max(PictureCache::IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
+  const int height = std::max(pictures_.IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
   const int width = IconColumn() + Scaled(kTextGap) + static_cast<int>(extent.cx) +
                     Scaled(kTextGap) + (entry->submenu ? Scaled(kArrowRoom) : 0);
   measure.itemWidth = static_cast<UINT>(width);
@@ -255,7 +309,7 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
 
 void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
                             bool disabled) const noexcept {
-  const int size = PictureCache::IconSize();
+  const int size = pictures_.IconSize();
   const int x = column.left + (column.right - column.left - size) / 2;
   const int y = column.top + (column.bottom - column.top - size) / 2;
   if (disabled && entry.grey != nullptr && Blend(dc, x, y, size, entry.grey, 255)) return;
@@ -301,7 +355,7 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
     DrawIcon(dc, *entry, column, selected, disabled);
     if (checked) {
       // A ticked item with a picture shows the tick as a frame around it.
-      const int size = PictureCache::IconSize();
+      const int size = pictures_.IconSize();
       const int x = column.left + (column.right - column.left - size) / 2 - 2;
       const int y = column.top + (column.bottom - column.top - size) / 2 - 2;
       const RECT frame{x, y, x + size + 4, y + size + 4};

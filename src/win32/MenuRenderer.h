@@ -25,7 +25,7 @@ class MenuRenderer {
   // Width of the pastel style's icon column, in pixels at 96 DPI.
   static constexpr int kIconColumnWidth = 24;
 
-  MenuRenderer() = default;
+  explicit MenuRenderer(IconFetcher& fetcher = IconFetcher::Process()) : pictures_(fetcher) {}
   MenuRenderer(const MenuRenderer&) = delete;
   MenuRenderer& operator=(const MenuRenderer&) = delete;
 
@@ -48,8 +48,14 @@ class MenuRenderer {
   // other value.
   const MenuItem* ItemOfCommand(UINT_PTR id) const noexcept;
 
+  // The window the menus are shown for: it is posted IconFetcher::IconsArrivedMessage()
+  // when files' icons come, and hands it to IconsArrived.
+  void SetOwner(HWND owner) noexcept { pictures_.SetWindow(owner); }
   // Starts fetching the files' own icons of the list, ahead of the menus that show them.
   void Prefetch(const ImageList& images) { pictures_.Prefetch(images); }
+  // Files' icons have come: a menu that is open shows them at once, in place of the
+  // pictures that stood by for them.
+  void IconsArrived() noexcept;
 
   // The owner window moved to a monitor of another DPI, or its DPI changed: the pastel
   // style's font and icon column follow from the next menu on.
@@ -82,6 +88,10 @@ class MenuRenderer {
                 bool disabled) const noexcept;
 
   std::vector<Entry> entries_;  // the item of id n is entries_[n - 1]
+  // While a menu is open: its pictures and handle, for icons that come meanwhile.
+  const ImageList* shownImages_ = nullptr;
+  HMENU shownMenu_ = nullptr;
+  MenuStyle shownStyle_ = MenuStyle::Classic;
   PictureCache pictures_;
   UniqueFont textFont_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;  // the system's, until the owner says otherwise

@@ -20,8 +20,6 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonGap = 4;
 constexpr int kHeaderPixels = 19;  // 14 points
-constexpr UINT_PTR kIconTimer = 1;
-constexpr UINT kIconInterval = 100;
 // LVFI_SUBSTRING, which newer lists send for typed letters and MinGW's headers lack: the
 // same as LVFI_PARTIAL.
 constexpr UINT kFindSubstring = 0x0004;
@@ -71,9 +69,8 @@ void OrganizerWindow::OnCreateControls() {
                          LVS_OWNERDATA);
   if (list_ != nullptr) {
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
-    const int iconSize = PictureCache::IconSize();
-    images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 0, 16);
-    ListView_SetImageList(list_, images_, LVSIL_SMALL);
+    pictures_.SetWindow(Handle());
+    MakeRowImages();
     int index = 0;
     for (const OrganizerColumn& column : Organizer().Frame().Columns()) {
       std::wstring caption = Utf8ToWide(column.caption);
@@ -125,13 +122,24 @@ void OrganizerWindow::OnShow() {
   Organizer().SetSortWhileEditing(ports_.options.sortWhileEditing);
   Organizer().FormShow();
   Present();
-  // The rows' icons come from the fetching thread while the dialog is open.
-  SetTimer(Handle(), kIconTimer, kIconInterval, nullptr);
 }
 
-void OrganizerWindow::OnClosed() {
-  if (Handle() != nullptr) KillTimer(Handle(), kIconTimer);
-  Organizer().FormClose();
+void OrganizerWindow::OnClosed() { Organizer().FormClose(); }
+
+// The rows' pictures at the dialog's DPI; the list view then holds copies of the icons.
+void OrganizerWindow::MakeRowImages() {
+  pictures_.SetDpi(Dpi());
+  const int size = pictures_.IconSize();
+  if (images_ != nullptr) {
+    int width = 0;
+    int height = 0;
+    if (ImageList_GetIconSize(images_, &width, &height) && width == size) return;
+  }
+  const HIMAGELIST previous = images_;
+  images_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 16);
+  ListView_SetImageList(list_, images_, LVSIL_SMALL);
+  if (previous != nullptr) ImageList_Destroy(previous);
+  shownImages_.clear();
 }
 
 int OrganizerWindow::Width(std::string_view text) const {
@@ -154,6 +162,7 @@ void OrganizerWindow::FillList() {
   // The pictures may be other ones at the same places: they are looked up anew.
   ImageList_RemoveAll(images_);
   shownImages_.clear();
+  pictures_.ReleaseRetired();
   ListView_SetItemCountEx(list_, static_cast<int>(rows.size()), 0);
   InvalidateRect(list_, nullptr, TRUE);
   shownRows_ = rows;
@@ -325,13 +334,15 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     }
   }
-  if (message == WM_TIMER && wParam == kIconTimer) {
-    if (pictures_.Collect()) {
+  if (message == IconFetcher::IconsArrivedMessage()) {
+    if (pictures_.Refresh()) {
       // Only what came is new; the rows keep the places of the icons they had.
       shownImages_.clear();
       ImageList_RemoveAll(images_);
       InvalidateRect(list_, nullptr, FALSE);
     }
+    // The list keeps copies of what it shows.
+    pictures_.ReleaseRetired();
     return 0;
   }
   if (message == WM_DPICHANGED) {
@@ -340,6 +351,11 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     const LRESULT result = ModelessDialog::HandleMessage(message, wParam, lParam);
     for (std::size_t index = 0; index < shownWidths_.size(); ++index)
       ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
+    MakeRowImages();
+    ImageList_RemoveAll(images_);
+    shownImages_.clear();
+    pictures_.ReleaseRetired();
+    InvalidateRect(list_, nullptr, FALSE);
     return result;
   }
   return ModelessDialog::HandleMessage(message, wParam, lParam);

@@ -128,6 +128,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   // it draws, so a thousand rows show as fast as ten, and each row's icon is fetched
   // only once the row is seen.
   void FillList();
+  void MakeRowImages();
   void DescribeRow(LVITEMW& item);
   LRESULT FindRow(const NMLVFINDITEMW& find);
   int ImageOf(std::optional<int> picture);

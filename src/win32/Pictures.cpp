@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32ShellFolders.h"
@@ -221,9 +222,28 @@ constexpr std::uint32_t Alpha(std::uint32_t pixel) { return pixel >> 24; }
 
 }  // namespace
 
-int PictureCache::IconSize() noexcept {
-  const int size = GetSystemMetrics(SM_CXSMICON);
-  return size > 0 ? size : 16;
+int PictureCache::IconSize(int dpi) noexcept {
+  // Windows 10's per-DPI metrics; elsewhere the system's, scaled from its own DPI.
+  using ForDpiFunction = int(WINAPI*)(int, UINT);
+  static const auto forDpi =
+      SystemFunction<ForDpiFunction>(L"user32.dll", "GetSystemMetricsForDpi");
+  int size = forDpi != nullptr ? forDpi(SM_CXSMICON, static_cast<UINT>(dpi)) : 0;
+  if (size <= 0) size = MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
+  return size > 0 ? size : MulDiv(16, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+void PictureCache::SetDpi(int dpi) noexcept {
+  const int size = dpi > 0 ? IconSize(dpi) : iconSize_;
+  if (size == iconSize_) return;
+  iconSize_ = size;
+  for (auto& [list, entries] : lists_)
+    for (Entry& entry : entries.entries) Retire(entry);
+}
+
+void PictureCache::Retire(Entry& entry) {
+  if (entry.owned || entry.bitmap || entry.grey)
+    retired_.push_back({std::move(entry.owned), std::move(entry.bitmap), std::move(entry.grey)});
+  entry = Entry{};
 }
 
 UniqueBitmap MakePremultipliedBitmap(HICON icon, int size) {
@@ -258,18 +278,24 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
     // keep what was extracted for them. A run-time icon is looked at again, since a
     // new icon may have been given the handle of one released meanwhile.
     list.entries.resize(images.Count());
+    // A file that gave no icon is asked again: it may have one by now.
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
       Entry& entry = list.entries[i];
-      if (entry.resolved && (std::holds_alternative<IconHandle>(entry.picture) ||
-                             entry.picture != images.Pictures()[i]))
-        entry = Entry{};
+      if (!entry.resolved) continue;
+      if (entry.missing) {
+        const auto& file = std::get<IconOfFile>(entry.picture);
+        fetcher_.Forget(IconKey{file.path, file.kind});
+      }
+      if (entry.missing || std::holds_alternative<IconHandle>(entry.picture) ||
+          entry.picture != images.Pictures()[i])
+        Retire(entry);
     }
     list.generation = images.Generation();
   }
   Entry& entry = list.entries[static_cast<std::size_t>(index)];
   if (entry.resolved) return &entry;
 
-  const int size = IconSize();
+  const int size = iconSize_;
   const Picture& picture = images.Pictures()[static_cast<std::size_t>(index)];
   entry.picture = picture;
   if (const auto* stock = std::get_if<StockIcon>(&picture)) {
@@ -281,12 +307,14 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
   } else if (const auto* handle = std::get_if<IconHandle>(&picture)) {
     entry.icon = reinterpret_cast<HICON>(*handle);
   } else if (const auto* own = std::get_if<IconOfFile>(&picture)) {
-    const auto fetched = fetched_.find(IconKey{own->path, own->kind});
-    if (fetched != fetched_.end() && fetched->second) {
-      entry.icon = fetched->second.Get();  // the cache's, shared by every list that shows it
+    const IconKey key{own->path, own->kind};
+    const UniqueIcon* fetched = fetcher_.Find(key);
+    if (fetched != nullptr && *fetched) {
+      entry.icon = fetched->Get();  // the fetcher's, shared by every list that shows it
     } else {
-      Request(*own);
-      entry.standingBy = fetched == fetched_.end();
+      if (fetched == nullptr) fetcher_.Request(key, window_);
+      entry.waiting = fetched == nullptr;
+      entry.missing = fetched != nullptr;
       // The list lets a file's icon stand by only on an earlier picture that is no file's
       // icon, so this looks no further.
       if (const Entry* standBy = Find(images, own->standBy); standBy != nullptr && standBy->icon) {
@@ -299,24 +327,31 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
   return &entry;
 }
 
-void PictureCache::Request(const IconOfFile& file) {
-  IconKey key{file.path, file.kind};
-  if (requested_.insert(key).second) fetcher_.Request(std::move(key));
-}
-
 void PictureCache::Prefetch(const ImageList& images) {
   for (const Picture& picture : images.Pictures())
-    if (const auto* file = std::get_if<IconOfFile>(&picture)) Request(*file);
+    if (const auto* file = std::get_if<IconOfFile>(&picture))
+      fetcher_.Request(IconKey{file->path, file->kind}, window_);
 }
 
-bool PictureCache::Collect() {
-  auto arrived = fetcher_.TakeFetched();
-  if (arrived.empty()) return false;
-  for (auto& [key, icon] : arrived) fetched_[std::move(key)] = std::move(icon);
-  for (auto& [list, entries] : lists_)
-    for (Entry& entry : entries.entries)
-      if (entry.standingBy) entry = Entry{};
-  return true;
+bool PictureCache::Refresh() {
+  fetcher_.Collect();
+  bool changed = false;
+  for (auto& [list, entries] : lists_) {
+    for (Entry& entry : entries.entries) {
+      if (!entry.waiting) continue;
+      const auto& file = std::get<IconOfFile>(entry.picture);
+      const UniqueIcon* fetched = fetcher_.Find(IconKey{file.path, file.kind});
+      if (fetched == nullptr) continue;
+      if (*fetched) {
+        Retire(entry);
+        changed = true;
+      } else {
+        entry.waiting = false;
+        entry.missing = true;
+      }
+    }
+  }
+  return changed;
 }
 
 HICON PictureCache::Icon(const ImageList& images, int index) {
@@ -327,7 +362,7 @@ HICON PictureCache::Icon(const ImageList& images, int index) {
 HBITMAP PictureCache::Bitmap(const ImageList& images, int index) {
   Entry* entry = Find(images, index);
   if (entry == nullptr || entry->icon == nullptr) return nullptr;
-  if (!entry->bitmap) entry->bitmap = MakePremultipliedBitmap(entry->icon, IconSize());
+  if (!entry->bitmap) entry->bitmap = MakePremultipliedBitmap(entry->icon, iconSize_);
   return entry->bitmap.Get();
 }
 
@@ -336,7 +371,7 @@ HBITMAP PictureCache::GreyBitmap(const ImageList& images, int index) {
   if (entry == nullptr || entry->icon == nullptr) return nullptr;
   if (entry->grey) return entry->grey.Get();
 
-  const int size = IconSize();
+  const int size = iconSize_;
   UniqueBitmap grey = MakePremultipliedBitmap(entry->icon, size);
   if (!grey) return nullptr;
   DIBSECTION section{};

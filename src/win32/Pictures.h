@@ -9,10 +9,10 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "menus/ImageList.h"
+#include "win32/Dpi.h"
 #include "win32/Handles.h"
 #include "win32/IconFetcher.h"
 
@@ -20,15 +20,16 @@ namespace kromelik {
 
 class PictureCache {
  public:
-  PictureCache() = default;
+  explicit PictureCache(IconFetcher& fetcher = IconFetcher::Process()) : fetcher_(fetcher) {}
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
 
   // The small icon of picture `index` of `images`. A stock or file picture always gives
   // one, through its fallbacks; an icon appended at run time is handed back as it is
   // and stays its owner's. nullptr for an index out of range or a run-time icon of 0.
-  // What the cache made lives until the list shows another picture at that index,
-  // Clear runs or the cache goes; callers must not destroy it.
+  // What the cache made lives until ReleaseRetired after the list shows another picture
+  // at that index, Refresh or SetDpi replaced it, or the cache goes; callers must not
+  // destroy it.
   HICON Icon(const ImageList& images, int index);
   // The same picture as a top-down 32-bit DIB section of premultiplied ARGB, the kind
   // of bitmap a menu item blends onto its background; nullptr where Icon gives none.
@@ -36,21 +37,24 @@ class PictureCache {
   // As Bitmap, without colour and a little lighter: how a disabled item shows it.
   HBITMAP GreyBitmap(const ImageList& images, int index);
 
-  // Drops every icon and bitmap, e.g. after the system's icon size changed.
-  void Clear() { lists_.clear(); }
-
-  // A file's own icon is fetched on a thread of its own; until it comes, its stand-by
-  // shows. Prefetch asks for every file icon of the list at once, so a menu about to
-  // be shown finds them there.
+  // A file's own icon comes from the fetcher; until it comes, its stand-by shows and
+  // `window` is posted IconFetcher::IconsArrivedMessage() when it does.
+  void SetWindow(HWND window) noexcept { window_ = window; }
+  // Asks for every file icon of the list at once, so a menu about to be shown finds them.
   void Prefetch(const ImageList& images);
-  // Takes in the icons fetched meanwhile, so the next Icon or Bitmap shows them; true
-  // when any came. Only between menus: it drops what a shown menu may still use.
-  bool Collect();
+  // Takes in the icons that came: a picture that stood by for one is looked up anew at
+  // the next Icon or Bitmap. True when any such picture has its icon now.
+  bool Refresh();
+  // Lets go of the pictures that were replaced; only once nothing shown draws them.
+  void ReleaseRetired() noexcept { retired_.clear(); }
   // Whether icons are still being fetched.
   bool Fetching() const { return fetcher_.Busy(); }
 
-  // The side of the icons and bitmaps, in pixels: the system's small icon.
-  static int IconSize() noexcept;
+  // The side of the icons and bitmaps at `dpi`, in pixels: the system's small icon there.
+  static int IconSize(int dpi) noexcept;
+  int IconSize() const noexcept { return iconSize_; }
+  // Pictures are made at the icon size of `dpi` from now on.
+  void SetDpi(int dpi) noexcept;
 
  private:
   struct Entry {
@@ -60,22 +64,29 @@ class PictureCache {
     UniqueIcon owned;
     UniqueBitmap bitmap;
     UniqueBitmap grey;
-    bool standingBy = false;  // a file's icon not fetched yet, its stand-by shown
+    bool waiting = false;  // a file's icon on its way, its stand-by shown
+    bool missing = false;  // a file that gave no icon, its stand-by shown
   };
   struct ListEntries {
     std::uint64_t generation = 0;
     std::vector<Entry> entries;
   };
+  struct Retired {
+    UniqueIcon icon;
+    UniqueBitmap bitmap;
+    UniqueBitmap grey;
+  };
 
   // The entry of the picture, resolved; nullptr for an index out of range.
   Entry* Find(const ImageList& images, int index);
+  // Empties the entry; what it made stays alive until ReleaseRetired.
+  void Retire(Entry& entry);
 
-  void Request(const IconOfFile& file);
-
+  IconFetcher& fetcher_;
+  HWND window_ = nullptr;
+  int iconSize_ = IconSize(SystemDpi());
   std::map<const ImageList*, ListEntries> lists_;
-  IconFetcher fetcher_;
-  std::set<IconKey> requested_;
-  std::map<IconKey, UniqueIcon> fetched_;  // empty where the file gave none
+  std::vector<Retired> retired_;
 };
 
 // A premultiplied 32-bit top-down DIB section of `icon` drawn at `size` × `size`.

@@ -50,6 +50,7 @@ bool TForm1::Create(HINSTANCE instance, ToolbarBase& base, std::string systemDir
 }
 
 void TForm1::OnCreate() {
+  renderer_.SetOwner(Handle());
   CreateButtons();
   // The window was made for the DPI the program started with; its monitor may differ.
   if (WindowDpi(Handle()) != base_->layout.Dpi()) OnScreenChanged();
@@ -300,6 +301,10 @@ void TForm1::SetEnabled(ToolbarTimer timer, bool enabled) {
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == IconFetcher::IconsArrivedMessage()) {
+    renderer_.IconsArrived();
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       OnCreate();

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,7 +58,7 @@ class MenuRendererTest : public ::testing::Test {
   }
   static IconHandle AsHandle(HICON icon) { return reinterpret_cast<IconHandle>(icon); }
 
-  UniqueIcon red = test::MakeIcon(PictureCache::IconSize(), 0xFFFF0000u);
+  UniqueIcon red = test::MakeIcon(PictureCache::IconSize(SystemDpi()), 0xFFFF0000u);
   ImageList images{"test"};
   MenuItem root{"PM", ""};
   MenuRenderer renderer;
@@ -225,7 +226,7 @@ TEST_F(MenuRendererTest, PastelItemsMeasureToFitTextIconAndArrow) {
   const MEASUREITEMSTRUCT longItem = Measure(renderer, items[1]);
   const MEASUREITEMSTRUCT submenu = Measure(renderer, items[2]);
   const MEASUREITEMSTRUCT separator = Measure(renderer, items[3]);
-  EXPECT_GE(shortItem.itemHeight, static_cast<UINT>(PictureCache::IconSize() + 4));
+  EXPECT_GE(shortItem.itemHeight, static_cast<UINT>(PictureCache::IconSize(SystemDpi()) + 4));
   EXPECT_LE(shortItem.itemHeight, 40u);
   EXPECT_GT(shortItem.itemWidth, static_cast<UINT>(MenuRenderer::kIconColumnWidth + 10));
   EXPECT_GT(longItem.itemWidth, shortItem.itemWidth + 100);
@@ -327,6 +328,8 @@ TEST_F(MenuRendererTest, PastelDrawingFillsSelectionAndDimsUnselectedIcons) {
 struct PopupDriver {
   MenuRenderer* renderer = nullptr;
   std::vector<WPARAM> keys;
+  // Asked at each tick while the menu is open; the keys go once it answers true.
+  std::function<bool(HWND popup)> ready;
   int drawn = 0;
   int ticks = 0;
   bool sent = false;
@@ -350,7 +353,8 @@ LRESULT CALLBACK DriverProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       case WM_TIMER: {
         const HWND popup = FindWindowW(L"#32768", nullptr);
         ++driver->ticks;
-        if (!driver->sent && popup != nullptr && IsWindowVisible(popup) && driver->ticks > 3) {
+        if (!driver->sent && popup != nullptr && IsWindowVisible(popup) && driver->ticks > 3 &&
+            (!driver->ready || driver->ready(popup))) {
           for (const WPARAM key : driver->keys) PostMessageW(window, WM_KEYDOWN, key, 0);
           driver->sent = true;
         }
@@ -360,7 +364,12 @@ LRESULT CALLBACK DriverProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         }
         return 0;
       }
-      default: break;
+      default:
+        if (message == IconFetcher::IconsArrivedMessage()) {
+          driver->renderer->IconsArrived();
+          return 0;
+        }
+        break;
     }
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -410,6 +419,59 @@ TEST_F(MenuRendererPopupTest, AnswersTheChosenItemOrNothingWhenCancelled) {
   EXPECT_FALSE(driver.forced) << "cancelled by the key, not by the safety net";
   EXPECT_EQ(Open(MenuStyle::Classic, {VK_DOWN, VK_RETURN}), root.Find("first"));
   EXPECT_FALSE(driver.forced);
+}
+
+// A file's icon that comes while its menu is open shows there at once, in either style,
+// in place of the picture that stood by for it.
+TEST_F(MenuRendererPopupTest, AFileIconThatComesWhileItsMenuIsOpenShowsThere) {
+  const HANDLE gate = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ASSERT_NE(gate, nullptr);
+  const int size = PictureCache::IconSize(SystemDpi());
+  IconFetcher fetcher([&](const IconKey&) {
+    WaitForSingleObject(gate, 10000);
+    return test::MakeIcon(size, 0xFF00FF00u);
+  });
+  MenuRenderer late(fetcher);
+  late.SetOwner(owner);
+  driver.renderer = &late;
+  ImageList files("files");
+  files.Add(StockIcon::Folder);
+  MenuItem menu{"PM", ""};
+
+  for (const MenuStyle style : {MenuStyle::Pastel, MenuStyle::Classic}) {
+    const std::string path = style == MenuStyle::Pastel ? "C:\\pastel.exe" : "C:\\classic.exe";
+    files.Add(IconOfFile{path, FileIconKind::Stored, 0});
+    menu.Add(path, path, static_cast<int>(files.Count()) - 1);
+    ResetEvent(gate);
+    bool green = false;
+    driver.ready = [&](HWND popup) {
+      SetEvent(gate);
+      const HMENU shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+      RECT item{};
+      const int last = GetMenuItemCount(shown) - 1;
+      if (shown == nullptr || !GetMenuItemRect(nullptr, shown, static_cast<UINT>(last), &item))
+        return false;
+      POINT middle{item.left, (item.top + item.bottom) / 2};
+      ScreenToClient(popup, &middle);
+      const HDC drawn = GetDC(popup);
+      for (int x = middle.x; x < middle.x + 40 && !green; ++x) {
+        const COLORREF pixel = GetPixel(drawn, x, middle.y);
+        green = GetGValue(pixel) > 150 && GetRValue(pixel) < 100 && GetBValue(pixel) < 100;
+      }
+      ReleaseDC(popup, drawn);
+      return green;
+    };
+    driver.keys = {VK_ESCAPE};
+    driver.ticks = 0;
+    driver.sent = false;
+    driver.forced = false;
+    late.Popup(owner, menu, files, style, POINT{100, 100});
+    EXPECT_TRUE(green) << (style == MenuStyle::Pastel ? "pastel" : "classic");
+    EXPECT_FALSE(driver.forced);
+  }
+  driver.renderer = &renderer;
+  SetEvent(gate);
+  CloseHandle(gate);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include "TestIcons.h"
 #include "menus/ImageList.h"
@@ -25,7 +26,7 @@ IconHandle AsHandle(HICON icon) { return reinterpret_cast<IconHandle>(icon); }
 // height's sign tells nothing.)
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap) {
   DIBSECTION section{};
-  const int size = PictureCache::IconSize();
+  const int size = PictureCache::IconSize(SystemDpi());
   if (GetObjectW(bitmap, sizeof(section), &section) != sizeof(section)) return {};
   if (section.dsBm.bmBitsPixel != 32 || std::abs(section.dsBmih.biHeight) != size ||
       section.dsBm.bmWidth != size)
@@ -36,10 +37,22 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap) {
 
 bool IsIcon(HICON icon) { return IconDimensions(icon).cx > 0; }
 
+int ThreadsOfThisProcess() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  THREADENTRY32 thread{};
+  thread.dwSize = sizeof thread;
+  int count = 0;
+  for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+    if (thread.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
 // Whether two icons come out as the same picture: a way to tell which source an icon
 // was taken from without knowing what the platform's pictures look like.
 bool SamePicture(HICON first, HICON second) {
-  const int size = PictureCache::IconSize();
+  const int size = PictureCache::IconSize(SystemDpi());
   const UniqueBitmap a = MakePremultipliedBitmap(first, size);
   const UniqueBitmap b = MakePremultipliedBitmap(second, size);
   const std::vector<std::uint32_t> pixelsA = PixelsOf(a.Get());
@@ -52,7 +65,7 @@ TEST(PictureCache, EveryStockPictureGivesASmallIconAndBitmap) {
   for (int value = 0; value <= last; ++value) images.Add(static_cast<StockIcon>(value));
 
   PictureCache cache;
-  const int size = PictureCache::IconSize();
+  const int size = PictureCache::IconSize(SystemDpi());
   for (int index = 0; index <= last; ++index) {
     SCOPED_TRACE(index);
     const HICON icon = cache.Icon(images, index);
@@ -78,7 +91,7 @@ TEST(PictureCache, FilePicturesComeFromTheSystemFoldersOrTheirFallback) {
   for (int index = 0; index < 4; ++index) {
     SCOPED_TRACE(index);
     ASSERT_NE(cache.Icon(images, index), nullptr);
-    EXPECT_EQ(IconDimensions(cache.Icon(images, index)).cx, PictureCache::IconSize());
+    EXPECT_EQ(IconDimensions(cache.Icon(images, index)).cx, PictureCache::IconSize(SystemDpi()));
   }
   EXPECT_FALSE(SamePicture(cache.Icon(images, 0), folder)) << "notepad's own icon";
   EXPECT_FALSE(SamePicture(cache.Icon(images, 1), folder)) << "cmd's own icon";
@@ -86,8 +99,9 @@ TEST(PictureCache, FilePicturesComeFromTheSystemFoldersOrTheirFallback) {
   EXPECT_TRUE(SamePicture(cache.Icon(images, 3), folder));
 }
 
-// A file's own icon comes from another thread: its stand-by shows until it is taken in,
-// a file without one keeps its stand-by, and with none to stand by nothing shows.
+// A file's own icon comes from another thread, one for every cache of the program: its
+// stand-by shows until it is taken in, a file without one keeps its stand-by, and with
+// none to stand by nothing shows.
 TEST(PictureCache, FileIconsFollowTheirStandBys) {
   wchar_t windows[MAX_PATH] = {};
   ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
@@ -99,15 +113,21 @@ TEST(PictureCache, FileIconsFollowTheirStandBys) {
   images.Add(IconOfFile{"C:\\kromelik-missing.exe", FileIconKind::Shell, -1});
   images.Add(IconOfFile{notepad, FileIconKind::Shell, 0});
 
+  const int threadsBefore = ThreadsOfThisProcess();
   PictureCache cache;
   cache.Prefetch(images);
+  PictureCache another;
+  ImageList others("others");
+  others.Add(IconOfFile{WideToUtf8(windows) + "\\regedit.exe", FileIconKind::Stored, -1});
+  another.Prefetch(others);
   const HICON folder = cache.Icon(images, 0);
   EXPECT_TRUE(SamePicture(cache.Icon(images, 1), folder)) << "standing by before it is taken in";
 
   const ULONGLONG deadline = GetTickCount64() + 20000;
   while (cache.Fetching() && GetTickCount64() < deadline) Sleep(10);
   ASSERT_FALSE(cache.Fetching());
-  EXPECT_TRUE(cache.Collect());
+  EXPECT_LE(ThreadsOfThisProcess(), threadsBefore + 1) << "one fetching thread for both";
+  EXPECT_TRUE(cache.Refresh());
   EXPECT_FALSE(SamePicture(cache.Icon(images, 1), folder)) << "notepad's own icon";
   EXPECT_FALSE(SamePicture(cache.Icon(images, 4), folder)) << "the shell's icon of notepad";
   EXPECT_TRUE(SamePicture(cache.Icon(images, 2), folder));
@@ -131,6 +151,8 @@ TEST(PictureCache, KeepsIconsUntilTheListChangesAndNeverOwnsRunTimeIcons) {
     images.Truncate(0);
     images.Add(AsHandle(first.Get()));
     EXPECT_EQ(cache.Icon(images, 0), first.Get());
+    EXPECT_TRUE(IsIcon(made)) << "kept while a menu still open may draw it";
+    cache.ReleaseRetired();
     EXPECT_FALSE(IsIcon(made)) << "what the cache made goes with the old generation";
 
     images.Truncate(0);
@@ -162,7 +184,7 @@ TEST(PictureCache, ARebuiltTailLeavesTheFixedPicturesBeforeItAsTheyWere) {
 }
 
 TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {
-  const int size = PictureCache::IconSize();
+  const int size = PictureCache::IconSize(SystemDpi());
   const UniqueIcon masked = MakeIcon(size, 0x00FF0000u, true);
   const UniqueBitmap fromMask = MakePremultipliedBitmap(masked.Get(), size);
   const std::vector<std::uint32_t> opaque = PixelsOf(fromMask.Get());
