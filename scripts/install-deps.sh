@@ -11,6 +11,7 @@ packages=(
   wine64 fonts-wine
   xvfb xdotool x11-utils imagemagick
   python3 procps
+  python3-fusepy fuse3   # a drive as slow as a share that stopped answering, for the tests
 )
 
 missing=()
