@@ -21,6 +21,8 @@ void Toolbar::Start() {
   showing_ = true;
   top_ = -layout_.Height();
   ReleaseButtons();
+  // The slide timer runs from now on; the button watch only once a button goes down.
+  timers_.SetEnabled(ToolbarTimer::Slide, slideTimer_);
 }
 
 void Toolbar::OnSlideTimer() {
@@ -63,6 +65,16 @@ void Toolbar::SlideOut() {
 void Toolbar::OnButtonWatchTimer() {
   if (!window_.IsActive()) ReleaseButtons();
   SetTimer(ToolbarTimer::Slide, !AnyWatchedButtonDown());
+  // With every button up and the slide timer running, every later tick would change
+  // nothing: the watch rests until a button goes down, so an idle strip wakes the
+  // system only for its slide timer.
+  if (down_ == ToolbarButton::Kromelik && slideTimer_) RunButtonWatch(false);
+}
+
+void Toolbar::RunButtonWatch(bool run) {
+  if (watchRunning_ == run) return;
+  watchRunning_ = run;
+  timers_.SetEnabled(ToolbarTimer::ButtonWatch, run);
 }
 
 bool Toolbar::AnyWatchedButtonDown() const { return ButtonInfoOf(down_).watched; }
@@ -77,6 +89,7 @@ void Toolbar::SetDown(ToolbarButton button) {
   if (down_ == button) return;
   down_ = button;
   window_.ShowButtonDown(button);
+  if (button != ToolbarButton::Kromelik && buttonWatchTimer_) RunButtonWatch(true);
 }
 
 void Toolbar::OpenDialog(const std::function<void()>& showDialog) {
@@ -107,9 +120,14 @@ void Toolbar::WithMessageBox(const std::function<void()>& showMessageBox) {
 }
 
 void Toolbar::SetTimer(ToolbarTimer timer, bool enabled) {
-  bool& current = timer == ToolbarTimer::Slide ? slideTimer_ : buttonWatchTimer_;
-  if (current == enabled) return;
-  current = enabled;
+  if (timer == ToolbarTimer::ButtonWatch) {
+    // Switched on, the watch runs at least until its first tick has looked at the buttons.
+    buttonWatchTimer_ = enabled;
+    RunButtonWatch(enabled);
+    return;
+  }
+  if (slideTimer_ == enabled) return;
+  slideTimer_ = enabled;
   timers_.SetEnabled(timer, enabled);
 }
 

@@ -56,6 +56,7 @@ class Toolbar {
   void SlideOut();
   void SetTimer(ToolbarTimer timer, bool enabled);
   void SetDown(ToolbarButton button);
+  void RunButtonWatch(bool run);
   bool AnyWatchedButtonDown() const;
 
   const ToolbarLayout& layout_;
@@ -71,7 +72,8 @@ class Toolbar {
   int top_;
   ToolbarButton down_ = ToolbarButton::Kromelik;
   bool slideTimer_ = true;
-  bool buttonWatchTimer_ = true;
+  bool buttonWatchTimer_ = true;  // as the toolbar switches it
+  bool watchRunning_ = false;     // whether its ticks come: only while they may matter
 };
 
 }  // namespace kromelik

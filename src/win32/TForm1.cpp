@@ -86,9 +86,8 @@ void TForm1::SetTips(bool shown) {
 void TForm1::ShowAtStart(ToolbarController& controller) {
   controller_ = &controller;
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  // The toolbar starts its timers as it starts.
   controller.Start();
-  SetTimer(Handle(), kSlideTimerId, kSlideInterval, nullptr);
-  SetTimer(Handle(), kButtonWatchTimerId, kButtonWatchInterval, nullptr);
   PostMessageW(Handle(), kFinishStart, 0, 0);
 }
 

@@ -68,8 +68,8 @@ class FakeToolbarTimers : public ToolbarTimers {
     bool enabled;
     bool operator==(const Change&) const = default;
   };
-  bool slide = true;
-  bool buttonWatch = true;
+  bool slide = false;  // as the platform's timers are before the toolbar starts
+  bool buttonWatch = false;
   std::vector<Change> changes;
 };
 

@@ -172,7 +172,9 @@ TEST_F(LaunchCommandsTest, NetworkConnectionsNeedTheirAppletOrSayWhy) {
   EXPECT_EQ(messages.shown[0].text, "Nie można odnaleźć plików potrzebnych do uruchomienia tego folderu !!!");
   EXPECT_EQ(messages.shown[0].title, "Błąd !!!");
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
-  EXPECT_TRUE(timers.slide && timers.buttonWatch) << "the timers keep running";
+  EXPECT_TRUE(toolbar.TimerEnabled(ToolbarTimer::Slide) &&
+              toolbar.TimerEnabled(ToolbarTimer::ButtonWatch))
+      << "the timers keep running";
 
   AddSystemFile("ncpa.cpl");
   Click("Poczeniainternetoweitelefoniczne1");

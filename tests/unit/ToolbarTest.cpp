@@ -142,6 +142,7 @@ TEST_F(ToolbarTest, ADialogBorrowsTheToolbarUntilItCloses) {
 TEST_F(ToolbarTest, AMessageBoxStopsBothTimersWhileItIsOpen) {
   SlideInOnce();
   toolbar.Press(ToolbarButton::About);
+  timers.changes.clear();
   ToolbarState during = ToolbarState::Shown;
   toolbar.WithMessageBox([&] { during = toolbar.State(); });
   EXPECT_EQ(during, ToolbarState::MessageBox);
@@ -151,6 +152,33 @@ TEST_F(ToolbarTest, AMessageBoxStopsBothTimersWhileItIsOpen) {
                                                            {ToolbarTimer::Slide, true},
                                                            {ToolbarTimer::ButtonWatch, true}}));
   EXPECT_TRUE(window.enabled) << "a message box does not disable the toolbar";
+}
+
+// An idle strip wakes the system only for its slide timer: the button watch's ticks come
+// while a button is down, and until the first tick after one that released it; a tick
+// that finds every button up and the slide running would change nothing.
+TEST_F(ToolbarTest, TheButtonWatchTicksOnlyWhileItMayChangeSomething) {
+  SlideInOnce();
+  EXPECT_TRUE(timers.slide);
+  EXPECT_FALSE(timers.buttonWatch) << "nothing down at rest";
+
+  toolbar.Press(ToolbarButton::Dyski);
+  ASSERT_TRUE(timers.buttonWatch);
+  toolbar.OnButtonWatchTimer();
+  EXPECT_FALSE(timers.slide) << "a pressed button holds the strip";
+  toolbar.ReleaseButtons();
+  EXPECT_TRUE(timers.buttonWatch) << "the slide timer is still to be started again";
+  toolbar.OnButtonWatchTimer();
+  EXPECT_TRUE(timers.slide);
+  EXPECT_FALSE(timers.buttonWatch);
+
+  toolbar.OpenDialog(nullptr);
+  toolbar.Resume();
+  toolbar.OnButtonWatchTimer();
+  EXPECT_FALSE(timers.buttonWatch) << "back at rest after the dialog";
+  toolbar.WithMessageBox(nullptr);
+  toolbar.Press(ToolbarButton::Panel);
+  EXPECT_TRUE(timers.buttonWatch);
 }
 
 TEST(ToolbarLayoutTest, ButtonsAtTheRightEdgeFollowTheScreenWidth) {
