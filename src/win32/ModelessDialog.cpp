@@ -137,12 +137,9 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
                                  owner, &ModelessDialog::DialogProcedure,
                                  reinterpret_cast<LPARAM>(this)) == nullptr)
     return false;
-  // The DPI, and with it the frame, is known only once the window exists: it is given a
-  // provisional size and then its measured frame around the scaled client area.
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The DPI, and with it the frame, is known only once the window exists: the template
+  // gives it no client area, and it is then given its measured frame around the scaled
+  // one.
   dpi_ = WindowDpi(Handle());
   font_ = CreateMessageFont(dpi_);
   ResizeClient(clientWidth, clientHeight);
