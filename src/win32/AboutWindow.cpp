@@ -395,7 +395,8 @@ void AboutWindow::Draw(const DRAWITEMSTRUCT& draw) const {
   DrawFocus(draw, 3);
 }
 
-LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> AboutWindow::HandleDialogMessage(UINT message, WPARAM wParam,
+                                                        LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT client{};
@@ -430,7 +431,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return ModelessDialog::HandleMessage(message, wParam, lParam);
+  return ModelessDialog::HandleDialogMessage(message, wParam, lParam);
 }
 
 }  // namespace kromelik

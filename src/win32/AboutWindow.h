@@ -46,7 +46,7 @@ class AboutWindow : public ModelessDialog {
   bool OnCommand(int id, int code, HWND control) override;
   void OnDpiChanged() override;
   HWND InitialFocus() const override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   HWND Control(AboutControl control) const { return windows_[static_cast<std::size_t>(control)]; }
   std::optional<AboutControl> ControlOf(HWND window) const;

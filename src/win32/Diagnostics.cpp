@@ -24,6 +24,12 @@ void AppendToLog(const std::wstring& line) {
 
 }  // namespace
 
+std::wstring MessageName(UINT message) {
+  wchar_t name[24] = {};
+  std::swprintf(name, 24, L"message 0x%04X", message);
+  return name;
+}
+
 void ReportSwallowed(HWND window, const wchar_t* where, const char* what) noexcept {
   try {
     wchar_t className[64] = {};

@@ -3,8 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 #include <utility>
 
+#include "win32/Diagnostics.h"
 #include "win32/Dpi.h"
 #include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
@@ -12,8 +15,6 @@
 namespace kromelik {
 
 namespace {
-
-constexpr wchar_t kClassName[] = L"KromelikDialog";
 
 std::vector<ModelessDialog*>& OpenDialogs() {
   static std::vector<ModelessDialog*> dialogs;
@@ -75,6 +76,36 @@ bool IsPushButton(HWND control) {
   return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
+// The window alone: no controls, no menu, the system's dialog class, and no font of the
+// template's, since the controls get theirs at the window's DPI.
+std::vector<DWORD> DialogTemplate(DWORD style, DWORD exStyle, const std::wstring& title) {
+  std::vector<WORD> words{1, 0xFFFF};  // DLGTEMPLATEEX's version and signature
+  const auto putDword = [&words](DWORD value) {
+    words.push_back(LOWORD(value));
+    words.push_back(HIWORD(value));
+  };
+  putDword(0);  // help ID
+  putDword(exStyle);
+  putDword(style);
+  words.insert(words.end(), {0, 0, 0, 0, 0});  // items, left, top, width, height
+  words.push_back(0);                          // menu
+  words.push_back(0);                          // class
+  for (const wchar_t character : title) words.push_back(static_cast<WORD>(character));
+  words.push_back(0);
+  // The dialog manager reads the template from a DWORD boundary.
+  std::vector<DWORD> aligned((words.size() + 1) / 2);
+  std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
+  return aligned;
+}
+
+// A dialog procedure answers these by its return value, every other message through
+// DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+  return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+         message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+         message == WM_QUERYDRAGICON || message == WM_INITDIALOG;
+}
+
 }  // namespace
 
 // No hook of the dialogs runs here: by now their part of the object is gone, and the one
@@ -94,25 +125,59 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  if (!RegisterClassOnce(kClassName, instance, GetSysColorBrush(COLOR_BTNFACE))) return false;
   // Not clipping its children, as the system's dialogs do not: a group box paints only its
   // frame, and the face inside it is the dialog's to paint.
   const DWORD style =
       WS_POPUP | WS_CAPTION | (kind == DialogFrame::ToolWithoutButtons ? 0 : WS_SYSMENU);
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT |
                         (kind == DialogFrame::Standard ? 0 : WS_EX_TOOLWINDOW);
-  // The DPI, and with it the frame, is known only once the window exists: it is made at
-  // a provisional size and then given its measured frame around the scaled client area.
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  if (CreateHandle(exStyle, kClassName, Utf8ToWide(title).c_str(), style, 0, 0,
-                   frame.right - frame.left, frame.bottom - frame.top, owner, instance) == nullptr)
+  const std::vector<DWORD> dialogTemplate = DialogTemplate(style, exStyle, Utf8ToWide(title));
+  if (CreateDialogIndirectParamW(instance,
+                                 reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+                                 owner, &ModelessDialog::DialogProcedure,
+                                 reinterpret_cast<LPARAM>(this)) == nullptr)
     return false;
+  // The DPI, and with it the frame, is known only once the window exists: the template
+  // gives it no client area, and it is then given its measured frame around the scaled
+  // one.
   dpi_ = WindowDpi(Handle());
   font_ = CreateMessageFont(dpi_);
   ResizeClient(clientWidth, clientHeight);
   OnCreateControls();
   return true;
+}
+
+INT_PTR CALLBACK ModelessDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) noexcept {
+  if (message == WM_INITDIALOG) {
+    reinterpret_cast<ModelessDialog*>(lParam)->AttachHandle(window, DWLP_USER);
+    // No focus of the dialog manager's choosing: in a hidden dialog it would take the
+    // activation from the window in front. Open gives the focus.
+    return FALSE;
+  }
+  auto* self = static_cast<ModelessDialog*>(
+      reinterpret_cast<Window*>(GetWindowLongPtrW(window, DWLP_USER)));
+  if (self == nullptr) return FALSE;
+
+  std::optional<LRESULT> result;
+  try {
+    result = self->HandleDialogMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    // Nothing may unwind through the system's frames; a failed handler leaves the message
+    // to the dialog manager, and is told of.
+    ReportSwallowed(window, MessageName(message).c_str(), error.what());
+  } catch (...) {
+    ReportSwallowed(window, MessageName(message).c_str(), nullptr);
+  }
+  if (message == WM_NCDESTROY) self->DetachHandle();
+  if (!result) return FALSE;
+  if (AnswersDirectly(message)) return static_cast<INT_PTR>(*result);
+  SetWindowLongPtrW(window, DWLP_MSGRESULT, *result);
+  return TRUE;
+}
+
+LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefDlgProcW(Handle(), message, wParam, lParam);
 }
 
 void ModelessDialog::ResizeClient(int width96, int height96) {
@@ -179,7 +244,8 @@ HWND ModelessDialog::AddControl(ControlKind kind, int id, const std::string& cap
   if (control == nullptr) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   controls_.push_back({control, at});
-  if (kind == ControlKind::DefaultButton) defaultId_ = id;
+  if (kind == ControlKind::DefaultButton)
+    SendMessageW(Handle(), DM_SETDEFID, static_cast<WPARAM>(id), 0);
   return control;
 }
 
@@ -225,10 +291,9 @@ bool ModelessDialog::PreTranslate(MSG& message) {
       }
     }
     if (!IsDialogMessageW(dialog->Handle(), &message)) continue;
-    // A key may have moved the focus by Tab, or closed the dialog.
+    // A key may have moved the focus (Tab, an arrow, a mnemonic), or closed the dialog.
     const auto& open = OpenDialogs();
-    if (message.message == WM_KEYDOWN && std::find(open.begin(), open.end(), dialog) != open.end())
-      dialog->ShowDefaultButton();
+    if (std::find(open.begin(), open.end(), dialog) != open.end()) dialog->ShowDefaultButton();
     return true;
   }
   return false;
@@ -256,32 +321,22 @@ void ModelessDialog::KeepFocusUsable() {
 
 void ModelessDialog::MoveFocus(HWND control) {
   if (control == nullptr) return;
-  SetFocus(control);
-  // As the dialog manager does: an edit reached from elsewhere is ready to be typed over.
-  if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
-    SendMessageW(control, EM_SETSEL, 0, -1);
+  // The dialog manager selects the text of an edit, to be typed over, and gives the
+  // default look to the push button that now has the focus, or back to the default one.
+  SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
   ShowDefaultButton();
 }
 
-// IsDialogMessage takes the default look from every button when Tab moves the focus and
-// gives it only to a push button that takes the focus; the system's dialog class puts it
-// back on the default button when the focus moves on, but this window is not of that
-// class. So: the focused push button looks default where Enter presses it, or else the
-// default button does.
+// The dialog manager gives the default look to every push button that takes the focus.
+// One that Enter does not press must not wear it: the look goes back to the default
+// button (none where the dialog has none).
 void ModelessDialog::ShowDefaultButton() {
   HWND focus = GetFocus();
-  const bool onPushButton = focus != nullptr && IsChild(Handle(), focus) && IsPushButton(focus) &&
-                            EnterPresses(focus);
-  HWND shown =
-      onPushButton ? focus : (defaultId_ != 0 ? GetDlgItem(Handle(), defaultId_) : nullptr);
-  for (const Placed& control : controls_) {
-    const LRESULT code = SendMessageW(control.window, WM_GETDLGCODE, 0, 0);
-    if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) continue;
-    const bool looksDefault = (code & DLGC_DEFPUSHBUTTON) != 0;
-    if (looksDefault != (control.window == shown))
-      SendMessageW(control.window, BM_SETSTYLE,
-                   control.window == shown ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-  }
+  if (focus == nullptr || !IsChild(Handle(), focus) ||
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) == 0 || EnterPresses(focus))
+    return;
+  const LRESULT defaultId = SendMessageW(Handle(), DM_GETDEFID, 0, 0);
+  SendMessageW(Handle(), DM_SETDEFID, LOWORD(defaultId), 0);
 }
 
 void ModelessDialog::ChangeDpi(int dpi, const RECT& suggested) {
@@ -313,7 +368,8 @@ bool ModelessDialog::OnCommand(int id, int, HWND) {
   return false;
 }
 
-LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> ModelessDialog::HandleDialogMessage(UINT message, WPARAM wParam,
+                                                           LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
       // Looked at once the whole act is done: on the way, a dialog showing its new state
@@ -325,50 +381,11 @@ LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (handled) return 0;
       break;
     }
-    case DM_GETDEFID:
-      // IsDialogMessage asks which command Enter sends when no push button has the focus.
-      return defaultId_ != 0 ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
-    case WM_NEXTDLGCTL: {
-      // Sent by IsDialogMessage for a label's mnemonic and for arrows that leave a group.
-      HWND target = reinterpret_cast<HWND>(wParam);
-      if (LOWORD(lParam) == 0) {
-        HWND focus = GetFocus();
-        target =
-            GetNextDlgTabItem(Handle(), IsChild(Handle(), focus) ? focus : nullptr, wParam != 0);
-      }
-      MoveFocus(target);
-      return 0;
-    }
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(Handle(), focus)) lastFocus_ = focus;
-      }
-      break;
-    case WM_SETFOCUS: {
-      // The window itself gets the focus when it is activated; its control takes it on.
-      const bool canReturn = lastFocus_ != nullptr && IsChild(Handle(), lastFocus_) &&
-                             IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_);
-      if (canReturn) {
-        SetFocus(lastFocus_);
-        ShowDefaultButton();
-      } else {
-        MoveFocus(FirstTabStop());
-      }
-      return 0;
-    }
     case WM_GETFONT:
+      // The dialog manager answers with the font its template names, and this template
+      // names none: a font of the dialog manager's would be made at the screen's DPI
+      // once, and could not follow the window to another.
       return reinterpret_cast<LRESULT>(Font());
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: {
-      // As the system's dialogs colour them: the controls stand on the dialog's face.
-      // Enabled edits and list boxes keep their own colours.
-      const auto dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
     case WM_DPICHANGED:
       ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -381,7 +398,7 @@ LRESULT ModelessDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
+  return std::nullopt;
 }
 
 }  // namespace kromelik

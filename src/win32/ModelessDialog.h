@@ -4,12 +4,17 @@
 // modal while the toolbar is lent to it, and giving the toolbar back however it closes
 // (its OK or Cancel, Escape, the close box, Alt+F4 or its destruction).
 //
-// The window is not of the system's dialog class, so the dialog manager's part that
-// lives in that class is done here: one font for all controls, placement in pixels of
-// 96 DPI scaled to the window's DPI, the default button (DM_GETDEFID), moving the focus
-// on request (WM_NEXTDLGCTL) and keeping it across deactivation. The keys themselves go
-// through IsDialogMessageW in PreTranslate.
+// The window is the system's dialog, made from a template in memory, and the dialog
+// manager runs it: the default button, moving the focus on request, keeping it across
+// deactivation, the dialog's face. The template holds no controls, though. The dialogs'
+// layouts are measured in pixels (organizers with client areas of 469 × 255 and
+// 470 × 256, for instance), which dialog units cannot give: with the 8-point message font
+// at 96 DPI one horizontal unit is 1.75 pixels. So the template describes only the
+// window, and each control is made here at its place in pixels of 96 DPI, scaled to the
+// window's DPI, with the system's message font. A dialog without a modal loop of its own
+// still needs IsDialogMessageW for its keys: PreTranslate.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,7 +82,10 @@ class ModelessDialog : public Window, public DialogWindow {
   static bool PreTranslate(MSG& message);
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // A message to the dialog: its answer, or nothing when the message is not the dialog's
+  // own and the dialog manager's default handling is to follow. Dialogs hand what they
+  // leave to the base's.
+  virtual std::optional<LRESULT> HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Creates a visible child control with the dialog's font; `caption` is its window
   // text, `style` adds to the kind's styles. The tab order is the order of creation, so
@@ -121,6 +129,12 @@ class ModelessDialog : public Window, public DialogWindow {
     Rect96 at;
   };
 
+  static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) noexcept;
+  // Never called: the dialog manager calls DialogProcedure. Final, so that no dialog
+  // handles its messages where they never come.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+
   bool GiveToolbarBack();  // false when it was not lent
   HWND FirstTabStop() const;
   void KeepFocusUsable();
@@ -136,9 +150,7 @@ class ModelessDialog : public Window, public DialogWindow {
   int titlePixels96_ = 0;
   UniqueFont titleFont_;
   std::vector<Placed> controls_;
-  int defaultId_ = 0;
-  HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog lost it
-  int commandDepth_ = 0;      // commands sent while one is handled
+  int commandDepth_ = 0;  // commands sent while one is handled
 };
 
 }  // namespace kromelik

@@ -257,12 +257,13 @@ bool OptionsWindow::OnCommand(int id, int code, HWND control) {
   return true;
 }
 
-LRESULT OptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> OptionsWindow::HandleDialogMessage(UINT message, WPARAM wParam,
+                                                          LPARAM lParam) {
   if (message == WM_HSCROLL && lParam != 0 && !presenting_) {
     OnScroll(reinterpret_cast<HWND>(lParam));
     return 0;
   }
-  return ModelessDialog::HandleMessage(message, wParam, lParam);
+  return ModelessDialog::HandleDialogMessage(message, wParam, lParam);
 }
 
 }  // namespace kromelik

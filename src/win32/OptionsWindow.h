@@ -56,7 +56,7 @@ class OptionsWindow : public ModelessDialog {
   void OnOk() override;
   void OnClosed() override { options_.FormClose(); }
   bool OnCommand(int id, int code, HWND control) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   HWND Item(int id) const { return GetDlgItem(Handle(), id); }
   void AddBar(int id, const OptionsBar& bar, Rect96 at);

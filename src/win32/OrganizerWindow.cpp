@@ -320,7 +320,8 @@ bool OrganizerWindow::OnCommand(int id, int code, HWND control) {
   return ModelessDialog::OnCommand(id, code, control);
 }
 
-LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> OrganizerWindow::HandleDialogMessage(UINT message, WPARAM wParam,
+                                                            LPARAM lParam) {
   if (message == WM_NOTIFY) {
     auto& header = *reinterpret_cast<NMHDR*>(lParam);
     if (header.hwndFrom == list_ && list_ != nullptr) {
@@ -348,7 +349,7 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
   if (message == WM_DPICHANGED) {
     // The measures' context lets go of the font the change replaces.
     measureDc_ = MemoryDc();
-    const LRESULT result = ModelessDialog::HandleMessage(message, wParam, lParam);
+    const auto result = ModelessDialog::HandleDialogMessage(message, wParam, lParam);
     for (std::size_t index = 0; index < shownWidths_.size(); ++index)
       ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
     MakeRowImages();
@@ -358,7 +359,7 @@ LRESULT OrganizerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     InvalidateRect(list_, nullptr, FALSE);
     return result;
   }
-  return ModelessDialog::HandleMessage(message, wParam, lParam);
+  return ModelessDialog::HandleDialogMessage(message, wParam, lParam);
 }
 
 std::string OrganizerWindow::BrowseForFile(const std::string& filter, const std::string& folder,

@@ -122,7 +122,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   bool EnterPresses(HWND button) const override;
   void OnClosed() override;
   bool OnCommand(int id, int code, HWND control) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnListNotify(const NMHDR& header);
   // The list holds no items of its own: it asks for the texts and pictures of the rows
   // it draws, so a thousand rows show as fast as ten, and each row's icon is fetched

@@ -125,7 +125,8 @@ void SearchWindow::DrawArrow(const DRAWITEMSTRUCT& draw) {
   }
 }
 
-LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> SearchWindow::HandleDialogMessage(UINT message, WPARAM wParam,
+                                                         LPARAM lParam) {
   switch (message) {
     case WM_MEASUREITEM:
       if (renderer_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
@@ -142,7 +143,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     default:
       break;
   }
-  return ModelessDialog::HandleMessage(message, wParam, lParam);
+  return ModelessDialog::HandleDialogMessage(message, wParam, lParam);
 }
 
 }  // namespace kromelik

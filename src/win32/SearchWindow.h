@@ -31,7 +31,7 @@ class SearchWindow : public ModelessDialog {
   void OnOk() override;
   void OnClosed() override { search_.FormClose(); }
   bool OnCommand(int id, int code, HWND control) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void Present();
   void ChooseService();

@@ -1,31 +1,30 @@
 #include "win32/Window.h"
 
-#include <cwchar>
 #include <exception>
-#include <string>
 #include <utility>
 
 #include "win32/Diagnostics.h"
 
 namespace kromelik {
 
-namespace {
-
-std::wstring MessageName(UINT message) {
-  wchar_t name[24] = {};
-  std::swprintf(name, 24, L"message 0x%04X", message);
-  return name;
-}
-
-}  // namespace
-
 Window::~Window() { DestroyHandle(); }
 
 void Window::DestroyHandle() noexcept {
   if (window_ == nullptr) return;
   // The object goes first: the window must not call back into it while it dies.
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(window_, slot_, 0);
   DestroyWindow(std::exchange(window_, nullptr));
+}
+
+void Window::AttachHandle(HWND window, int slot) noexcept {
+  window_ = window;
+  slot_ = slot;
+  SetWindowLongPtrW(window, slot, reinterpret_cast<LONG_PTR>(this));
+}
+
+void Window::DetachHandle() noexcept {
+  if (window_ == nullptr) return;
+  SetWindowLongPtrW(std::exchange(window_, nullptr), slot_, 0);
 }
 
 bool Window::RegisterClassOnce(const wchar_t* className, HINSTANCE instance, HBRUSH background) {

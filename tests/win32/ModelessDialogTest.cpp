@@ -105,11 +105,26 @@ TEST_F(ModelessDialogTest, DestroyingTheObjectOfAnOpenDialogGivesTheToolbarBack)
   EXPECT_TRUE(timers.slide && timers.buttonWatch);
 }
 
+// The dialogs are made at start, hidden, while another window may be in front.
+TEST_F(ModelessDialogTest, MakingADialogLeavesTheActivationWhereItWas) {
+  HWND front = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetActiveWindow(front);
+  ASSERT_EQ(GetActiveWindow(), front);
+  ModelessDialog another{toolbar};
+  ASSERT_TRUE(another.Create(GetModuleHandleW(nullptr), nullptr, "Drugie okno", 100, 50));
+  EXPECT_EQ(GetActiveWindow(), front);
+  EXPECT_FALSE(IsWindowVisible(another.Handle()));
+  DestroyWindow(front);
+}
+
 // A dialog with most kinds of control, made from a table in its tab order. OK is not
 // IDOK, so Enter can reach it only as the default button, never by the IDOK fallback.
+// The last tab stop is a push button that Enter does not press, as a browse button.
 constexpr int kNameId = 101;
 constexpr int kRememberId = 102;
 constexpr int kOkId = 103;
+constexpr int kBrowseId = 107;
 
 struct SampleControl {
   ControlKind kind;
@@ -127,6 +142,7 @@ constexpr SampleControl kSample[] = {
     {ControlKind::GroupBox, 104, "Inne", {8, 58, 185, 97}},
     {ControlKind::ListView, 105, "", {15, 73, 171, 45}},
     {ControlKind::TrackBar, 106, "", {15, 123, 171, 25}},
+    {ControlKind::Button, kBrowseId, "...", {8, 161, 28, 25}},
 };
 constexpr int kSampleWidth = 201;
 constexpr int kSampleHeight = 193;
@@ -145,6 +161,7 @@ class SampleDialog : public ModelessDialog {
     if (code == BN_CLICKED) clicks.push_back(id);
     return ModelessDialog::OnCommand(id, code, control);
   }
+  bool EnterPresses(HWND button) const override { return GetDlgCtrlID(button) != kBrowseId; }
 };
 
 class ModelessDialogControlsTest : public ::testing::Test, protected fakes::FakeToolbar {
@@ -266,6 +283,20 @@ TEST_F(ModelessDialogControlsTest, EnterInTheEditPressesTheDefaultButton) {
   dialog.Open();
   Key(WM_KEYDOWN, VK_RETURN);
   EXPECT_EQ(dialog.clicks, std::vector<int>{kOkId});
+}
+
+// The dialog manager gives the default look to any push button that takes the focus.
+TEST_F(ModelessDialogControlsTest, AButtonThatEnterDoesNotPressNeverLooksDefault) {
+  dialog.Open();
+  {
+    const HeldShift shift;
+    Key(WM_KEYDOWN, VK_TAB);
+  }
+  ASSERT_EQ(GetFocus(), Control(kBrowseId));
+  EXPECT_EQ(ButtonType(Control(kBrowseId)), BS_PUSHBUTTON);
+  EXPECT_EQ(ButtonType(Control(kOkId)), BS_DEFPUSHBUTTON);
+  Key(WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(dialog.clicks, std::vector<int>{IDOK}) << "Enter is the dialog's OK";
 }
 
 TEST_F(ModelessDialogControlsTest, ALabelsMnemonicFocusesTheControlAfterIt) {
