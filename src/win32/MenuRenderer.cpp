@@ -120,6 +120,7 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
 
 UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, MenuStyle style) {
   entries_.clear();
+  builtImages_ = &images;
   // The last menu is gone with its bitmaps: what the icons fetched meanwhile replaced
   // can go.
   pictures_.Refresh();
@@ -159,14 +160,16 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     entry.separator = item.IsSeparator();
     entry.submenu = !entry.separator && item.Count() > 0 && depth < kMaxPopupDepth;
     const bool cutOff = !entry.separator && item.Count() > 0 && !entry.submenu;
+    const bool greyed = !item.Enabled || cutOff;
     if (item.Break != MenuBreak::None) barColumn = item.Break == MenuBreak::BarColumn;
     entry.barColumn = barColumn;
     if (!entry.separator) {
       entry.text = Utf8ToWide(item.Caption);
       if (item.ImageIndex >= 0) {
         entry.icon = pictures_.Icon(images, item.ImageIndex);
-        entry.bitmap = pictures_.Bitmap(images, item.ImageIndex);
-        if (pastel) entry.grey = pictures_.GreyBitmap(images, item.ImageIndex);
+        // The pastel style makes its bitmaps when it draws an item (OnDrawItem): a first
+        // opening of a long menu draws few of its items.
+        if (!pastel) entry.bitmap = pictures_.Bitmap(images, item.ImageIndex);
       }
     }
     const bool separator = entry.separator;
@@ -181,7 +184,7 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
     info.fType = BreakType(item.Break) | (separator ? MFT_SEPARATOR : 0u) |
                  (pastel ? MFT_OWNERDRAW : 0u);
-    info.fState = (item.Enabled && !cutOff ? 0u : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u);
+    info.fState = (greyed ? MFS_GRAYED : 0u) | (item.Checked ? MFS_CHECKED : 0u);
     info.wID = id;
     info.dwItemData = id;
     if (!separator) {
@@ -209,6 +212,23 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
   return true;
 }
 
+void MenuRenderer::PrepareFixed(const ImageList& images) {
+  for (std::size_t index = 0; index < images.Count(); ++index)
+    if (!std::holds_alternative<IconOfFile>(images.Pictures()[index]))
+      pictures_.Icon(images, static_cast<int>(index));
+}
+
+int MenuRenderer::Warm(const ImageList& images, MenuStyle style, int first, int count) {
+  if (shownMenu_ != nullptr) return first;
+  const int end = std::min(first + count, static_cast<int>(images.Count()));
+  for (int index = first; index < end; ++index) {
+    // A file's icon still on its way comes with its own message, and is warmed then.
+    if (style == MenuStyle::Classic) pictures_.Bitmap(images, index);
+    else pictures_.Icon(images, index);
+  }
+  return end >= static_cast<int>(images.Count()) ? -1 : end;
+}
+
 void MenuRenderer::IconsArrived() noexcept {
   try {
     if (!pictures_.Refresh() || shownImages_ == nullptr || shownMenu_ == nullptr) return;
@@ -219,10 +239,11 @@ void MenuRenderer::IconsArrived() noexcept {
       const HICON icon = pictures_.Icon(*shownImages_, entry.item->ImageIndex);
       if (icon == entry.icon) continue;
       entry.icon = icon;
-      entry.bitmap = pictures_.Bitmap(*shownImages_, entry.item->ImageIndex);
       if (shownStyle_ == MenuStyle::Pastel) {
-        entry.grey = pictures_.GreyBitmap(*shownImages_, entry.item->ImageIndex);
+        entry.bitmap = nullptr;  // made when the item is drawn
+        entry.grey = nullptr;
       } else {
+        entry.bitmap = pictures_.Bitmap(*shownImages_, entry.item->ImageIndex);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_BITMAP;
@@ -263,6 +284,8 @@ const MenuRenderer::Entry* MenuRenderer::EntryOf(ULONG_PTR data) const noexcept 
 void MenuRenderer::SetDpi(int dpi) noexcept {
   if (dpi <= 0 || dpi == dpi_) return;
   dpi_ = dpi;
+  // The measuring context lets go of the font before it goes.
+  measureDc_ = MemoryDc();
   textFont_.Reset();
   pictures_.SetDpi(dpi);
 }
@@ -289,16 +312,21 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
     measure.itemHeight = static_cast<UINT>(Scaled(kSeparatorHeight));
     return true;
   }
-  const WindowDc screen(nullptr);
-  SIZE extent{};
-  TEXTMETRICW metrics{};
-  if (screen) {
-    const ScopedSelectObject select(screen.Get(), TextFont());
-    GetTextMetricsW(screen.Get(), &metrics);
-    if (!entry->text.empty())
-      GetTextExtentPoint32W(screen.Get(), entry->text.c_str(),
-                            static_cast<int>(entry->text.size()), &extent);
+  // One context with the font left in it for every item: a long menu measures
+  // thousands, and under Wine every selection of a font into a screen context rereads
+  // the X resources.
+  if (!measureDc_) {
+    measureDc_ = MemoryDc(CreateCompatibleDC(nullptr));
+    if (measureDc_) {
+      SelectObject(measureDc_.Get(), TextFont());
+      GetTextMetricsW(measureDc_.Get(), &textMetrics_);
+    }
   }
+  SIZE extent{};
+  if (measureDc_ && !entry->text.empty())
+    GetTextExtentPoint32W(measureDc_.Get(), entry->text.c_str(),
+                          static_cast<int>(entry->text.size()), &extent);
+  const TEXTMETRICW& metrics = textMetrics_;
   const int height = std::max(pictures_.IconSize() + 4, static_cast<int>(metrics.tmHeight) + 6);
   const int width = IconColumn() + Scaled(kTextGap) + static_cast<int>(extent.cx) +
                     Scaled(kTextGap) + (entry->submenu ? Scaled(kArrowRoom) : 0);
@@ -321,8 +349,19 @@ void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool
 
 bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   if (draw.CtlType != ODT_MENU) return false;
-  const Entry* entry = EntryOf(draw.itemData);
-  if (entry == nullptr || draw.hDC == nullptr) return false;
+  if (draw.itemData == 0 || draw.itemData > entries_.size() || draw.hDC == nullptr) return false;
+  Entry* const entry = &entries_[draw.itemData - 1];
+  if (entry->icon != nullptr && builtImages_ != nullptr) {
+    const bool greyed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+    try {
+      if (greyed && entry->grey == nullptr)
+        entry->grey = pictures_.GreyBitmap(*builtImages_, entry->item->ImageIndex);
+      else if (!greyed && entry->bitmap == nullptr)
+        entry->bitmap = pictures_.Bitmap(*builtImages_, entry->item->ImageIndex);
+    } catch (const std::exception&) {
+      // Without memory for the bitmap the icon is drawn as it is.
+    }
+  }
 
   const HDC dc = draw.hDC;
   const RECT item = draw.rcItem;

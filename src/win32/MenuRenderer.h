@@ -38,9 +38,9 @@ class MenuRenderer {
 
   // The popup menu Popup shows, without showing it: the visible items of `menu`, taken
   // as they are (their separators already tidied), with submenus for items that have
-  // children; the menu itself is never changed. Every item
-  // gets a fresh id from 1, which ItemOfCommand maps back; ids, pictures and drawing
-  // data belong to the renderer and stay valid until the next Build or Popup. Throws
+  // children; the menu itself is never changed. Every item gets a fresh id from 1, which
+  // ItemOfCommand maps back; ids, pictures and drawing data belong to the renderer and
+  // stay valid until the next Build or Popup, and `images` must live as long. Throws
   // std::bad_alloc when memory runs out; an empty owner when no menu could be made.
   UniqueMenu Build(const MenuItem& menu, const ImageList& images, MenuStyle style);
 
@@ -51,8 +51,16 @@ class MenuRenderer {
   // The window the menus are shown for: it is posted IconFetcher::IconsArrivedMessage()
   // when files' icons come, and hands it to IconsArrived.
   void SetOwner(HWND owner) noexcept { pictures_.SetWindow(owner); }
+  // Makes now every picture of the list that is no file's own icon. Under Wine every icon
+  // call of the process waits while one file's icon is taken from a share that stopped
+  // answering, so these are made before any file is asked for, and never at a click.
+  void PrepareFixed(const ImageList& images);
   // Starts fetching the files' own icons of the list, ahead of the menus that show them.
   void Prefetch(const ImageList& images) { pictures_.Prefetch(images); }
+  // Makes ahead of time what a menu opened in `style` makes of the list's pictures from
+  // `first` on, up to `count` of them; answers where to go on, or -1 when the list is
+  // done. Nothing is made while a menu is open.
+  int Warm(const ImageList& images, MenuStyle style, int first, int count);
   // Files' icons have come: a menu that is open shows them at once, in place of the
   // pictures that stood by for them.
   void IconsArrived() noexcept;
@@ -88,12 +96,17 @@ class MenuRenderer {
                 bool disabled) const noexcept;
 
   std::vector<Entry> entries_;  // the item of id n is entries_[n - 1]
+  // The pictures of the last build, which its items are drawn from; the caller keeps
+  // them alive as long as the menu.
+  const ImageList* builtImages_ = nullptr;
   // While a menu is open: its pictures and handle, for icons that come meanwhile.
   const ImageList* shownImages_ = nullptr;
   HMENU shownMenu_ = nullptr;
   MenuStyle shownStyle_ = MenuStyle::Classic;
   PictureCache pictures_;
   UniqueFont textFont_;
+  MemoryDc measureDc_;  // with the text font selected, from the first measure on
+  TEXTMETRICW textMetrics_{};
   int dpi_ = USER_DEFAULT_SCREEN_DPI;  // the system's, until the owner says otherwise
 };
 

@@ -290,6 +290,10 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
           entry.picture != images.Pictures()[i])
         Retire(entry);
     }
+    // A picture standing by shows its stand-by's icon, which must still be there.
+    for (Entry& entry : list.entries)
+      if (entry.standBy >= 0 && !list.entries[static_cast<std::size_t>(entry.standBy)].resolved)
+        Retire(entry);
     list.generation = images.Generation();
   }
   Entry& entry = list.entries[static_cast<std::size_t>(index)];
@@ -316,10 +320,11 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
       entry.waiting = fetched == nullptr;
       entry.missing = fetched != nullptr;
       // The list lets a file's icon stand by only on an earlier picture that is no file's
-      // icon, so this looks no further.
+      // icon, so this looks no further. Its pictures are shown as they are, never copied:
+      // a thousand files may stand by at once in a menu opened for the first time.
       if (const Entry* standBy = Find(images, own->standBy); standBy != nullptr && standBy->icon) {
-        entry.owned.Reset(CopyIcon(standBy->icon));
-        entry.icon = entry.owned.Get();
+        entry.icon = standBy->icon;
+        entry.standBy = own->standBy;
       }
     }
   }
@@ -362,6 +367,7 @@ HICON PictureCache::Icon(const ImageList& images, int index) {
 HBITMAP PictureCache::Bitmap(const ImageList& images, int index) {
   Entry* entry = Find(images, index);
   if (entry == nullptr || entry->icon == nullptr) return nullptr;
+  if (entry->standBy >= 0) return Bitmap(images, entry->standBy);
   if (!entry->bitmap) entry->bitmap = MakePremultipliedBitmap(entry->icon, iconSize_);
   return entry->bitmap.Get();
 }
@@ -369,6 +375,7 @@ HBITMAP PictureCache::Bitmap(const ImageList& images, int index) {
 HBITMAP PictureCache::GreyBitmap(const ImageList& images, int index) {
   Entry* entry = Find(images, index);
   if (entry == nullptr || entry->icon == nullptr) return nullptr;
+  if (entry->standBy >= 0) return GreyBitmap(images, entry->standBy);
   if (entry->grey) return entry->grey.Get();
 
   const int size = iconSize_;

@@ -66,6 +66,7 @@ class PictureCache {
     UniqueBitmap grey;
     bool waiting = false;  // a file's icon on its way, its stand-by shown
     bool missing = false;  // a file that gave no icon, its stand-by shown
+    int standBy = -1;      // the picture whose icon and bitmaps it shows meanwhile
   };
   struct ListEntries {
     std::uint64_t generation = 0;

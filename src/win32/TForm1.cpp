@@ -25,6 +25,10 @@ constexpr UINT kButtonWatchInterval = 10;
 constexpr int kFirstButtonId = 100;
 // Posted by ShowAtStart: it comes out of the queue before any input that follows it.
 constexpr UINT kFinishStart = WM_APP + 10;
+// Runs while the menus' pictures are made ahead of their openings, a few at a tick: a
+// timer's ticks come after any input and painting, so a click never waits behind them.
+constexpr UINT_PTR kWarmTimerId = 3;
+constexpr int kPicturesPerWarmStep = 32;
 
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
@@ -101,10 +105,38 @@ void TForm1::FinishStart() {
   SetTips(true);
   LoadPictures();
   controller_->BuildMenus();
+  menusBuilt_ = true;
+  for (const ImageList* images : MenuImages()) renderer_.PrepareFixed(*images);
+  for (const ImageList* images : MenuImages()) renderer_.Prefetch(*images);
+  StartWarming();
+}
+
+std::array<const ImageList*, 4> TForm1::MenuImages() const {
   const ToolbarMenus& menus = controller_->Menus();
-  for (const ImageList* images : {&menus.ImageListPM, &menus.il_SzybkieUr, &menus.il_Dokumenty1,
-                                  &menus.il_IkonyBrenvald})
-    renderer_.Prefetch(*images);
+  return {&menus.ImageListPM, &menus.il_SzybkieUr, &menus.il_Dokumenty1, &menus.il_IkonyBrenvald};
+}
+
+// What a menu makes of its pictures at its first opening is made beforehand, while the
+// strip waits: the menus of a thousand programs open at once the first time too.
+void TForm1::StartWarming() {
+  if (!menusBuilt_) return;
+  warming_ = WarmPlace{};
+  SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
+}
+
+void TForm1::WarmSome() {
+  if (!warming_) return;
+  const auto lists = MenuImages();
+  const int next = renderer_.Warm(*lists[warming_->list], base_->look.Look().menuStyle,
+                                  warming_->next, kPicturesPerWarmStep);
+  if (next >= 0) {
+    warming_->next = next;
+  } else if (++warming_->list < lists.size()) {
+    warming_->next = 0;
+  } else {
+    warming_.reset();
+    KillTimer(Handle(), kWarmTimerId);
+  }
 }
 
 // The strip and its buttons where the layout puts them now: the bevels, the screen's
@@ -159,6 +191,8 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
   for (FlatButton& button : buttons_) button.SetBackground(colour);
   SetOpacity(opacity);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  // Another menu style or DPI makes other pictures.
+  StartWarming();
 }
 
 void TForm1::OnButtonClick(ToolbarButton button) {
@@ -169,8 +203,11 @@ void TForm1::OnButtonClick(ToolbarButton button) {
   // A tip timed from the hover before the click would come up over the menu's first
   // items: none shows while a menu is open.
   SetTips(false);
+  // The menu makes what it shows itself; warming goes on once it has closed.
+  KillTimer(Handle(), kWarmTimerId);
   const MenuItem* chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
                                            POINT{popup->at.x, popup->at.y});
+  if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
   SetTips(true);
   if (chosen != nullptr) controller_->Choose(*chosen);
 }
@@ -302,6 +339,7 @@ void TForm1::SetEnabled(ToolbarTimer timer, bool enabled) {
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == IconFetcher::IconsArrivedMessage()) {
     renderer_.IconsArrived();
+    StartWarming();
     return 0;
   }
   switch (message) {
@@ -323,6 +361,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         base_->toolbar.OnSlideTimer();
       } else if (wParam == kButtonWatchTimerId) {
         base_->toolbar.OnButtonWatchTimer();
+      } else if (wParam == kWarmTimerId) {
+        WarmSome();
       }
       return 0;
     case WM_COMMAND: {

@@ -54,6 +54,9 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void OnCreate();
   void CreateButtons();
   void FinishStart();
+  std::array<const ImageList*, 4> MenuImages() const;
+  void StartWarming();
+  void WarmSome();
   void SetTips(bool shown);
   void PlaceWindows();
   void LoadPictures();
@@ -75,6 +78,12 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   bool picturesLoaded_ = false;
   std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button
   UniqueFont logoFont_;
+  struct WarmPlace {
+    std::size_t list = 0;
+    int next = 0;
+  };
+  std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
+  bool menusBuilt_ = false;
 };
 
 }  // namespace kromelik
