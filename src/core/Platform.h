@@ -7,6 +7,7 @@
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
 #include "core/ports/IniFile.h"
+#include "core/ports/PathChecks.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Registry.h"
 #include "core/ports/ShellLauncher.h"
@@ -34,6 +35,7 @@ struct Platform {
   Download& download;
   const IniFile& ini;
   const CurrentProcess& process;
+  PathChecks& paths;
 };
 
 }  // namespace kromelik

@@ -23,7 +23,7 @@ constexpr std::array<ButtonInfo, kToolbarButtonCount> kButtons{{
     {ToolbarButton::Gry, "GrySB", "Rozrywka", names::kGryPM, true, true, Left(204),
      ButtonPicture{StockIcon::MediaCd, "joy.cpl"}, Rebuild::Nothing},
     {ToolbarButton::Dyski, "DyskiSB", "Dyski", names::kDyskiPM, true, true, Left(252),
-     ButtonPicture{StockIcon::Computer}, Rebuild::Nothing},
+     ButtonPicture{StockIcon::Computer}, Rebuild::Drives},
     {ToolbarButton::Foldery, "FolderySB", "Foldery", names::kFolderyPM, true, true, Left(292),
      ButtonPicture{StockIcon::Folder}, Rebuild::Nothing},
     {ToolbarButton::Dokumenty, "DokumentySB", "Dokumenty", names::kDokumentyPM, true, true,

@@ -39,7 +39,9 @@ struct ButtonPicture {
 
 // The parts of a menu that follow the machine or the user's lists while the program
 // runs, built again at every press of the button.
-enum class RebuildBeforePopup { Nothing, Applets, Tools, QuickLaunch, Documents, MakerPrograms };
+enum class RebuildBeforePopup {
+  Nothing, Applets, Tools, QuickLaunch, Documents, MakerPrograms, Drives
+};
 
 struct ButtonInfo {
   ToolbarButton button;

@@ -140,11 +140,15 @@ void MenuBuilders::BuildProgramsMenu() {
     const auto program = ProgramOfCommandLine(sources_.text.Upper(*commandLine));
     if (!program) continue;
     const std::string target = ExpandPathVariables(*program, sources_.folders, sources_.text);
-    if (!sources_.files.FileExists(target)) continue;
+    const PathState state = sources_.paths.Check(target);
+    if (state.kind == PathKind::Missing || state.kind == PathKind::Folder) continue;
 
-    const TFileInfo file(sources_.fileInformation, target);
-    if (std::string description = file.Description(); !description.empty())
-      caption = std::move(description);
+    // A program's description is read from its file only where that costs nothing.
+    if (state.local) {
+      const TFileInfo file(sources_.fileInformation, target);
+      if (std::string description = file.Description(); !description.empty())
+        caption = std::move(description);
+    }
     MenuItem& item = registered.Add(
         "", caption, AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell, kStandByProgram));
     item.Hint = target;
@@ -177,7 +181,7 @@ void MenuBuilders::BuildMakerProgramsMenu() {
       const auto path = store.TextOption(registry_layout::kPath);
       const auto name = store.TextOption(registry_layout::kName);
       store.CloseKey();
-      if (!path || !sources_.files.FileExists(*path)) continue;
+      if (!path || !MayBeFile(sources_.paths.Check(*path))) continue;
       MenuItem& item = about.Add("", name ? *name : WithoutExtension(FileNameOf(*path)));
       item.Hint = *path;
       // As the games: the buttons come up first, then the program starts.

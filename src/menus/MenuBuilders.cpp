@@ -89,6 +89,9 @@ void MenuBuilders::BeforePopup(ToolbarButton button) {
     case RebuildBeforePopup::MakerPrograms:
       BuildMakerProgramsMenu();
       break;
+    case RebuildBeforePopup::Drives:
+      BuildDrivesMenu();
+      break;
     default:  // the fixed menus, whose rules refresh them
       break;
   }

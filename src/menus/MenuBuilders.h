@@ -18,6 +18,7 @@
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
 #include "core/ports/MessageBoxes.h"
+#include "core/ports/PathChecks.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Registry.h"
 #include "core/ports/ShellFolders.h"
@@ -32,6 +33,8 @@ namespace kromelik {
 struct MenuSources {
   Registry& registry;
   const FileSystem& files;
+  // Whether a path is there, for every path that may lie on a slow drive.
+  PathChecks& paths;
   const ShellFolders& folders;
   FileInformation& fileInformation;
   Shortcuts& shortcuts;
@@ -93,6 +96,7 @@ class MenuBuilders {
 
   ToolbarMenus& menus_;
   MenuSources sources_;
+  std::optional<std::size_t> fixedDriveItems_;  // the drives menu's own items, before the drives
 };
 
 // The file's own icon appended to `images`, to be fetched when it is first shown, with

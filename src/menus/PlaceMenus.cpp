@@ -24,11 +24,6 @@ int PictureOfDrive(DriveType type) {
   }
 }
 
-// A path on another machine: asking whether it exists can wait for as long as the
-// network takes to give up, so a Recent folder full of such shortcuts would stall the
-// start. Its shortcut counts as leading nowhere.
-bool IsNetworkPath(std::string_view path) { return path.starts_with("\\\\"); }
-
 // In the order of the menus' personal folders: pictures, music, video, web sites.
 constexpr std::array<std::string_view, 4> kPersonalSubFolders{
     "\\Moje obrazy", "\\Moja muzyka", "\\Moje wideo", "\\Moje witryny sieci Web"};
@@ -37,6 +32,10 @@ constexpr std::array<std::string_view, 4> kPersonalSubFolders{
 
 void MenuBuilders::BuildDrivesMenu() {
   MenuItem& drives = menus_.DyskiPM;
+  // Built again at every opening, after the menu's own items: drives come and go, and a
+  // label read in the background since shows.
+  if (!fixedDriveItems_) fixedDriveItems_ = drives.Count();
+  drives.RemoveFrom(*fixedDriveItems_);
   for (const Drive& drive : sources_.drives.List()) {
     if (drive.type == DriveType::Unknown || drive.type == DriveType::NoRootDirectory) continue;
     const std::string letter(1, drive.letter);
@@ -60,11 +59,14 @@ void MenuBuilders::ScanRecentFolder() {
     } catch (const ShellLinkUnavailable&) {
       return;  // no shortcut can be read on this machine
     }
-    if (target.empty() || IsNetworkPath(target)) continue;
+    if (target.empty()) continue;
     const std::string caption =
         entry.name.size() > 4 ? entry.name.substr(0, entry.name.size() - 4) : std::string{};
 
-    if (sources_.files.FileExists(target)) {
+    // A target on a share is kept, whether or not the share answers now: users open
+    // documents and folders from shares. Until it is known, it shows as a document.
+    const PathKind kind = sources_.paths.Check(target).kind;
+    if (kind == PathKind::File || kind == PathKind::Unknown) {
       const bool program = sources_.text.Upper(ExtensionOf(target)) == ".EXE";
       MenuItem& item = program ? programs.Add("", caption) : documents.Add("", caption);
       item.Hint = target;
@@ -74,7 +76,7 @@ void MenuBuilders::ScanRecentFolder() {
                                      ImageOf(SharedPicture::PlainProgram));
         programs.Visible = true;
       }
-    } else if (sources_.files.DirectoryExists(target)) {
+    } else if (kind == PathKind::Folder) {
       MenuItem& item = folders.Add("", caption);
       item.Hint = target;
       item.OnClick = ItemTargetAction();
@@ -100,7 +102,8 @@ void MenuBuilders::BuildDocumentsMenu() {
   for (std::size_t i = 0; i < kPersonalSubFolders.size(); ++i) {
     MenuItem& item = *menus_.Fixed().personalFolders[i];
     const std::string path = personal + std::string(kPersonalSubFolders[i]);
-    item.Visible = !personal.empty() && sources_.files.DirectoryExists(path);
+    const PathKind kind = sources_.paths.Check(path).kind;
+    item.Visible = !personal.empty() && (kind == PathKind::Folder || kind == PathKind::Unknown);
     if (item.Visible) item.ImageIndex = folderIcon(path);
   }
   MenuItem& recent = menus_.Fixed().recentDocuments;
@@ -110,7 +113,7 @@ void MenuBuilders::BuildDocumentsMenu() {
 
   HideSlots(menus_.Fixed().documents);
   for (const MruEntry& entry : MruList(sources_.registry, kDocumentsMru).ReadEntries()) {
-    if (!sources_.files.FileExists(entry.target)) continue;
+    if (!MayBeFile(sources_.paths.Check(entry.target))) continue;
     MenuItem* slot = SlotOf(menus_.Fixed().documents, entry.number);
     if (slot == nullptr) continue;
     MenuItem& item = *slot;

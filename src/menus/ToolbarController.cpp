@@ -43,7 +43,7 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
                       start.windowsDirectory,
                       dialogs,
                       HelpPagePath(platform.program)},
-      builders_(menus_, MenuSources{platform.registry, platform.files, platform.folders,
+      builders_(menus_, MenuSources{platform.registry, platform.files, platform.paths, platform.folders,
                                     platform.fileInformation, platform.shortcuts, platform.text,
                                     platform.drives, platform.program, ports.messages,
                                     launcher_, base.toolbar, base.look.Options()}) {

@@ -5,7 +5,7 @@ namespace kromelik {
 Platform Win32Platform::Ports() {
   return Platform{registry,    shellLauncher, fileSystem, specialFolders, fileInformation,
                   shortcuts,   programFile,   tempFolder, connectivity,   textServices,
-                  drives,      download,      ini,        process};
+                  drives,      download,      ini,        process,        paths};
 }
 
 }  // namespace kromelik

@@ -11,6 +11,7 @@
 #include "win32/Win32FileInformation.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32IniFile.h"
+#include "win32/Win32PathChecks.h"
 #include "win32/Win32ProgramFile.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ShellLauncher.h"
@@ -44,6 +45,7 @@ struct Win32Platform {
   Win32Download download;
   Win32IniFile ini;
   Win32CurrentProcess process;
+  Win32PathChecks paths;
 };
 
 }  // namespace kromelik

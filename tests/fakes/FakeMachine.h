@@ -11,6 +11,7 @@
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeIniFile.h"
+#include "fakes/FakePathChecks.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeToolbarPorts.h"
@@ -39,10 +40,11 @@ struct FakeMachine {
   FakeClock clock;
   FakeMessageBoxes messages;
   FakeDialogs dialogs;
+  FakePathChecks paths{files};
 
   Platform PlatformPorts() {
     return Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
-                    connectivity, text, drives, download, ini, process};
+                    connectivity, text, drives, download, ini, process, paths};
   }
   ToolbarPorts ToolbarSide() { return ToolbarPorts{window, timers, cursor, clock, messages}; }
 };

@@ -1,0 +1,95 @@
+#include "win32/Win32PathChecks.h"
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "win32/WideText.h"
+
+namespace kromelik {
+
+struct Win32PathChecks::Shared {
+  struct Known {
+    PathKind kind = PathKind::Unknown;
+    ULONGLONG checkedAt = 0;
+    bool queued = false;
+  };
+  std::mutex mutex;
+  std::condition_variable wake;
+  std::deque<std::wstring> waiting;
+  std::map<std::wstring, Known> known;
+  bool started = false;
+  bool stop = false;
+};
+
+namespace {
+
+PathKind KindOf(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
+}
+
+// A drive letter's fixed or RAM disk answers at once; a share, a network drive, a
+// removable drive or disc may not, and neither may anything else the path names.
+bool OnFixedDrive(const std::wstring& path) {
+  if (path.size() < 3 || path[1] != L':' || (path[2] != L'\\' && path[2] != L'/')) return false;
+  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
+  const UINT type = GetDriveTypeW(root);
+  return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
+}
+
+}  // namespace
+
+Win32PathChecks::Win32PathChecks() : shared_(std::make_shared<Shared>()) {}
+
+Win32PathChecks::~Win32PathChecks() {
+  const std::lock_guard lock(shared_->mutex);
+  shared_->stop = true;
+  shared_->wake.notify_all();
+}
+
+PathState Win32PathChecks::Check(std::string_view path) {
+  const std::wstring wide = Utf8ToWide(path);
+  if (OnFixedDrive(wide)) return {KindOf(wide), true};
+
+  const std::lock_guard lock(shared_->mutex);
+  Shared::Known& known = shared_->known[wide];
+  const bool stale = known.checkedAt == 0 || GetTickCount64() - known.checkedAt > kFreshForMs;
+  if (stale && !known.queued) {
+    known.queued = true;
+    shared_->waiting.push_back(wide);
+    if (!shared_->started) {
+      shared_->started = true;
+      std::thread(&Win32PathChecks::Run, shared_).detach();
+    }
+    shared_->wake.notify_one();
+  }
+  return {known.kind, false};
+}
+
+void Win32PathChecks::Run(const std::shared_ptr<Shared>& shared) {
+  // An empty floppy or CD drive would make the system ask for a disc in a modal box.
+  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
+  std::unique_lock lock(shared->mutex);
+  for (;;) {
+    shared->wake.wait(lock, [&] { return shared->stop || !shared->waiting.empty(); });
+    if (shared->stop) return;
+    const std::wstring next = std::move(shared->waiting.front());
+    shared->waiting.pop_front();
+    lock.unlock();
+    const PathKind kind = KindOf(next);
+    lock.lock();
+    Shared::Known& known = shared->known[next];
+    known.kind = kind;
+    known.checkedAt = GetTickCount64();
+    known.queued = false;
+  }
+}
+
+}  // namespace kromelik
