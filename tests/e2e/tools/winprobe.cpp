@@ -56,6 +56,8 @@
 //                                     prints the milliseconds from that key until the
 //                                     window DIALOG shows a list of ROWS rows or more
 //   winprobe make-shortcut LNK TARGET writes a shell link at LNK that leads to TARGET
+//   winprobe menu-items MS            waits for a popup menu and prints its items' texts,
+//                                     one a line
 //   winprobe measure-menu TITLE ID    clicks the window's child ID and prints the
 //                                     milliseconds until its popup menu is shown and has
 //                                     been painted, then ends the menu
@@ -573,6 +575,19 @@ int wmain(int argc, wchar_t** argv) {
     HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
     if (child == nullptr) return 1;
     PrintRect(child);
+    return 0;
+  }
+  if (command == L"menu-items") {
+    // The command's second word is the wait here.
+    const DWORD ms = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
+    if (!WaitFor(ms, [] { return OpenMenu() != nullptr; })) return 1;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(OpenMenu(), MN_GETHMENU, 0, 0));
+    if (menu == nullptr) return 1;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+      wchar_t text[512] = {};
+      GetMenuStringW(menu, static_cast<UINT>(position), text, 512, MF_BYPOSITION);
+      PrintText(text);
+    }
     return 0;
   }
   if (command == L"measure-menu") return MeasureMenu(Find(title), static_cast<int>(timeout));
