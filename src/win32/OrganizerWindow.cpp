@@ -129,6 +129,12 @@ void OrganizerWindow::OnClosed() { Organizer().FormClose(); }
 // The rows' pictures at the dialog's DPI; the list view then holds copies of the icons.
 void OrganizerWindow::MakeRowImages() {
   pictures_.SetDpi(Dpi());
+  // The rows' stand-bys are made now, while no file's icon is being fetched: under Wine
+  // every icon call waits while one is taken from a share that stopped answering.
+  const ImageList& rowImages = RowImages();
+  for (std::size_t index = 0; index < rowImages.Count(); ++index)
+    if (!std::holds_alternative<IconOfFile>(rowImages.Pictures()[index]))
+      pictures_.Icon(rowImages, static_cast<int>(index));
   const int size = pictures_.IconSize();
   if (images_ != nullptr) {
     int width = 0;

@@ -231,6 +231,38 @@ TEST_F(MenuBuildersTest, RegisteredApplicationsNameTheirProgramAndTheUsersOwnSho
   EXPECT_EQ(OpenedLast(), "C:\\Edytor\\edytor.exe");
 }
 
+// A share that stopped answering: its entries show while nobody knows whether they are
+// there, go once they are known to be missing, and no file of it is read meanwhile.
+TEST_F(MenuBuildersTest, EntriesOnASlowShareShowUntilKnownMissingAndNoneOfItsFilesIsRead) {
+  const std::string share = "\\\\serwer\\udzial\\";
+  PlantListText("DokumentyMRU", "1", share + "raport.doc");
+  PlantText(RegistryRoot::CurrentUser, "Software\\Brenvald\\Wolny", "Path", share + "wolny.exe");
+  PlantText(RegistryRoot::ClassesRoot, "Applications\\baz.exe\\shell\\open\\command", "",
+            share + "baz.exe");
+  fakes::FakeFile& baz = fileInformation.Add(share + "baz.exe");
+  baz.isProgram = true;
+  baz.version = fakes::FakeVersion{VersionTranslation{0x0415, 0x04E2},
+                                   {{"\\StringFileInfo\\041504e2\\FileDescription", "Program Baz"}},
+                                   std::nullopt};
+  for (const char* file : {"raport.doc", "wolny.exe", "baz.exe"}) paths.MarkSlow(share + file);
+  controller.Create();
+
+  const MenuItem& registered = Item(names::kTwojeprogramy1);
+  ASSERT_EQ(registered.Count(), 1U);
+  EXPECT_EQ(registered[0].Caption, "baz") << "its description is on the share";
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Dokumenty));
+  EXPECT_TRUE(Item("D1").Visible);
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::About));
+  EXPECT_EQ(controller.Menus().AboutPM.Items().back()->Caption, "wolny");
+
+  paths.MarkSlow(share + "raport.doc", PathKind::Missing);
+  paths.MarkSlow(share + "wolny.exe", PathKind::Missing);
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Dokumenty));
+  EXPECT_FALSE(Item("D1").Visible);
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::About));
+  EXPECT_NE(controller.Menus().AboutPM.Items().back()->Caption, "wolny");
+}
+
 TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesByTheirKind) {
   files.AddFile(program.path);
   PlantText(RegistryRoot::CurrentUser, "Brenvald\\Stary", "Path", "C:\\Stary\\stary.exe");
