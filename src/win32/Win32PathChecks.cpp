@@ -35,16 +35,24 @@ PathKind KindOf(const std::wstring& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
 }
 
-// A drive letter's fixed or RAM disk answers at once; a share, a network drive, a
-// removable drive or disc may not, and neither may anything else the path names.
-bool OnFixedDrive(const std::wstring& path) {
-  if (path.size() < 3 || path[1] != L':' || (path[2] != L'\\' && path[2] != L'/')) return false;
+bool HasDriveLetter(std::wstring_view path) {
+  return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+}
+
+bool OnFixedDrive(std::wstring_view path) {
+  if (!HasDriveLetter(path)) return false;
   const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
   const UINT type = GetDriveTypeW(root);
   return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
 }
 
 }  // namespace
+
+bool MayWaitOnDrive(std::wstring_view path) {
+  const bool share = path.size() > 2 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' &&
+                     path[2] != L'.';
+  return share || (HasDriveLetter(path) && !OnFixedDrive(path));
+}
 
 Win32PathChecks::Win32PathChecks() : shared_(std::make_shared<Shared>()) {}
 
@@ -56,7 +64,7 @@ Win32PathChecks::~Win32PathChecks() {
 
 PathState Win32PathChecks::Check(std::string_view path) {
   const std::wstring wide = Utf8ToWide(path);
-  if (OnFixedDrive(wide)) return {KindOf(wide), true};
+  if (!MayWaitOnDrive(wide)) return {KindOf(wide), true};
 
   const std::lock_guard lock(shared_->mutex);
   Shared::Known& known = shared_->known[wide];

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "core/ports/PathChecks.h"
 
 namespace kromelik {
 
-// Paths on fixed drives are looked at at once. Every other path (a share, a mapped
-// drive, a removable drive or disc) is looked at by a thread of its own: the first
-// question answers Unknown, later ones what that thread found, and an answer older
-// than kFreshForMs is looked at again meanwhile.
+// Whether looking at `path` may take as long as a network or a medium does: a share
+// ("\\\\server\\share"), or a drive letter that is no fixed drive or RAM disk. Addresses,
+// program names and other targets that name no drive answer false.
+bool MayWaitOnDrive(std::wstring_view path);
+
+// A path that may wait on its drive (MayWaitOnDrive: a share, a mapped drive, a
+// removable drive or disc) is looked at by a thread of its own: the first question
+// answers Unknown, later ones what that thread found, and an answer older than
+// kFreshForMs is looked at again meanwhile. Every other path is looked at at once.
 class Win32PathChecks : public PathChecks {
  public:
   static constexpr unsigned kFreshForMs = 30000;

@@ -3,10 +3,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <objbase.h>
+
 #include <string>
+#include <thread>
 
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32PathChecks.h"
 
 namespace kromelik {
 
@@ -15,10 +19,25 @@ void Win32ShellLauncher::Open(WindowHandle owner, std::string_view verb, std::st
   const std::wstring wideVerb = Utf8ToWide(verb);
   const std::wstring wideTarget = Utf8ToWide(target);
   const std::wstring wideParameters = parameters ? Utf8ToWide(*parameters) : std::wstring();
-  // An empty verb asks for the file type's default verb, which only a null verb does.
-  ShellExecuteW(reinterpret_cast<HWND>(owner), wideVerb.empty() ? nullptr : wideVerb.c_str(),
-                wideTarget.c_str(), parameters ? wideParameters.c_str() : nullptr, nullptr,
-                static_cast<int>(show));
+  const bool withParameters = parameters.has_value();
+  const auto open = [=] {
+    // An empty verb asks for the file type's default verb, which only a null verb does.
+    ShellExecuteW(reinterpret_cast<HWND>(owner), wideVerb.empty() ? nullptr : wideVerb.c_str(),
+                  wideTarget.c_str(), withParameters ? wideParameters.c_str() : nullptr,
+                  nullptr, static_cast<int>(show));
+  };
+  if (!MayWaitOnDrive(wideTarget)) {
+    open();
+    return;
+  }
+  // A target on a share or a removable drive is opened by a thread of its own: the shell
+  // looks at it first, for as long as the network or the medium takes, and reports its
+  // own error if it cannot be opened, while the toolbar goes on.
+  std::thread([open] {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    open();
+    if (SUCCEEDED(com)) CoUninitialize();
+  }).detach();
 }
 
 void Win32ShellLauncher::RunCommandLine(std::string_view commandLine, ShowCommand show) {

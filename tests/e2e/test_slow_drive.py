@@ -123,6 +123,14 @@ class SlowDrive(ProgramTestCase):
         self.assertGreater(self.open_menu("O programie"), heights["O programie"],
                            "the maker's program on the share is not shown")
 
+        # The maker's program, the about menu's last item, opened from the share: the
+        # shell looks at it for as long as the share takes, but not on the toolbar's time.
+        click_at(MENU_BUTTONS["O programie"] + 19, 24)
+        self.assertIsNotNone(wait_menu(), "the about menu did not open")
+        keys("Up", "Return")
+        self.assertEqual(probe("wait-no-menu", "5000")[0], 0, "the about menu stayed open")
+        self.open_menu("Dyski")
+
         # The pressed button lets go at a click on the bare panel; then the strip leaves.
         click_at(*BARE_PANEL)
         move_cursor(*BELOW_THE_STRIP)
