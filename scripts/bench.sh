@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The benchmarks: the core's micro-benchmarks natively, then the real program under Wine
-# on a virtual display: time from its start to its main window next to a bare Win32
+# on a virtual display: time from its start to its main window shown next to a bare Win32
 # window program's, empty and with a heavy user's lists and Recent folder, its peak
 # memory, and the slide in from the cursor touching the top edge to the strip fully shown.
 set -uo pipefail
@@ -20,7 +20,7 @@ probe="$tools/winprobe.exe"
 # The first start of a prefix pays for Wine's own warm-up; it is not counted.
 "$WINE" "$probe" wait-window Kromelik 1 >/dev/null 2>&1
 
-# Starts PROGRAM six times and waits each time for its window TITLE, then closes it. The
+# Starts PROGRAM six times and waits each time for its window TITLE shown, then closes it. The
 # first start is shown but not counted: it pays for what only a first start does (the
 # program's registration, the files read into the cache). Leaves the median of the
 # other five in `median`.
@@ -31,7 +31,13 @@ measure_starts() {
     start=$(date +%s%N)
     "$WINE" "$exe" &
     pid=$!
-    "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$label: no window" >&2; exit 1; }
+    # Shown as the platform reports it: the bare window visible, the strip visible at its
+    # waiting place above the screen.
+    if [ "$title" = Kromelik ]; then
+      "$WINE" "$probe" wait-top Kromelik -45 30000 >/dev/null || { echo "$label: not shown" >&2; exit 1; }
+    else
+      "$WINE" "$probe" wait-visible "$title" 30000 >/dev/null || { echo "$label: not shown" >&2; exit 1; }
+    fi
     shown=$(date +%s%N)
     # Peak resident memory of the program's process, as the kernel counts it: Wine's
     # loader becomes the program, so the id started here is the program's own, and
@@ -54,7 +60,7 @@ measure_starts() {
   printf '%s: median %d ms, median peak memory %d KiB\n' "$label" "$median" "$median_peak"
 }
 
-echo "== Start to the main window under Wine (5 starts each)"
+echo "== Start to the main window shown under Wine (5 starts each)"
 measure_starts "(a) bare window" Bare "$tools/barewindow.exe"
 bare_ms=$median
 bare_peak=$median_peak
@@ -90,7 +96,7 @@ if [ ! -f "$filled_mark" ] || [ "$tools/filllists.exe" -nt "$filled_mark" ]; the
 fi
 "$WINE" "$probe" wait-window Kromelik 1 >/dev/null 2>&1
 
-echo "== Start to the main window under Wine with 1,000 Recent shortcuts and 1,000-entry lists"
+echo "== Start to the main window shown under Wine with 1,000 Recent shortcuts and 1,000-entry lists"
 measure_starts "(c) Kromelik, full lists" Kromelik "$program"
 full_ms=$median
 

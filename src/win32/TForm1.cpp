@@ -97,7 +97,15 @@ void TForm1::ShowAtStart(ToolbarController& controller) {
 
 // The strip is still above the screen here, so nobody sees it without tips, pictures or
 // menus; a click that comes meanwhile waits in the queue behind this.
+void TForm1::Withdraw() {
+  withdrawn_ = true;
+  for (const UINT_PTR timer : {kSlideTimerId, kButtonWatchTimerId, kWarmTimerId})
+    KillTimer(Handle(), timer);
+  ShowWindow(Handle(), SW_HIDE);
+}
+
 void TForm1::FinishStart() {
+  if (withdrawn_) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),

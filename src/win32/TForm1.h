@@ -27,10 +27,13 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // Makes the window from the strip's base, waiting hidden above the screen; nothing
   // runs in it yet. `base` outlives the window.
   bool Create(HINSTANCE instance, ToolbarBase& base, std::string systemDirectory);
-  // Once the whole start has succeeded: the window shows at its waiting place, the
-  // controller takes the stored look and the strip starts waiting, the timers run, and
+  // Once the window and the controller are made: the window shows at its waiting place,
+  // the controller takes the stored look and the strip starts waiting, the timers run, and
   // the button pictures and the menus follow as the first thing the message loop does.
   void ShowAtStart(ToolbarController& controller);
+  // A start that failed after ShowAtStart: the strip goes and nothing of it runs, while
+  // the failure is told.
+  void Withdraw();
 
   // ToolbarWindow
   void Show() override;
@@ -84,6 +87,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   };
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
   bool menusBuilt_ = false;
+  bool withdrawn_ = false;
 };
 
 }  // namespace kromelik

@@ -41,9 +41,9 @@ int RunToolbar(HINSTANCE instance) {
   TForm1 window;
   const ToolbarPorts ports{window, window, cursor, clock, messages};
 
-  // What the start reads, as values; the strip's base, the window and the dialogs are
-  // made from them; the controller last, with everything it needs. Nothing runs before
-  // the whole start has succeeded.
+  // What the start reads, as values; the strip's base and the window are made from them,
+  // the controller last, with everything it needs; then the strip shows and the dialogs
+  // are made. Nothing runs before the whole start has succeeded.
   StartupValues start = ReadStartupValues(platform.Ports());
   ToolbarBase base(start.options, platform.Ports().registry, ports,
                    GetSystemMetrics(SM_CXSCREEN), SystemDpi());
@@ -53,11 +53,16 @@ int RunToolbar(HINSTANCE instance) {
   ToolbarDialogs dialogs(DialogPorts{platform.Ports(), base.toolbar, window, start.systemDirectory,
                                      base.look.Options()},
                          base.look);
-  if (!dialogs.Create(instance, window.Handle()))
-    return StartFailed("Nie udało się utworzyć okien programu.");
   ToolbarController controller(platform.Ports(), ports, start, base, dialogs,
                                reinterpret_cast<WindowHandle>(window.Handle()));
   window.ShowAtStart(controller);
+  // The dialogs, hidden until asked for, are made once the strip is up, which they would
+  // otherwise hold back by more than its own start takes; no message, and so no click,
+  // is taken before they are there.
+  if (!dialogs.Create(instance, window.Handle())) {
+    window.Withdraw();
+    return StartFailed("Nie udało się utworzyć okien programu.");
+  }
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
