@@ -121,7 +121,10 @@ bool IconFetcher::Collect() {
     arrived = std::exchange(shared_->arrived, {});
     shared_->told.clear();
   }
-  for (auto& [key, icon] : arrived) fetched_[std::move(key)] = std::move(icon);
+  for (auto& [key, icon] : arrived) {
+    arrivals_.push_back(key);
+    fetched_[std::move(key)] = std::move(icon);
+  }
   return !arrived.empty();
 }
 

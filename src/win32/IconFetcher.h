@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "menus/ImageList.h"
 #include "win32/Handles.h"
@@ -50,6 +51,9 @@ class IconFetcher {
   const UniqueIcon* Find(const IconKey& key) const;
   // Takes in the icons that came since the last call; true when any did.
   bool Collect();
+  // Every icon taken in so far, in the order it came: each cache reads on from where it
+  // stopped, since any window's Collect takes in what came for all.
+  const std::vector<IconKey>& Arrivals() const noexcept { return arrivals_; }
   // A file that gave no icon is asked again at the next request: it may have one by now.
   void Forget(const IconKey& key);
   // Whether a request is still on its way.
@@ -61,6 +65,7 @@ class IconFetcher {
 
   std::shared_ptr<Shared> shared_;
   std::map<IconKey, UniqueIcon> fetched_;
+  std::vector<IconKey> arrivals_;
 };
 
 }  // namespace kromelik

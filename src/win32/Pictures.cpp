@@ -316,7 +316,10 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
     if (fetched != nullptr && *fetched) {
       entry.icon = fetched->Get();  // the fetcher's, shared by every list that shows it
     } else {
-      if (fetched == nullptr) fetcher_.Request(key, window_);
+      if (fetched == nullptr) {
+        fetcher_.Request(key, window_);
+        waiting_[key].emplace_back(&images, static_cast<std::size_t>(index));
+      }
       entry.waiting = fetched == nullptr;
       entry.missing = fetched != nullptr;
       // The list lets a file's icon stand by only on an earlier picture that is no file's
@@ -340,14 +343,22 @@ void PictureCache::Prefetch(const ImageList& images) {
 
 bool PictureCache::Refresh() {
   fetcher_.Collect();
+  const std::vector<IconKey>& arrivals = fetcher_.Arrivals();
   bool changed = false;
-  for (auto& [list, entries] : lists_) {
-    for (Entry& entry : entries.entries) {
-      if (!entry.waiting) continue;
-      const auto& file = std::get<IconOfFile>(entry.picture);
-      const UniqueIcon* fetched = fetcher_.Find(IconKey{file.path, file.kind});
-      if (fetched == nullptr) continue;
-      if (*fetched) {
+  for (; arrivalsSeen_ < arrivals.size(); ++arrivalsSeen_) {
+    const IconKey& key = arrivals[arrivalsSeen_];
+    const auto places = waiting_.find(key);
+    if (places == waiting_.end()) continue;
+    const UniqueIcon* fetched = fetcher_.Find(key);
+    for (const auto& [images, index] : places->second) {
+      // The list may have changed meanwhile: only an entry still waiting for this file.
+      const auto list = lists_.find(images);
+      if (list == lists_.end() || index >= list->second.entries.size()) continue;
+      Entry& entry = list->second.entries[index];
+      const auto* file = std::get_if<IconOfFile>(&entry.picture);
+      if (!entry.waiting || file == nullptr || file->path != key.path || file->kind != key.kind)
+        continue;
+      if (fetched != nullptr && *fetched) {
         Retire(entry);
         changed = true;
       } else {
@@ -355,6 +366,7 @@ bool PictureCache::Refresh() {
         entry.missing = true;
       }
     }
+    waiting_.erase(places);
   }
   return changed;
 }

@@ -87,6 +87,10 @@ class PictureCache {
   HWND window_ = nullptr;
   int iconSize_ = IconSize(SystemDpi());
   std::map<const ImageList*, ListEntries> lists_;
+  // Where each file's icon stands by, so an arrival finds its entries without a look at
+  // every entry: a thousand icons come one by one at a start.
+  std::map<IconKey, std::vector<std::pair<const ImageList*, std::size_t>>> waiting_;
+  std::size_t arrivalsSeen_ = 0;  // of the fetcher's Arrivals
   std::vector<Retired> retired_;
 };
 

@@ -128,6 +128,11 @@ std::array<const ImageList*, 4> TForm1::MenuImages() const {
 // strip waits: the menus of a thousand programs open at once the first time too.
 void TForm1::StartWarming() {
   if (!menusBuilt_) return;
+  // Icons come one by one at a start: a pass under way goes on, and one more follows it.
+  if (warming_) {
+    warmAgain_ = true;
+    return;
+  }
   warming_ = WarmPlace{};
   SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
 }
@@ -141,6 +146,8 @@ void TForm1::WarmSome() {
     warming_->next = next;
   } else if (++warming_->list < lists.size()) {
     warming_->next = 0;
+  } else if (std::exchange(warmAgain_, false)) {
+    warming_ = WarmPlace{};
   } else {
     warming_.reset();
     KillTimer(Handle(), kWarmTimerId);

@@ -86,6 +86,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
     int next = 0;
   };
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
+  bool warmAgain_ = false;  // icons came during a pass
   bool menusBuilt_ = false;
   bool withdrawn_ = false;
 };

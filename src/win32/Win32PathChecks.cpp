@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -39,10 +40,30 @@ bool HasDriveLetter(std::wstring_view path) {
   return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
 }
 
+// A drive's type, asked again after a few seconds at most: under Wine each question is
+// a round trip to the mount manager, and a Recent folder of a thousand shortcuts asks
+// about every target's drive.
+UINT DriveTypeOf(wchar_t letter) {
+  constexpr ULONGLONG kTypeFreshForMs = 5000;
+  static std::mutex mutex;
+  static std::array<UINT, 26> types{};
+  static std::array<ULONGLONG, 26> askedAt{};
+  const wchar_t upper = letter >= L'a' && letter <= L'z' ? static_cast<wchar_t>(letter - 32) : letter;
+  if (upper < L'A' || upper > L'Z') return DRIVE_UNKNOWN;
+  const auto slot = static_cast<std::size_t>(upper - L'A');
+  const std::lock_guard lock(mutex);
+  const ULONGLONG now = GetTickCount64();
+  if (askedAt[slot] == 0 || now - askedAt[slot] > kTypeFreshForMs) {
+    const wchar_t root[] = {upper, L':', L'\\', L'\0'};
+    types[slot] = GetDriveTypeW(root);
+    askedAt[slot] = now;
+  }
+  return types[slot];
+}
+
 bool OnFixedDrive(std::wstring_view path) {
   if (!HasDriveLetter(path)) return false;
-  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
-  const UINT type = GetDriveTypeW(root);
+  const UINT type = DriveTypeOf(path[0]);
   return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
 }
 

@@ -263,7 +263,7 @@ TEST_F(MenuBuildersTest, EntriesOnASlowShareShowUntilKnownMissingAndNoneOfItsFil
   EXPECT_NE(controller.Menus().AboutPM.Items().back()->Caption, "wolny");
 }
 
-TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesByTheirKind) {
+TEST_F(MenuBuildersTest, TheMakersProgramsAndTheDrivesAreListedOnceAtEveryOpening) {
   files.AddFile(program.path);
   PlantText(RegistryRoot::CurrentUser, "Brenvald\\Stary", "Path", "C:\\Stary\\stary.exe");
   files.AddFile("C:\\Stary\\stary.exe");
@@ -293,6 +293,12 @@ TEST_F(MenuBuildersTest, TheMakersProgramsAreListedOnceAtEveryOpeningAndDrivesBy
   EXPECT_EQ(drivesMenu[4].ImageIndex, -1);
   controller.Choose(drivesMenu[3]);
   EXPECT_EQ(OpenedLast(), "D:\\");
+
+  // Read again at each opening: a drive plugged in since shows, and none shows twice.
+  drives.Add('E', DriveType::Removable, "USB");
+  ASSERT_TRUE(controller.PressButton(ToolbarButton::Dyski));
+  EXPECT_EQ(Shown(drivesMenu),
+            (Strings{"Mój komputer", "-", "System (C:)", " (D:)", "USB (E:)", "Sieć (Z:)"}));
 }
 
 }  // namespace
