@@ -64,6 +64,8 @@ class MenuRenderer {
   // Files' icons have come: a menu that is open shows them at once, in place of the
   // pictures that stood by for them.
   void IconsArrived() noexcept;
+  // Whether a menu of this renderer is open.
+  bool MenuShown() const noexcept { return shownMenu_ != nullptr; }
 
   // The owner window moved to a monitor of another DPI, or its DPI changed: the pastel
   // style's font and icon column follow from the next menu on.

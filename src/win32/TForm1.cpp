@@ -95,8 +95,6 @@ void TForm1::ShowAtStart(ToolbarController& controller) {
   PostMessageW(Handle(), kFinishStart, 0, 0);
 }
 
-// The strip is still above the screen here, so nobody sees it without tips, pictures or
-// menus; a click that comes meanwhile waits in the queue behind this.
 void TForm1::Withdraw() {
   withdrawn_ = true;
   for (const UINT_PTR timer : {kSlideTimerId, kButtonWatchTimerId, kWarmTimerId})
@@ -104,6 +102,8 @@ void TForm1::Withdraw() {
   ShowWindow(Handle(), SW_HIDE);
 }
 
+// The strip is still above the screen here, so nobody sees it without tips, pictures or
+// menus; a click that comes meanwhile waits in the queue behind this.
 void TForm1::FinishStart() {
   if (withdrawn_) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -139,6 +139,11 @@ void TForm1::StartWarming() {
 
 void TForm1::WarmSome() {
   if (!warming_) return;
+  if (renderer_.MenuShown()) {
+    // Asked for by icons that came while a menu is open: it goes on once that closes.
+    KillTimer(Handle(), kWarmTimerId);
+    return;
+  }
   const auto lists = MenuImages();
   const int next = renderer_.Warm(*lists[warming_->list], base_->look.Look().menuStyle,
                                   warming_->next, kPicturesPerWarmStep);
