@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -199,6 +200,78 @@ TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {
   EXPECT_NEAR(static_cast<int>(half[0] >> 24), 0x80, 1);
   EXPECT_NEAR(static_cast<int>((half[0] >> 16) & 0xFF), 0x80, 2) << "red, premultiplied";
   EXPECT_EQ(half[0] & 0xFFFFu, 0u);
+}
+
+// A file that gave no icon is asked again when its list is built again, as it may have
+// one by now; looking at it meanwhile asks nothing.
+TEST(PictureCache, AFileWithoutAnIconIsAskedAgainWhenItsListIsRebuilt) {
+  std::atomic<int> fetches{0};
+  IconFetcher fetcher([&](const IconKey&) {
+    ++fetches;
+    return UniqueIcon();
+  });
+  const auto settled = [&] {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (fetcher.Busy() && GetTickCount64() < deadline) Sleep(1);
+    return !fetcher.Busy();
+  };
+  PictureCache cache(fetcher);
+  ImageList images("files");
+  images.Add(StockIcon::Folder);
+  const IconOfFile file{"C:\\kromelik-brak.exe", FileIconKind::Stored, 0};
+  images.Add(file);
+  cache.Icon(images, 1);
+  ASSERT_TRUE(settled());
+  cache.Refresh();
+  cache.Icon(images, 1);
+  cache.Bitmap(images, 1);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(fetches, 1) << "looks at a known gap ask nothing";
+
+  images.Truncate(1);
+  images.Add(file);
+  cache.Icon(images, 1);
+  ASSERT_TRUE(settled());
+  EXPECT_EQ(fetches, 2);
+}
+
+// A window that asks for an icon that has come but is not taken in yet is told at once,
+// and the file is not fetched twice.
+TEST(IconFetcher, AWindowAskingForAnIconThatHasComeIsToldWithoutASecondFetch) {
+  std::atomic<int> fetches{0};
+  IconFetcher fetcher([&](const IconKey&) {
+    ++fetches;
+    return MakeIcon(16, 0xFF00FF00u);
+  });
+  const auto window = [] {
+    return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                           nullptr);
+  };
+  const HWND first = window();
+  const HWND second = window();
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  const UINT arrived = IconFetcher::IconsArrivedMessage();
+  const IconKey key{"C:\\kromelik.exe", FileIconKind::Stored};
+  MSG message{};
+  fetcher.Request(key, first);
+  const ULONGLONG deadline = GetTickCount64() + 10000;
+  bool told = false;
+  while (!told && GetTickCount64() < deadline) {
+    told = PeekMessageW(&message, first, arrived, arrived, PM_REMOVE) != FALSE;
+    if (!told) Sleep(1);
+  }
+  ASSERT_TRUE(told);
+
+  fetcher.Request(key, second);
+  EXPECT_TRUE(PeekMessageW(&message, second, arrived, arrived, PM_REMOVE));
+  EXPECT_TRUE(fetcher.Collect());
+  ASSERT_NE(fetcher.Find(key), nullptr);
+  EXPECT_TRUE(*fetcher.Find(key));
+  EXPECT_FALSE(fetcher.Busy());
+  EXPECT_EQ(fetches, 1);
+  DestroyWindow(first);
+  DestroyWindow(second);
 }
 
 }  // namespace

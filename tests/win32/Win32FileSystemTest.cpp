@@ -10,6 +10,7 @@
 #include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileSystem.h"
+#include "win32/Win32PathChecks.h"
 
 namespace kromelik {
 namespace {
@@ -75,6 +76,34 @@ TEST_F(Win32FileSystemTest, AFileThatAnEditorKeepsOpenForWritingIsStillRead) {
 
   ASSERT_TRUE(contents.WasRead()) << contents.error->message;
   EXPECT_EQ(contents.bytes, "<menu>Gry");
+}
+
+// Only a share or a drive that may wait is looked at elsewhere: a local path answers at
+// once, and an address or a program's name is never taken for a slow path, which would
+// make its launch leave the toolbar's thread or its menu entry show unchecked.
+TEST(Win32PathChecks, LocalPathsAnswerAtOnceAndSharesOnceLookedAt) {
+  const wine::TestFolder folder;
+  folder.WriteFile("plik.txt", "x");
+  folder.MakeDirectory("katalog");
+  Win32PathChecks checks;
+  const PathState file = checks.Check(folder.PathOf("plik.txt"));
+  EXPECT_EQ(file.kind, PathKind::File);
+  EXPECT_TRUE(file.local);
+  EXPECT_EQ(checks.Check(folder.PathOf("katalog")).kind, PathKind::Folder);
+  EXPECT_EQ(checks.Check(folder.PathOf("brak.txt")).kind, PathKind::Missing);
+
+  for (const wchar_t* quick : {L"C:\\windows", L"http://example.net/", L"mailto:a@b.pl", L"calc",
+                               L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"})
+    EXPECT_FALSE(MayWaitOnDrive(quick)) << WideToUtf8(quick);
+  EXPECT_TRUE(MayWaitOnDrive(L"\\\\serwer\\udzial\\plik.txt"));
+
+  const std::string share = "\\\\kromelik-no-server\\udzial\\plik.txt";
+  const PathState first = checks.Check(share);
+  EXPECT_EQ(first.kind, PathKind::Unknown);
+  EXPECT_FALSE(first.local);
+  const ULONGLONG deadline = GetTickCount64() + 30000;
+  while (checks.Check(share).kind == PathKind::Unknown && GetTickCount64() < deadline) Sleep(10);
+  EXPECT_EQ(checks.Check(share).kind, PathKind::Missing);
 }
 
 }  // namespace
