@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ports/BackgroundWork.h"
 #include "core/ports/Connectivity.h"
 #include "core/ports/CurrentProcess.h"
 #include "core/ports/Download.h"
@@ -36,6 +37,7 @@ struct Platform {
   const IniFile& ini;
   const CurrentProcess& process;
   PathChecks& paths;
+  BackgroundWork& background;
 };
 
 }  // namespace kromelik

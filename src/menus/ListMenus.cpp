@@ -2,6 +2,8 @@
 // maker's programs.
 
 #include <array>
+#include <map>
+#include <memory>
 #include <utility>
 
 #include "core/ComponentNames.h"
@@ -11,6 +13,10 @@
 #include "core/WspolneFunkcje.h"
 #include "lists/MruList.h"
 #include "menus/MenuBuilders.h"
+
+#include <memory>
+
+#include <map>
 
 namespace kromelik {
 
@@ -122,6 +128,7 @@ void MenuBuilders::BuildProgramsMenu() {
     store.CloseKey();
   }
   if (applications.size() >= 2) registered.Visible = true;
+  std::vector<std::string> described;
   for (const std::string& application : applications) {
     if (sources_.text.Upper(ExtensionOf(application)) != ".EXE") continue;
     const std::string shell = std::string(kApplications) + "\\" + application + "\\shell";
@@ -143,22 +150,43 @@ void MenuBuilders::BuildProgramsMenu() {
     const PathState state = sources_.paths.Check(target);
     if (state.kind == PathKind::Missing || state.kind == PathKind::Folder) continue;
 
-    // A program's description is read from its file only where that costs nothing.
-    if (state.local) {
-      const TFileInfo file(sources_.fileInformation, target);
-      if (std::string description = file.Description(); !description.empty())
-        caption = std::move(description);
-    }
+    // A program's description is read from its file only where that costs no more than
+    // reading a local file.
+    if (state.local) described.push_back(target);
     MenuItem& item = registered.Add(
         "", caption, AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell, kStandByProgram));
     item.Hint = target;
     item.OnClick = ItemTargetAction();
   }
+  DescribeRegisteredPrograms(std::move(described));
 
   // The user's own programs ("Programy użytkownika").
   MenuItem& own = menus_.Fixed().ownPrograms;
   AppendNamedPrograms(kProgramsMru, own);
   own.Visible = true;
+}
+
+// A thousand version blocks take more than a second to read: the programs show by their
+// registered names until their descriptions are read.
+void MenuBuilders::DescribeRegisteredPrograms(std::vector<std::string> programs) {
+  if (programs.empty()) return;
+  auto descriptions = std::make_shared<std::vector<std::string>>();
+  sources_.background.Post(
+      [this, programs, descriptions](std::stop_token stop) {
+        for (const std::string& program : programs) {
+          if (stop.stop_requested()) return;
+          descriptions->push_back(TFileInfo(sources_.fileInformation, program).Description());
+        }
+      },
+      [this, programs, descriptions] {
+        std::map<std::string_view, std::string_view> described;
+        for (std::size_t i = 0; i < descriptions->size(); ++i)
+          if (!(*descriptions)[i].empty()) described.emplace(programs[i], (*descriptions)[i]);
+        for (const auto& item : menus_.Fixed().registeredPrograms.Items()) {
+          if (const auto found = described.find(item->Hint); found != described.end())
+            item->Caption = found->second;
+        }
+      });
 }
 
 void MenuBuilders::BuildUserGames() {

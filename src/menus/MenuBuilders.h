@@ -7,13 +7,16 @@
 // on here too when such an item is opened.
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Launch.h"
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarButtons.h"
+#include "core/ports/BackgroundWork.h"
 #include "core/ports/Drives.h"
 #include "core/ports/FileInformation.h"
 #include "core/ports/FileSystem.h"
@@ -46,6 +49,8 @@ struct MenuSources {
   Toolbar& toolbar;
   // ShowFileExtensions is looked at by every build, so a change shows at the next one.
   const StartupOptions& options;
+  // The Recent folder's shortcuts and the programs' descriptions are read here.
+  BackgroundWork& background;
 };
 
 class MenuBuilders {
@@ -86,6 +91,18 @@ class MenuBuilders {
   void OpenDocumentItem(const MenuItem& item);
 
  private:
+  struct RecentShortcut {
+    std::string caption;
+    std::string target;
+  };
+  // Reads the Recent folder's shortcuts, in the background; nothing when the shell's
+  // link object is unavailable.
+  std::vector<RecentShortcut> ReadRecentShortcuts(const std::string& folder,
+                                                  std::stop_token stop) const;
+  void ShowRecentShortcuts(const std::vector<RecentShortcut>& shortcuts);
+  // Reads the descriptions of `programs`, in the background, and puts them as the
+  // captions of the registered programs' items.
+  void DescribeRegisteredPrograms(std::vector<std::string> programs);
   void FillRecentPages();
   std::size_t AppendNamedPrograms(const MruListKind& list, MenuItem& menu);
   std::string CaptionOfFile(std::string_view path) const;

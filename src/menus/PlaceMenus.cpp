@@ -2,6 +2,7 @@
 // personal folders and the documents opened from the toolbar.
 
 #include <array>
+#include <memory>
 
 #include "core/ComponentNames.h"
 #include "core/Csidl.h"
@@ -9,6 +10,8 @@
 #include "core/WspolneFunkcje.h"
 #include "lists/MruList.h"
 #include "menus/MenuBuilders.h"
+
+#include <memory>
 
 namespace kromelik {
 
@@ -45,40 +48,61 @@ void MenuBuilders::BuildDrivesMenu() {
   }
 }
 
+// A thousand shortcuts take the better part of a second to read: the menus show without
+// them until they are read.
 void MenuBuilders::ScanRecentFolder() {
-  const std::string recent = SpecialFolderPath(sources_.folders, csidl::kRecent);
+  std::string recent = SpecialFolderPath(sources_.folders, csidl::kRecent);
   if (recent.empty()) return;
+  auto found = std::make_shared<std::vector<RecentShortcut>>();
+  sources_.background.Post(
+      [this, recent = std::move(recent), found](std::stop_token stop) {
+        *found = ReadRecentShortcuts(recent, stop);
+      },
+      [this, found] { ShowRecentShortcuts(*found); });
+}
+
+std::vector<MenuBuilders::RecentShortcut> MenuBuilders::ReadRecentShortcuts(
+    const std::string& folder, std::stop_token stop) const {
+  std::vector<RecentShortcut> found;
+  for (const DirectoryEntry& entry : sources_.files.FindEntries(folder + "\\*.lnk")) {
+    if (stop.stop_requested()) break;
+    std::string target;
+    try {
+      target = ResolveShortcut(folder + "\\" + entry.name, sources_.files, sources_.shortcuts,
+                               sources_.text);
+    } catch (const ShellLinkUnavailable&) {
+      return {};  // no shortcut can be read on this machine
+    }
+    if (target.empty()) continue;
+    std::string caption =
+        entry.name.size() > 4 ? entry.name.substr(0, entry.name.size() - 4) : std::string{};
+    found.push_back({std::move(caption), std::move(target)});
+  }
+  return found;
+}
+
+void MenuBuilders::ShowRecentShortcuts(const std::vector<RecentShortcut>& shortcuts) {
   MenuItem& documents = menus_.Fixed().recentDocuments;
   MenuItem& programs = menus_.Fixed().recentPrograms;
   MenuItem& folders = menus_.Fixed().recentFolders;
-  for (const DirectoryEntry& entry : sources_.files.FindEntries(recent + "\\*.lnk")) {
-    const std::string shortcut = recent + "\\" + entry.name;
-    std::string target;
-    try {
-      target = ResolveShortcut(shortcut, sources_.files, sources_.shortcuts, sources_.text);
-    } catch (const ShellLinkUnavailable&) {
-      return;  // no shortcut can be read on this machine
-    }
-    if (target.empty()) continue;
-    const std::string caption =
-        entry.name.size() > 4 ? entry.name.substr(0, entry.name.size() - 4) : std::string{};
-
+  for (const RecentShortcut& shortcut : shortcuts) {
     // A target on a share is kept, whether or not the share answers now: users open
     // documents and folders from shares. Until it is known, it shows as a document.
-    const PathKind kind = sources_.paths.Check(target).kind;
+    const PathKind kind = sources_.paths.Check(shortcut.target).kind;
     if (kind == PathKind::File || kind == PathKind::Unknown) {
-      const bool program = sources_.text.Upper(ExtensionOf(target)) == ".EXE";
-      MenuItem& item = program ? programs.Add("", caption) : documents.Add("", caption);
-      item.Hint = target;
+      const bool program = sources_.text.Upper(ExtensionOf(shortcut.target)) == ".EXE";
+      MenuItem& item =
+          program ? programs.Add("", shortcut.caption) : documents.Add("", shortcut.caption);
+      item.Hint = shortcut.target;
       item.OnClick = DocumentItemAction();
       if (program) {
-        item.ImageIndex = AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell,
+        item.ImageIndex = AppendIcon(menus_.ImageListPM, shortcut.target, FileIconKind::Shell,
                                      ImageOf(SharedPicture::PlainProgram));
         programs.Visible = true;
       }
     } else if (kind == PathKind::Folder) {
-      MenuItem& item = folders.Add("", caption);
-      item.Hint = target;
+      MenuItem& item = folders.Add("", shortcut.caption);
+      item.Hint = shortcut.target;
       item.OnClick = ItemTargetAction();
       folders.Visible = true;
     }

@@ -46,7 +46,8 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
       builders_(menus_, MenuSources{platform.registry, platform.files, platform.paths, platform.folders,
                                     platform.fileInformation, platform.shortcuts, platform.text,
                                     platform.drives, platform.program, ports.messages,
-                                    launcher_, base.toolbar, base.look.Options()}) {
+                                    launcher_, base.toolbar, base.look.Options(),
+                                    platform.background}) {
   launcher_.SetOwner(owner);
   menus_.BindCommands(commandContext_);
 }

@@ -228,4 +228,24 @@ class ComApartment {
   HRESULT result_;
 };
 
+// An empty floppy or CD drive would otherwise make the system ask the user for a disc
+// in a modal box and hold the thread until someone answers. Only the calling thread's
+// mode is changed, and only while this lives.
+class QuietCriticalErrors {
+ public:
+  QuietCriticalErrors() noexcept {
+    if (!SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_))
+      restore_ = false;
+  }
+  ~QuietCriticalErrors() {
+    if (restore_) SetThreadErrorMode(previous_, nullptr);
+  }
+  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
+  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+  bool restore_ = true;
+};
+
 }  // namespace kromelik

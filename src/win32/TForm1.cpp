@@ -87,8 +87,10 @@ void TForm1::SetTips(bool shown) {
   }
 }
 
-void TForm1::ShowAtStart(ToolbarController& controller) {
+void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& background) {
   controller_ = &controller;
+  background_ = &background;
+  background.SetWindow(Handle());
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   // The toolbar starts its timers as it starts.
   controller.Start();
@@ -157,6 +159,16 @@ void TForm1::WarmSome() {
     warming_.reset();
     KillTimer(Handle(), kWarmTimerId);
   }
+}
+
+// What was read in the background goes into the menus, though never under an open menu,
+// which shows its items as they were when it opened.
+void TForm1::ShowFinishedWork() {
+  finishedWaiting_ = renderer_.MenuShown();
+  if (finishedWaiting_) return;
+  background_->RunFinished();
+  for (const ImageList* images : MenuImages()) renderer_.Prefetch(*images);
+  StartWarming();
 }
 
 // The strip and its buttons where the layout puts them now: the bevels, the screen's
@@ -230,6 +242,7 @@ void TForm1::OnButtonClick(ToolbarButton button) {
   if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
   SetTips(true);
   if (chosen != nullptr) controller_->Choose(*chosen);
+  if (finishedWaiting_) ShowFinishedWork();
 }
 
 void TForm1::Paint(HDC dc) {
@@ -357,6 +370,10 @@ void TForm1::SetEnabled(ToolbarTimer timer, bool enabled) {
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == Win32BackgroundWork::FinishedMessage()) {
+    ShowFinishedWork();
+    return 0;
+  }
   if (message == IconFetcher::IconsArrivedMessage()) {
     renderer_.IconsArrived();
     StartWarming();

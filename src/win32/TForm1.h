@@ -15,6 +15,7 @@
 #include "win32/FlatButton.h"
 #include "win32/Handles.h"
 #include "win32/MenuRenderer.h"
+#include "win32/Win32BackgroundWork.h"
 #include "win32/Window.h"
 
 namespace kromelik {
@@ -30,7 +31,8 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // Once the window and the controller are made: the window shows at its waiting place,
   // the controller takes the stored look and the strip starts waiting, the timers run, and
   // the button pictures and the menus follow as the first thing the message loop does.
-  void ShowAtStart(ToolbarController& controller);
+  // What the menus read in `background` is shown as it finishes.
+  void ShowAtStart(ToolbarController& controller, Win32BackgroundWork& background);
   // A start that failed after ShowAtStart: the strip goes and nothing of it runs, while
   // the failure is told.
   void Withdraw();
@@ -60,6 +62,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<const ImageList*, 4> MenuImages() const;
   void StartWarming();
   void WarmSome();
+  void ShowFinishedWork();
   void SetTips(bool shown);
   void PlaceWindows();
   void LoadPictures();
@@ -72,6 +75,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
 
   ToolbarBase* base_ = nullptr;          // from Create on
   ToolbarController* controller_ = nullptr;  // from ShowAtStart on: presses and choices
+  Win32BackgroundWork* background_ = nullptr;  // from ShowAtStart on
   std::string systemDirectory_;
   MenuRenderer renderer_;
   std::array<UniqueIcon, kToolbarButtonCount> pictures_;
@@ -88,6 +92,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
   bool warmAgain_ = false;  // icons came during a pass
   bool menusBuilt_ = false;
+  bool finishedWaiting_ = false;  // work finished while a menu was open
   bool withdrawn_ = false;
 };
 

@@ -10,30 +10,11 @@
 #include <thread>
 #include <utility>
 
+#include "win32/Handles.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
 namespace {
-
-// An empty floppy or CD drive would otherwise make the system ask the user for a disc
-// in a modal box and hold the toolbar until someone answers. Only this thread's mode is
-// changed, and only while the drives are asked.
-class QuietCriticalErrors {
- public:
-  QuietCriticalErrors() noexcept {
-    if (!SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_))
-      restore_ = false;
-  }
-  ~QuietCriticalErrors() {
-    if (restore_) SetThreadErrorMode(previous_, nullptr);
-  }
-  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
-  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
-
- private:
-  DWORD previous_ = 0;
-  bool restore_ = true;
-};
 
 DriveType TypeOf(UINT platformType) {
   switch (platformType) {

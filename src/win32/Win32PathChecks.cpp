@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "win32/Handles.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -103,8 +104,7 @@ PathState Win32PathChecks::Check(std::string_view path) {
 }
 
 void Win32PathChecks::Run(const std::shared_ptr<Shared>& shared) {
-  // An empty floppy or CD drive would make the system ask for a disc in a modal box.
-  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
+  const QuietCriticalErrors quiet;
   std::unique_lock lock(shared->mutex);
   for (;;) {
     shared->wake.wait(lock, [&] { return shared->stop || !shared->waiting.empty(); });

@@ -5,7 +5,8 @@ namespace kromelik {
 Platform Win32Platform::Ports() {
   return Platform{registry,    shellLauncher, fileSystem, specialFolders, fileInformation,
                   shortcuts,   programFile,   tempFolder, connectivity,   textServices,
-                  drives,      download,      ini,        process,        paths};
+                  drives,      download,      ini,        process,        paths,
+                  background};
 }
 
 }  // namespace kromelik

@@ -4,6 +4,7 @@
 // whole run, and the Wine tests one per test.
 
 #include "core/Platform.h"
+#include "win32/Win32BackgroundWork.h"
 #include "win32/Win32Connectivity.h"
 #include "win32/Win32CurrentProcess.h"
 #include "win32/Win32Download.h"
@@ -46,6 +47,8 @@ struct Win32Platform {
   Win32IniFile ini;
   Win32CurrentProcess process;
   Win32PathChecks paths;
+  // Last: the work it does reaches the other adapters, so it ends before them.
+  Win32BackgroundWork background;
 };
 
 }  // namespace kromelik

@@ -103,28 +103,23 @@ std::wstring StoredPath(IShellLinkW& link) {
 // Resolve is never called: on Windows it looks for moved targets, tracks them across
 // volumes and waits on the network, seconds per link, and under Wine it only converts
 // the item list, which is read here anyway.
+//
+// The link objects are made for each link, though that costs about as much as reading
+// it: the Recent folder is read on a thread of its own, whose apartment they must belong
+// to, and nothing a link left in them can answer for the next one.
 std::string Win32Shortcuts::LinkTarget(std::string_view linkPath) {
-  if (file_.Get() == nullptr) {
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(link.Put()))) ||
-        FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put())))) {
-      throw ShellLinkUnavailable("the shell link object cannot be created");
-    }
-    link_ = std::move(link);
-    file_ = std::move(file);
+  ComPtr<IShellLinkW> link;
+  ComPtr<IPersistFile> file;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(link.Put()))) ||
+      FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put())))) {
+    throw ShellLinkUnavailable("the shell link object cannot be created");
   }
-  if (FAILED(file_->Load(Utf8ToWide(linkPath).c_str(), STGM_READ))) {
-    // What a half-read file left in the object must not answer for the next link.
-    link_.Reset();
-    file_.Reset();
-    return {};
-  }
+  if (FAILED(file->Load(Utf8ToWide(linkPath).c_str(), STGM_READ))) return {};
 
-  std::wstring items = ItemListPath(*link_.Get());
+  std::wstring items = ItemListPath(*link.Get());
   if (!IsFileSystemPath(items)) items.clear();
-  const std::wstring stored = StoredPath(*link_.Get());
+  const std::wstring stored = StoredPath(*link.Get());
 
   // Where the two differ, the stored path answers: Wine misreads most item lists that
   // Vista and later write, and few link-info blocks (a path split into a base and a

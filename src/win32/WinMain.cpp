@@ -55,7 +55,7 @@ int RunToolbar(HINSTANCE instance) {
                          base.look);
   ToolbarController controller(platform.Ports(), ports, start, base, dialogs,
                                reinterpret_cast<WindowHandle>(window.Handle()));
-  window.ShowAtStart(controller);
+  window.ShowAtStart(controller, platform.background);
   // The dialogs, hidden until asked for, are made once the strip is up, which they would
   // otherwise hold back by more than its own start takes; no message, and so no click,
   // is taken before they are there.

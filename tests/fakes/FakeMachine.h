@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Platform.h"
+#include "fakes/FakeBackgroundWork.h"
 #include "fakes/FakeDownload.h"
 #include "fakes/FakeDrives.h"
 #include "fakes/FakeEnvironment.h"
@@ -41,10 +42,11 @@ struct FakeMachine {
   FakeMessageBoxes messages;
   FakeDialogs dialogs;
   FakePathChecks paths{files};
+  FakeBackgroundWork background;
 
   Platform PlatformPorts() {
     return Platform{registry, shell, files, folders, fileInformation, shortcuts, program, temp,
-                    connectivity, text, drives, download, ini, process, paths};
+                    connectivity, text, drives, download, ini, process, paths, background};
   }
   ToolbarPorts ToolbarSide() { return ToolbarPorts{window, timers, cursor, clock, messages}; }
 };
@@ -65,6 +67,8 @@ class StartedToolbar {
     controller_.emplace(machine_.PlatformPorts(), machine_.ToolbarSide(), *start_, *base_,
                         machine_.dialogs);
     controller_->BuildMenus();
+    // What the start reads in the background has come by the time anyone clicks.
+    machine_.background.Finish();
   }
   void Start() { controller_->Start(); }
   std::optional<PopupMenu> PressButton(ToolbarButton button) {
