@@ -118,18 +118,33 @@ std::size_t MenuBuilders::AppendNamedPrograms(const MruListKind& list, MenuItem&
   return entries.size();
 }
 
+// A thousand registered applications take more than a second to look through, their
+// descriptions as long again: the menus show without them until they are read.
 void MenuBuilders::BuildProgramsMenu() {
   // The applications registered with the shell ("Twoje programy").
-  MenuItem& registered = menus_.Fixed().registeredPrograms;
+  auto found = std::make_shared<RegisteredPrograms>();
+  sources_.background.Post(
+      [this, found](std::stop_token stop) { *found = ReadRegisteredPrograms(stop); },
+      [this, found] { ShowRegisteredPrograms(*found); });
+
+  // The user's own programs ("Programy użytkownika").
+  MenuItem& own = menus_.Fixed().ownPrograms;
+  AppendNamedPrograms(kProgramsMru, own);
+  own.Visible = true;
+}
+
+MenuBuilders::RegisteredPrograms MenuBuilders::ReadRegisteredPrograms(
+    std::stop_token stop) const {
   SettingsStore store(sources_.registry, RegistryRoot::ClassesRoot);
   std::vector<std::string> applications;
   if (store.OpenKey(kApplications, false)) {
     applications = store.ListSubkeys();
     store.CloseKey();
   }
-  if (applications.size() >= 2) registered.Visible = true;
-  std::vector<std::string> described;
+  RegisteredPrograms found;
+  found.applications = applications.size();
   for (const std::string& application : applications) {
+    if (stop.stop_requested()) break;
     if (sources_.text.Upper(ExtensionOf(application)) != ".EXE") continue;
     const std::string shell = std::string(kApplications) + "\\" + application + "\\shell";
     if (!store.OpenKey(shell, false)) continue;
@@ -146,28 +161,31 @@ void MenuBuilders::BuildProgramsMenu() {
     if (!commandLine) continue;
     const auto program = ProgramOfCommandLine(sources_.text.Upper(*commandLine));
     if (!program) continue;
-    const std::string target = ExpandPathVariables(*program, sources_.folders, sources_.text);
+    std::string target = ExpandPathVariables(*program, sources_.folders, sources_.text);
     const PathState state = sources_.paths.Check(target);
     if (state.kind == PathKind::Missing || state.kind == PathKind::Folder) continue;
-
-    // A program's description is read from its file only where that costs no more than
-    // reading a local file.
-    if (state.local) described.push_back(target);
-    MenuItem& item = registered.Add(
-        "", caption, AppendIcon(menus_.ImageListPM, target, FileIconKind::Shell, kStandByProgram));
-    item.Hint = target;
-    item.OnClick = ItemTargetAction();
+    found.programs.push_back({std::move(caption), std::move(target), state.local});
   }
-  DescribeRegisteredPrograms(std::move(described));
-
-  // The user's own programs ("Programy użytkownika").
-  MenuItem& own = menus_.Fixed().ownPrograms;
-  AppendNamedPrograms(kProgramsMru, own);
-  own.Visible = true;
+  return found;
 }
 
-// A thousand version blocks take more than a second to read: the programs show by their
-// registered names until their descriptions are read.
+void MenuBuilders::ShowRegisteredPrograms(const RegisteredPrograms& found) {
+  MenuItem& registered = menus_.Fixed().registeredPrograms;
+  if (found.applications >= 2) registered.Visible = true;
+  std::vector<std::string> described;
+  for (const RegisteredProgram& program : found.programs) {
+    MenuItem& item = registered.Add("", program.caption,
+                                    AppendIcon(menus_.ImageListPM, program.target,
+                                               FileIconKind::Shell, kStandByProgram));
+    item.Hint = program.target;
+    item.OnClick = ItemTargetAction();
+    // A program's description is read from its file only where that costs no more than
+    // reading a local file.
+    if (program.local) described.push_back(program.target);
+  }
+  DescribeRegisteredPrograms(std::move(described));
+}
+
 void MenuBuilders::DescribeRegisteredPrograms(std::vector<std::string> programs) {
   if (programs.empty()) return;
   auto descriptions = std::make_shared<std::vector<std::string>>();

@@ -100,6 +100,18 @@ class MenuBuilders {
   std::vector<RecentShortcut> ReadRecentShortcuts(const std::string& folder,
                                                   std::stop_token stop) const;
   void ShowRecentShortcuts(const std::vector<RecentShortcut>& shortcuts);
+  struct RegisteredProgram {
+    std::string caption;
+    std::string target;
+    bool local = false;
+  };
+  struct RegisteredPrograms {
+    std::size_t applications = 0;  // every one registered, whether it makes an item or not
+    std::vector<RegisteredProgram> programs;
+  };
+  // Looks through the applications registered with the shell, in the background.
+  RegisteredPrograms ReadRegisteredPrograms(std::stop_token stop) const;
+  void ShowRegisteredPrograms(const RegisteredPrograms& found);
   // Reads the descriptions of `programs`, in the background, and puts them as the
   // captions of the registered programs' items.
   void DescribeRegisteredPrograms(std::vector<std::string> programs);

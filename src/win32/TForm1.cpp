@@ -105,9 +105,10 @@ void TForm1::Withdraw() {
 }
 
 // The strip is still above the screen here, so nobody sees it without tips, pictures or
-// menus; a click that comes meanwhile waits in the queue behind this.
+// menus; a click that comes before it (only a program can click the strip there) runs it
+// first.
 void TForm1::FinishStart() {
-  if (withdrawn_) return;
+  if (withdrawn_ || menusBuilt_) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
@@ -230,6 +231,8 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
 void TForm1::OnButtonClick(ToolbarButton button) {
   // The buttons answer once the start has completed; the window is hidden until then.
   if (controller_ == nullptr) return;
+  // A click that came before the rest of the start shows the menus as they will be.
+  FinishStart();
   const std::optional<PopupMenu> popup = controller_->PressButton(button);
   if (!popup) return;
   // A tip timed from the hover before the click would come up over the menu's first

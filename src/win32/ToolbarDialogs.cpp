@@ -12,11 +12,30 @@ ToolbarDialogs::ToolbarDialogs(const DialogPorts& ports, LiveOptions& live)
       rss_(ports.toolbar),
       about_(ports) {}
 
-bool ToolbarDialogs::Create(HINSTANCE instance, HWND toolbar) {
-  return quickLaunch_.Create(instance, toolbar) && favourites_.Create(instance, toolbar) &&
-         options_.Create(instance, toolbar) && programs_.Create(instance, toolbar) &&
-         games_.Create(instance, toolbar) && search_.Create(instance, toolbar) &&
-         rss_.Create(instance, toolbar, "RSS", 320, 240) && about_.Create(instance, toolbar);
+void ToolbarDialogs::SetOwner(HINSTANCE instance, HWND toolbar) {
+  instance_ = instance;
+  toolbar_ = toolbar;
+}
+
+bool ToolbarDialogs::MakeDialog(std::size_t index) {
+  switch (index) {
+    case 0: return quickLaunch_.Create(instance_, toolbar_);
+    case 1: return favourites_.Create(instance_, toolbar_);
+    case 2: return options_.Create(instance_, toolbar_);
+    case 3: return programs_.Create(instance_, toolbar_);
+    case 4: return games_.Create(instance_, toolbar_);
+    case 5: return search_.Create(instance_, toolbar_);
+    case 6: return rss_.Create(instance_, toolbar_, "RSS", 320, 240);
+    case 7: return about_.Create(instance_, toolbar_);
+  }
+  return false;
+}
+
+bool ToolbarDialogs::CreateNext() {
+  if (AllCreated()) return true;
+  if (!MakeDialog(created_)) return false;
+  ++created_;
+  return true;
 }
 
 ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
@@ -33,8 +52,12 @@ ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
 }
 
 void ToolbarDialogs::Open(ToolbarDialog dialog) {
-  if (ModelessDialog* window = Find(dialog); window != nullptr && window->Handle() != nullptr)
-    window->Open();
+  ModelessDialog* window = Find(dialog);
+  if (window == nullptr) return;
+  // The earlier ones too, so they keep the order they have always been made in.
+  while (window->Handle() == nullptr && !AllCreated())
+    if (!CreateNext()) return;
+  if (window->Handle() != nullptr) window->Open();
 }
 
 }  // namespace kromelik

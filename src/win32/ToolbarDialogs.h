@@ -1,7 +1,9 @@
 #pragma once
 
-// The dialogs the toolbar's menus open: each made once at start, hidden, in the order
-// the program has always made them, and shown on request while the toolbar is lent.
+// The dialogs the toolbar's menus open: each made once, hidden, in the order the program
+// has always made them, and shown on request while the toolbar is lent. They are made
+// one by one while the program has nothing else to do once the strip is up, which they
+// would otherwise hold back; one asked for before its turn is made then.
 
 #include <windows.h>
 
@@ -19,13 +21,23 @@ class ToolbarDialogs : public Dialogs {
  public:
   ToolbarDialogs(const DialogPorts& ports, LiveOptions& live);
 
-  // False when a dialog could not be made; those made so far stay usable.
-  bool Create(HINSTANCE instance, HWND toolbar);
+  // Where the dialogs are made, before any is.
+  void SetOwner(HINSTANCE instance, HWND toolbar);
+  // Makes the next dialog not yet made. False when it could not be made; those made so
+  // far stay usable.
+  bool CreateNext();
+  bool AllCreated() const { return created_ == kDialogCount; }
 
   void Open(ToolbarDialog dialog) override;
 
  private:
   ModelessDialog* Find(ToolbarDialog dialog);
+  bool MakeDialog(std::size_t index);
+
+  static constexpr std::size_t kDialogCount = 8;
+  HINSTANCE instance_ = nullptr;
+  HWND toolbar_ = nullptr;
+  std::size_t created_ = 0;  // the dialogs are made in their order: this many so far
 
   QuickLaunchWindow quickLaunch_;
   FavouritesWindow favourites_;

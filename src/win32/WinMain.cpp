@@ -42,8 +42,9 @@ int RunToolbar(HINSTANCE instance) {
   const ToolbarPorts ports{window, window, cursor, clock, messages};
 
   // What the start reads, as values; the strip's base and the window are made from them,
-  // the controller last, with everything it needs; then the strip shows and the dialogs
-  // are made. Nothing runs before the whole start has succeeded.
+  // the controller last, with everything it needs; then the strip shows, its timers run,
+  // and the rest of the start (its pictures and menus, then the dialogs) follows from the
+  // message loop. A part of it that fails withdraws the strip before the failure is told.
   StartupValues start = ReadStartupValues(platform.Ports());
   ToolbarBase base(start.options, platform.Ports().registry, ports,
                    GetSystemMetrics(SM_CXSCREEN), SystemDpi());
@@ -53,19 +54,24 @@ int RunToolbar(HINSTANCE instance) {
   ToolbarDialogs dialogs(DialogPorts{platform.Ports(), base.toolbar, window, start.systemDirectory,
                                      base.look.Options()},
                          base.look);
+  dialogs.SetOwner(instance, window.Handle());
   ToolbarController controller(platform.Ports(), ports, start, base, dialogs,
                                reinterpret_cast<WindowHandle>(window.Handle()));
   window.ShowAtStart(controller, platform.background);
-  // The dialogs, hidden until asked for, are made once the strip is up, which they would
-  // otherwise hold back by more than its own start takes; no message, and so no click,
-  // is taken before they are there.
-  if (!dialogs.Create(instance, window.Handle())) {
-    window.Withdraw();
-    return StartFailed("Nie udało się utworzyć okien programu.");
-  }
 
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+    // The dialogs, hidden until asked for, are made one by one while no message waits:
+    // made at once, they held the strip's first click back by more than its own start
+    // takes.
+    if (!dialogs.AllCreated() && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (!dialogs.CreateNext()) {
+        window.Withdraw();
+        return StartFailed("Nie udało się utworzyć okien programu.");
+      }
+      continue;
+    }
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
     if (ModelessDialog::PreTranslate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

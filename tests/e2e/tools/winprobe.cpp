@@ -61,6 +61,11 @@
 //   winprobe measure-menu TITLE ID    clicks the window's child ID and prints the
 //                                     milliseconds until its popup menu is shown and has
 //                                     been painted, then ends the menu
+//   winprobe click-when-ready TITLE ID
+//                                     as a user clicking the moment the window appears:
+//                                     waits up to 2 minutes for the window's child ID,
+//                                     clicks it and waits for its popup menu shown and
+//                                     painted, which it leaves open
 
 #include <windows.h>
 #include <commctrl.h>
@@ -296,6 +301,22 @@ int MeasureMenu(HWND window, int id) {
   if (!shown) return 1;
   std::printf("%.1f\n", elapsed);
   return 0;
+}
+
+bool MenuShownAndPainted(DWORD ms) {
+  HWND menu = nullptr;
+  if (!WaitFor(ms, [&] { return (menu = OpenMenu()) != nullptr; })) return false;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result) != 0;
+}
+
+int ClickWhenReady(const wchar_t* title, int id) {
+  constexpr DWORD kPatience = 120000;
+  HWND button = nullptr;
+  if (!WaitFor(kPatience, [&] { return (button = GetDlgItem(Find(title), id)) != nullptr; }))
+    return 1;
+  if (!PostMessageW(button, BM_CLICK, 0, 0)) return 1;
+  return MenuShownAndPainted(kPatience) ? 0 : 1;
 }
 
 int Usage() {
@@ -590,6 +611,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     return 0;
   }
+  if (command == L"click-when-ready") return ClickWhenReady(title, static_cast<int>(timeout));
   if (command == L"measure-menu") return MeasureMenu(Find(title), static_cast<int>(timeout));
   if (command == L"list-rows") {
     HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
