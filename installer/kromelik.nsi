@@ -54,6 +54,9 @@ Var WasRunning
 !define MUI_ABORTWARNING
 !define MUI_UNABORTWARNING
 
+; The usual advice to close every program first does not hold here: a running Kromelik
+; is closed and started again by the installer itself.
+!define MUI_WELCOMEPAGE_TEXT "Kreator zainstaluje program Kromelik ${VERSION} dla bieżącego użytkownika; uprawnienia administratora nie są potrzebne.$\r$\n$\r$\nJeśli Kromelik właśnie działa, zostanie zamknięty i po instalacji uruchomiony ponownie. Ustawienia zostają bez zmian.$\r$\n$\r$\nKliknij „Dalej”, aby kontynuować."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -61,7 +64,7 @@ Var WasRunning
 !define MUI_FINISHPAGE_RUN_TEXT "Uruchom program Kromelik"
 ; The second box of the last page, meant for a readme, asks about starting with Windows.
 !define MUI_FINISHPAGE_SHOWREADME ""
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "Uruchamiaj program Kromelik razem z systemem Windows"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Uruchamiaj razem z systemem Windows"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !define MUI_FINISHPAGE_SHOWREADME_FUNCTION StartWithWindows
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
