@@ -98,16 +98,21 @@ Function ${un}CloseRunningCopies
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
     System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
-    StrCpy $3 ${WAIT_TIMEOUT}
+    StrCpy $3 0
     ${If} $2 P<> 0
       System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r3'
       System::Call 'kernel32::CloseHandle(p r2)'
     ${EndIf}
-    ${If} $3 = ${WAIT_TIMEOUT}
+    ; Without a handle to wait on, the window's going has to do; a window that stays
+    ; would otherwise be asked again and again.
+    IsWindow $0 0 +2
+      StrCpy $3 ${WAIT_TIMEOUT}
+    ${If} $3 <> 0
       MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
         "Program Kromelik nadal działa i nie daje się zamknąć.$\r$\n$\r$\nZamknij go (przycisk „Zamknij” na pasku) i kliknij „Ponów”." \
-        /SD IDCANCEL IDRETRY +2
+        /SD IDCANCEL IDRETRY ask_again
       Abort
+      ask_again:
     ${EndIf}
   ${Loop}
 FunctionEnd

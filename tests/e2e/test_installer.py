@@ -159,7 +159,8 @@ class Installer(unittest.TestCase):
                             again], check=True, stdout=subprocess.DEVNULL, timeout=300)
             for made in (self.setup, portable):
                 self.assertTrue(filecmp.cmp(made, os.path.join(again, os.path.basename(made)),
-                                            shallow=False), f"{made} differs when made again")
+                                            shallow=False),
+                                f"{made} differs when made again (or is older than installer/)")
 
 
 if __name__ == "__main__":
