@@ -6,10 +6,11 @@ NATIVE_DIR := $(BUILD_DIR)/native
 SANITIZE_DIR := $(BUILD_DIR)/native-sanitize
 WINDOWS_DIR := $(BUILD_DIR)/windows
 FUZZ_DIR := $(BUILD_DIR)/fuzz
+DIST_DIR := $(BUILD_DIR)/dist
 FUZZ_SECONDS ?= 300
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native native-sanitize build fuzz-build fuzz run test bench clean
+.PHONY: all deps native native-sanitize build dist fuzz-build fuzz run test bench clean
 
 all: build
 
@@ -30,8 +31,13 @@ native-sanitize: deps
 # kromelik.exe and the Windows tests, cross-compiled for 64-bit Windows.
 build: deps
 	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	       -DCMAKE_BUILD_TYPE=Release >/dev/null
+	       -DCMAKE_BUILD_TYPE=Release -DKROMELIK_DIST_DIR=$(abspath $(DIST_DIR)) >/dev/null
 	@cmake --build $(WINDOWS_DIR) -j$(JOBS)
+
+# What a Windows user downloads, in build/dist: the per-user installer (NSIS) and the
+# portable archive, both named by the version.
+dist: build
+	@cmake --build $(WINDOWS_DIR) --target dist
 
 # The lista.txt parser under libFuzzer with ASan and UBSan. libFuzzer comes with Clang,
 # which no other build uses, so it is a project and a directory of its own.
@@ -46,7 +52,8 @@ fuzz: fuzz-build
 run: build
 	@bash scripts/run.sh
 
-test: native native-sanitize fuzz-build build
+# The installer's test installs what make dist made.
+test: native native-sanitize fuzz-build build dist
 	@bash scripts/test.sh
 
 # Benchmarks want an optimised core, so they have a build of their own.

@@ -12,6 +12,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   python3 procps
   python3-fusepy fuse3   # a drive as slow as a share that stopped answering, for the tests
+  nsis zip   # make dist: the Windows installer and the portable archive
 )
 
 missing=()

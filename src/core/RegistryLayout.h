@@ -9,6 +9,8 @@ namespace kromelik::registry_layout {
 inline constexpr std::string_view kMainKey = "Software\\Brenvald\\Kromelik";
 inline constexpr std::string_view kMakerKey = "Software\\Brenvald";
 inline constexpr std::string_view kMakerRootKey = "Brenvald";
+// The installer writes this value in the same form (the program's path, unquoted) and
+// the uninstaller removes it (installer/kromelik.nsi).
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::string_view kRunValue = "Kromelik";
 

@@ -17,6 +17,8 @@ namespace kromelik {
 
 namespace {
 
+// The installer and uninstaller find a running copy by this name and close it through
+// its window (installer/kromelik.nsi): renaming it leaves them unable to.
 constexpr wchar_t kClassName[] = L"KromelikToolbar";
 constexpr UINT_PTR kSlideTimerId = 1;
 constexpr UINT_PTR kButtonWatchTimerId = 2;
