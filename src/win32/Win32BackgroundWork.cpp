@@ -9,15 +9,20 @@ UINT Win32BackgroundWork::FinishedMessage() {
   return message;
 }
 
-Win32BackgroundWork::~Win32BackgroundWork() {
-  if (thread_.joinable()) {
-    thread_.request_stop();
-    thread_.join();
-  }
+Win32BackgroundWork::~Win32BackgroundWork() { Stop(); }
+
+void Win32BackgroundWork::Stop() {
+  if (!thread_.joinable()) return;
+  thread_.request_stop();
+  thread_.join();
+  const std::lock_guard lock(mutex_);
+  waiting_.clear();
+  finished_.clear();
 }
 
 void Win32BackgroundWork::Post(std::function<void(std::stop_token)> work, Done done) {
   const std::lock_guard lock(mutex_);
+  if (thread_.get_stop_token().stop_requested()) return;
   waiting_.emplace_back(std::move(work), std::move(done));
   if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
   wake_.notify_one();

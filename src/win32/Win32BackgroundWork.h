@@ -36,6 +36,20 @@ class Win32BackgroundWork : public BackgroundWork {
   void SetWindow(HWND window);
   // Runs the done of every work finished so far, in the order they were posted.
   void RunFinished();
+  // Asks the work under way to stop and waits for it; nothing posted runs after.
+  void Stop();
+
+  // Stops the work when it goes: made after what the work reaches, so it goes before.
+  class StopAtEnd {
+   public:
+    explicit StopAtEnd(Win32BackgroundWork& work) : work_(work) {}
+    ~StopAtEnd() { work_.Stop(); }
+    StopAtEnd(const StopAtEnd&) = delete;
+    StopAtEnd& operator=(const StopAtEnd&) = delete;
+
+   private:
+    Win32BackgroundWork& work_;
+  };
 
  private:
   using Done = std::function<void()>;

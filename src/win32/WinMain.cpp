@@ -57,6 +57,8 @@ int RunToolbar(HINSTANCE instance) {
   dialogs.SetOwner(instance, window.Handle());
   ToolbarController controller(platform.Ports(), ports, start, base, dialogs,
                                reinterpret_cast<WindowHandle>(window.Handle()));
+  // The work read in the background reaches the controller's builders: it ends first.
+  const Win32BackgroundWork::StopAtEnd stopBackground(platform.background);
   window.ShowAtStart(controller, platform.background);
 
   MSG message;
