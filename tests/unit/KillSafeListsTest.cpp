@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OrganizerFixture.h"
+#include "dialogs/TOrganizujProgramy.h"
 #include "lists/MruList.h"
 
 namespace kromelik {
@@ -214,6 +215,51 @@ TEST_F(KillSafeListsTest, AQuickLaunchAddCutOffLeavesItsNumberFreeForTheNextAdd)
       [&] { MruList(registry, kQuickLaunchMru).AddAtFirstFreeNumber(fresh.second); },
       {{}, {}, {fresh}, {first, fresh, third}},
       [&] { EXPECT_EQ(MruList(registry, kQuickLaunchMru).AddAtFirstFreeNumber(fresh.second), 2); });
+}
+
+// The programs organizer stores a renamed entry, an entry edited onto another's name and
+// an added entry replacing a taken name: the program stays listed under one name or the
+// other at every cut.
+TEST_F(KillSafeListsTest, TheProgramsOrganizerNeverLosesAProgramItRenamesOrReplaces) {
+  constexpr std::string_view kList = "ProgramyMRU";
+  for (const char* path : {"C:\\stary.exe", "C:\\gra.exe", "C:\\nowy.exe"}) fileSystem.AddFile(path);
+  TOrganizujProgramy organizer{services, registry, fileSystem, true};
+  const Shown editor{"Edytor", "C:\\stary.exe"};
+  const Shown game{"Gra", "C:\\gra.exe"};
+  const auto prepare = [&] {
+    PlantList(kList, editor.first, editor.second);
+    PlantList(kList, game.first, game.second);
+    organizer.FormShow();  // sorted by name: the editor is row 0, the game row 1
+  };
+  const auto edit = [&](std::size_t row, std::string_view name) {
+    return [&, row, name] {
+      messages.answers = {MessageAnswer::Yes};
+      organizer.SelectionChange(row);
+      organizer.sb_EdytujClick();
+      organizer.NameChange(name);
+      organizer.OkClick();
+    };
+  };
+
+  const Shown renamed{"Arkusz", editor.second};
+  CutAtEveryChange(kProgramsMru, prepare, edit(0, renamed.first),
+                   {{}, {{editor, renamed}}, {}, {game, renamed}});
+
+  const Shown gameAsEditor{"Edytor", game.second};
+  CutAtEveryChange(kProgramsMru, prepare, edit(1, "Edytor"),
+                   {{editor}, {{game, gameAsEditor}}, {}, {gameAsEditor}});
+
+  const Shown replaced{"Edytor", "C:\\nowy.exe"};
+  CutAtEveryChange(
+      kProgramsMru, prepare,
+      [&] {
+        messages.answers = {MessageAnswer::Yes};
+        organizer.DodajSBClick();
+        organizer.PathChange(replaced.second);
+        organizer.NameChange("EDYTOR");
+        organizer.OkClick();
+      },
+      {{}, {{editor, replaced}}, {}, {replaced, game}});
 }
 
 }  // namespace
