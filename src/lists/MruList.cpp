@@ -117,15 +117,16 @@ void MruList::WriteInOrder(const std::vector<MruEntry>& entries) {
   };
   // Index 0 is the spare number.
   std::vector<std::optional<Shown>> shown(static_cast<std::size_t>(kind_.capacity) + 1);
-  for (int number = 0; number <= kind_.capacity; ++number)
-    if (auto entry = ReadNumber(store, number)) shown[static_cast<std::size_t>(number)] = shownOf(*entry);
-  std::vector<Shown> wanted(static_cast<std::size_t>(end) + 1);
-  for (int number = 1; number <= end; ++number)
-    wanted[static_cast<std::size_t>(number)] = shownOf(entries[static_cast<std::size_t>(number - 1)]);
-
   const auto at = [&](int number) -> std::optional<Shown>& {
     return shown[static_cast<std::size_t>(number)];
   };
+  for (int number = 0; number <= kind_.capacity; ++number)
+    if (auto entry = ReadNumber(store, number)) at(number) = shownOf(*entry);
+  // Index 0 unused, so that an entry's index is its number.
+  std::vector<Shown> wanted(static_cast<std::size_t>(end) + 1);
+  for (std::size_t index = 0; index < wanted.size() - 1; ++index)
+    wanted[index + 1] = shownOf(entries[index]);
+
   const auto standing = [&](const Shown& entry) {
     return std::find(shown.begin(), shown.end(), entry) != shown.end();
   };

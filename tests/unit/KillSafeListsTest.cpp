@@ -29,7 +29,9 @@ bool Has(const std::vector<Shown>& list, const Shown& entry) {
   return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-std::string Text(const Shown& entry) { return "\"" + entry.first + "\" -> \"" + entry.second + "\""; }
+std::string Text(const Shown& entry) {
+  return "\"" + entry.first + "\" -> \"" + entry.second + "\"";
+}
 
 class KillSafeListsTest : public OrganizerFixture {
  protected:
@@ -55,7 +57,8 @@ class KillSafeListsTest : public OrganizerFixture {
       return;
     }
     registry.Plant(RegistryRoot::CurrentUser, key, std::to_string(number), stored(entry.first));
-    registry.Plant(RegistryRoot::CurrentUser, key, "H" + std::to_string(number), stored(entry.second));
+    registry.Plant(RegistryRoot::CurrentUser, key, "H" + std::to_string(number),
+                   stored(entry.second));
   }
 
   // Runs `operation` after `prepare`, killed after 0, 1, 2, ... changes until a run
@@ -132,7 +135,9 @@ std::vector<MruEntry> AsEntries(const std::vector<Shown>& list) {
 // number), and one moves to the front of a list with gaps, a value that is no entry and
 // an entry left at the spare number by an earlier kill.
 TEST_F(KillSafeListsTest, RememberedDocumentsKeepEveryEntryWhereverTheWriteIsCut) {
-  const auto document = [](int i) { return Shown{"", "C:\\Dokumenty\\d" + std::to_string(i) + ".doc"}; };
+  const auto document = [](int i) {
+    return Shown{"", "C:\\Dokumenty\\d" + std::to_string(i) + ".doc"};
+  };
   const std::vector<Shown> full = Series(15, document);
   const auto plantFull = [&] {
     for (int i = 1; i <= 15; ++i) Plant(kDocumentsMru, i, full[static_cast<std::size_t>(i - 1)]);
@@ -222,7 +227,8 @@ TEST_F(KillSafeListsTest, AQuickLaunchAddCutOffLeavesItsNumberFreeForTheNextAdd)
 // other at every cut.
 TEST_F(KillSafeListsTest, TheProgramsOrganizerNeverLosesAProgramItRenamesOrReplaces) {
   constexpr std::string_view kList = "ProgramyMRU";
-  for (const char* path : {"C:\\stary.exe", "C:\\gra.exe", "C:\\nowy.exe"}) fileSystem.AddFile(path);
+  for (const char* path : {"C:\\stary.exe", "C:\\gra.exe", "C:\\nowy.exe"})
+    fileSystem.AddFile(path);
   TOrganizujProgramy organizer{services, registry, fileSystem, true};
   const Shown editor{"Edytor", "C:\\stary.exe"};
   const Shown game{"Gra", "C:\\gra.exe"};
