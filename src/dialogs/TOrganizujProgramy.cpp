@@ -189,7 +189,8 @@ void TOrganizujProgramy::StoreAdded() {
   if (const auto answer = AskIfTaken()) {
     if (*answer == MessageAnswer::No) return;
     if (*answer == MessageAnswer::Cancel) return LeaveEditing();
-    list_.RemoveNamed(name_);
+    // Overwritten, not removed first: a kill in between would lose the program. The
+    // value keeps its stored spelling, as a respelling cannot be made in one write.
     if (const auto taken = RowNamed(name_)) stale.push_back(*taken);
   }
   Store(std::move(stale));
@@ -203,11 +204,16 @@ void TOrganizujProgramy::StoreEdited() {
     if (*answer == MessageAnswer::Cancel) return LeaveEditing();
     if (const auto taken = RowNamed(name_)) stale.push_back(*taken);
   }
+  // A renamed entry is stored under its new name before the old one goes, so a kill in
+  // between leaves it twice rather than not at all; one keeping its name is overwritten.
+  std::optional<std::string> oldName;
   if (const auto edited = frame_.Selected()) {
-    list_.RemoveNamed(frame_.Rows()[*edited].cells[0]);
+    const std::string& shown = frame_.Rows()[*edited].cells[0];
+    if (services_.text.Upper(shown) != services_.text.Upper(name_)) oldName = shown;
     stale.push_back(*edited);
   }
   Store(std::move(stale));
+  if (oldName) list_.RemoveNamed(*oldName);
 }
 
 void TOrganizujProgramy::OkClick() {

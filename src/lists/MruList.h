@@ -14,6 +14,8 @@
 
 namespace kromelik {
 
+class SettingsStore;
+
 enum class MruLayout {
   NumberedPairs,  // "N" = display name, "HN" = target, N from 1 to the capacity
   Numbered,       // "N" = target
@@ -40,7 +42,8 @@ inline constexpr MruListKind kProgramsMru{registry_layout::kProgramsList, MruLay
 inline constexpr MruListKind kGamesMru{registry_layout::kGamesList, MruLayout::Named, 0, false};
 
 struct MruEntry {
-  int number = 0;      // 1 to the capacity in the numbered layouts; 0 in Named
+  // 1 to the capacity in the numbered layouts, or the spare number; 0 in Named
+  int number = 0;
   std::string name;    // empty in Numbered
   std::string target;  // a path, a folder or a web address
 
@@ -49,11 +52,16 @@ struct MruEntry {
 
 class MruList {
  public:
+  // Numbered layouts: "0" (with "H0"), outside the numbers 1 to the capacity that other
+  // readers of the lists know, carries an entry while a full list is rewritten; it is
+  // empty whenever no rewrite is under way or was cut off.
+  static constexpr int kSpareNumber = 0;
+
   MruList(Registry& registry, const MruListKind& kind) : registry_(registry), kind_(kind) {}
 
   // The entries, in the list's order: ascending numbers, or the registry's order of the
   // values. Only text values make entries; anything else stored there by hand is
-  // skipped.
+  // skipped. An entry at the spare number comes first unless it repeats another.
   std::vector<MruEntry> ReadEntries() const;
 
   // Numbered pairs: stores the target with its display name at the lowest number whose
@@ -65,7 +73,8 @@ class MruList {
 
   // Numbered layouts: stores `entries` in their order as numbers 1, 2, ... (their own
   // numbers are not looked at), as many as the capacity holds, and deletes every number
-  // after the last one written, so nothing stale is left behind the new end.
+  // after the last one written and the spare, so nothing stale is left behind the new
+  // end. Killed at any point, it leaves every entry it keeps or adds readable.
   void WriteInOrder(const std::vector<MruEntry>& entries);
 
   // Named: letter case is ignored, as the registry ignores it.
@@ -83,6 +92,7 @@ class MruList {
 
  private:
   std::string Path() const;
+  std::optional<MruEntry> ReadNumber(SettingsStore& list, int number) const;
 
   Registry& registry_;
   MruListKind kind_;

@@ -39,9 +39,26 @@ struct FakeRegistry::Node {
   }
 };
 
+struct FakeRegistry::Lifespan {
+  std::optional<std::size_t> changesLeft;  // none: the process lives on
+  bool died = false;
+
+  // Whether the change about to be made is the first one after the process's death.
+  bool Dropped() {
+    if (!changesLeft) return false;
+    if (*changesLeft == 0) {
+      died = true;
+      return true;
+    }
+    --*changesLeft;
+    return false;
+  }
+};
+
 namespace {
 
 using Node = FakeRegistry::Node;
+using Lifespan = FakeRegistry::Lifespan;
 using StoredKind = FakeRegistry::StoredKind;
 
 std::vector<std::string> SplitPath(std::string_view path) {
@@ -57,7 +74,8 @@ std::vector<std::string> SplitPath(std::string_view path) {
 
 class FakeKey : public RegistryKey {
  public:
-  explicit FakeKey(std::shared_ptr<Node> node) : node_(std::move(node)) {}
+  FakeKey(std::shared_ptr<Node> node, std::shared_ptr<Lifespan> lifespan)
+      : node_(std::move(node)), lifespan_(std::move(lifespan)) {}
 
   std::optional<ValueKind> KindOf(std::string_view name) const override {
     if (node_->deleted) return std::nullopt;
@@ -103,6 +121,7 @@ class FakeKey : public RegistryKey {
     if (!Writable()) return false;
     const auto it = node_->FindValue(name);
     if (it == node_->values.end()) return false;
+    if (lifespan_->Dropped()) return true;
     node_->EraseValue(it);
     return true;
   }
@@ -127,6 +146,7 @@ class FakeKey : public RegistryKey {
 
   bool CreateSubkey(std::string_view name) override {
     if (!Writable() || name.empty()) return false;
+    if (node_->subkeys.count(UpperCase(name)) == 0 && lifespan_->Dropped()) return true;
     auto [it, added] = node_->subkeys.try_emplace(UpperCase(name));
     if (added) it->second = {std::string(name), std::make_shared<Node>()};
     return true;
@@ -136,6 +156,7 @@ class FakeKey : public RegistryKey {
     if (!Writable()) return false;
     const auto it = node_->subkeys.find(UpperCase(name));
     if (name.empty() || it == node_->subkeys.end()) return false;
+    if (lifespan_->Dropped()) return true;
     it->second.second->MarkDeleted();
     node_->subkeys.erase(it);
     return true;
@@ -146,6 +167,7 @@ class FakeKey : public RegistryKey {
 
   bool Store(std::string_view name, FakeRegistry::StoredValue value) {
     if (!Writable()) return false;
+    if (lifespan_->Dropped()) return true;
     const auto it = node_->FindValue(name);
     if (it != node_->values.end()) {
       it->second = std::move(value);  // the name keeps the spelling it was created with
@@ -156,11 +178,12 @@ class FakeKey : public RegistryKey {
   }
 
   std::shared_ptr<Node> node_;
+  std::shared_ptr<Lifespan> lifespan_;
 };
 
 }  // namespace
 
-FakeRegistry::FakeRegistry() {
+FakeRegistry::FakeRegistry() : lifespan_(std::make_shared<Lifespan>()) {
   roots_[RegistryRoot::CurrentUser] = std::make_shared<Node>();
   roots_[RegistryRoot::ClassesRoot] = std::make_shared<Node>();
 }
@@ -185,7 +208,7 @@ std::unique_ptr<RegistryKey> FakeRegistry::OpenKey(RegistryRoot root, std::strin
                                                    bool createIfMissing) {
   auto node = Find(root, path, createIfMissing);
   if (!node) return nullptr;
-  return std::make_unique<FakeKey>(std::move(node));
+  return std::make_unique<FakeKey>(std::move(node), lifespan_);
 }
 
 void FakeRegistry::Plant(RegistryRoot root, std::string_view path, std::string_view name,
@@ -215,5 +238,12 @@ bool FakeRegistry::KeyExists(RegistryRoot root, std::string_view path) const {
 void FakeRegistry::MakeReadOnly(RegistryRoot root, std::string_view path) {
   Find(root, path, true)->readOnly = true;
 }
+
+void FakeRegistry::DieAfterChanges(std::optional<std::size_t> changes) {
+  lifespan_->changesLeft = changes;
+  lifespan_->died = false;
+}
+
+bool FakeRegistry::Died() const { return lifespan_->died; }
 
 }  // namespace kromelik::fakes

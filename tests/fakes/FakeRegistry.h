@@ -36,6 +36,16 @@ class FakeRegistry : public Registry {
   bool KeyExists(RegistryRoot root, std::string_view path) const;
   // Every open key of that path refuses writes from now on, as a key without rights would.
   void MakeReadOnly(RegistryRoot root, std::string_view path);
+  // A kill in the middle of an operation: once `changes` more values or keys have been
+  // written or deleted, every later change is dropped, as if the process had died
+  // there; the calls still answer success, as a dead process sees no answer at all.
+  // Reads go on showing what got stored; nullopt lets the process live again. Test code
+  // only: no adapter has this.
+  void DieAfterChanges(std::optional<std::size_t> changes);
+  // Whether a change has been dropped since DieAfterChanges.
+  bool Died() const;
+
+  struct Lifespan;
 
   struct Node;
 
@@ -43,6 +53,7 @@ class FakeRegistry : public Registry {
   std::shared_ptr<Node> Find(RegistryRoot root, std::string_view path, bool create) const;
 
   std::map<RegistryRoot, std::shared_ptr<Node>> roots_;
+  std::shared_ptr<Lifespan> lifespan_;
 };
 
 }  // namespace kromelik::fakes

@@ -121,7 +121,9 @@ TEST_F(ProgramsOrganizerTest, ATakenNameInAnyCaseIsReplacedOnYesKeptOnNoAndLeftO
   EXPECT_EQ(Stored(), (std::vector<MruEntry>{{0, "Edytor", "C:\\stary.exe"}}));
 
   Add("C:\\nowy.exe", "EDYTOR");
-  EXPECT_EQ(Stored(), (std::vector<MruEntry>{{0, "EDYTOR", "C:\\nowy.exe"}}));
+  // Overwritten in one write, so the stored spelling stays: respelling would need the
+  // value deleted first, and a kill in between would lose the program.
+  EXPECT_EQ(Stored(), (std::vector<MruEntry>{{0, "Edytor", "C:\\nowy.exe"}}));
   EXPECT_EQ(Column(organizer.Frame(), 1), (Names{"C:\\nowy.exe"}));
 }
 
@@ -172,7 +174,9 @@ TEST_F(ProgramsOrganizerTest, AnEditAnsweredYesLeavesOneRowForTheNameWhetherItsO
   Edit(1);
   organizer.NameChange("notes");
   organizer.OkClick();
-  EXPECT_EQ(Stored(), (std::vector<MruEntry>{{0, "Notes", "C:\\gra.exe"}, {0, "Edytor", "C:\\nowy.exe"}}));
+  // The edit keeping its name overwrote "Edytor" where it stood, rather than deleting it
+  // and storing it anew after the others.
+  EXPECT_EQ(Stored(), (std::vector<MruEntry>{{0, "Edytor", "C:\\nowy.exe"}, {0, "Notes", "C:\\gra.exe"}}));
   EXPECT_EQ(Column(organizer.Frame(), 0), (Names{"Edytor", "notes"}));
 }
 
