@@ -225,10 +225,17 @@ def _import(text):
     path = _own_dir("import.reg")
     with open(path, "w", encoding="utf-16", newline="") as reg:
         reg.write(text)
-    code, _ = _wine("regedit", "/S", windows_path(path))
+    # Once in a CI run regedit answered a failure for an import that a second run of the
+    # same file made; the import states the whole result, so running it again is safe.
+    codes = []
+    for _ in range(3):
+        code, output = _wine("regedit", "/S", windows_path(path))
+        codes.append(code)
+        if code == 0:
+            break
     os.remove(path)
     if code != 0:
-        raise AssertionError(f"regedit could not import {text!r}")
+        raise AssertionError(f"regedit could not import {text!r}: exit codes {codes}, {output!r}")
 
 
 def _export(name):
