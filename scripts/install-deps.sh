@@ -10,6 +10,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine64 fonts-wine
   xvfb xdotool x11-utils imagemagick
+  xserver-xephyr   # two monitors for the tests, nested in the virtual display
   python3 procps
   python3-fusepy fuse3   # a drive as slow as a share that stopped answering, for the tests
   nsis zip   # make dist: the Windows installer and the portable archive

@@ -49,4 +49,9 @@ void LiveLook::ScreenChanged(int screenWidth, int dpi) {
   window_.ShowLook(options_.look, opacity_);
 }
 
+void LiveLook::MonitorChosen(const Monitor& monitor) {
+  window_.SetOrigin({monitor.area.left, monitor.area.top});
+  ScreenChanged(monitor.area.width, monitor.dpi);
+}
+
 }  // namespace kromelik

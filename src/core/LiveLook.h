@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/LiveOptions.h"
+#include "core/Monitors.h"
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ToolbarLayout.h"
@@ -40,6 +41,8 @@ class LiveLook : public LiveOptions {
   // The screen took another size or the strip's monitor another DPI: the layout follows
   // and the window is placed anew, in the look in force.
   void ScreenChanged(int screenWidth, int dpi);
+  // The strip comes down on `monitor` from now on: its width, its DPI, its corner.
+  void MonitorChosen(const Monitor& monitor);
 
   const StartupOptions& Options() const { return options_; }
 

@@ -25,14 +25,48 @@ void Toolbar::Start() {
   timers_.SetEnabled(ToolbarTimer::Slide, slideTimer_);
 }
 
+void Toolbar::SetMonitors(std::vector<Monitor> monitors) {
+  const std::optional<Monitor> was =
+      monitor_ < monitors_.size() ? std::optional(monitors_[monitor_]) : std::nullopt;
+  monitors_ = std::move(monitors);
+  std::size_t index = 0;
+  for (std::size_t i = 0; was && i < monitors_.size(); ++i)
+    if (monitors_[i].area.left == was->area.left && monitors_[i].area.top == was->area.top)
+      index = i;
+  ChooseMonitor(index);
+}
+
+void Toolbar::ChooseMonitor(std::size_t index) {
+  monitor_ = index;
+  if (monitor_ < monitors_.size() && monitorChosen_) monitorChosen_(monitors_[monitor_]);
+}
+
+ScreenPoint Toolbar::Origin() const {
+  if (monitor_ >= monitors_.size()) return {};
+  return {monitors_[monitor_].area.left, monitors_[monitor_].area.top};
+}
+
 void Toolbar::OnSlideTimer() {
   window_.HideTaskbarButton();
-  if (!showing_ && cursor_.Position().y == 0 && !window_.FullScreenInFront()) {
-    window_.Show();
-    showing_ = true;
-    SlideIn();
+  if (!showing_) {
+    const std::optional<std::size_t> touched = MonitorTouchedAt(monitors_, cursor_.Position());
+    const Rect area = touched && *touched < monitors_.size()
+                          ? monitors_[*touched].area
+                          : Rect{0, 0, layout_.Width(), layout_.Height()};
+    if (touched && !window_.FullScreenInFront(area)) {
+      if (*touched != monitor_) ChooseMonitor(*touched);
+      window_.Show();
+      showing_ = true;
+      SlideIn();
+    }
   }
-  if (showing_ && cursor_.Position().y > layout_.Height()) SlideOut();
+  if (!showing_) return;
+  const ScreenPoint cursor = cursor_.Position();
+  const ScreenPoint origin = Origin();
+  // Below the strip, or off to another monitor, where the next touch brings it.
+  const bool besideIt = monitor_ < monitors_.size() &&
+                        (cursor.x < origin.x || cursor.x >= origin.x + layout_.Width());
+  if (cursor.y > origin.y + layout_.Height() || besideIt) SlideOut();
 }
 
 void Toolbar::SlideIn() {

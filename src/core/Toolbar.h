@@ -4,8 +4,11 @@
 // the lending of the toolbar to dialogs and message boxes. The window only carries out
 // what this decides.
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
+#include "core/Monitors.h"
 #include "core/ToolbarLayout.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Cursor.h"
@@ -28,6 +31,17 @@ class Toolbar {
   // again, out of sight.
   void LayoutChanged();
 
+  // The desktop's monitors, the primary first, at the start and whenever they change:
+  // the strip stays on the monitor it stands on while that is there, and goes to the
+  // primary otherwise, so it is never left off every monitor.
+  void SetMonitors(std::vector<Monitor> monitors);
+  // Told the monitor the strip comes down on whenever that changes, and once for each
+  // SetMonitors: the strip takes its width and DPI and stands at its top-left corner.
+  void OnMonitorChosen(std::function<void(const Monitor&)> chosen) {
+    monitorChosen_ = std::move(chosen);
+  }
+  // The top-left corner of the strip's monitor; Top() counts from its top edge.
+  ScreenPoint Origin() const;
   void OnSlideTimer();        // Timer1
   void OnButtonWatchTimer();  // Timer2
 
@@ -58,6 +72,7 @@ class Toolbar {
   void SetDown(ToolbarButton button);
   void RunButtonWatch(bool run);
   bool AnyWatchedButtonDown() const;
+  void ChooseMonitor(std::size_t index);
 
   const ToolbarLayout& layout_;
   ToolbarWindow& window_;
@@ -74,6 +89,9 @@ class Toolbar {
   bool slideTimer_ = true;
   bool buttonWatchTimer_ = true;  // as the toolbar switches it
   bool watchRunning_ = false;     // whether its ticks come: only while they may matter
+  std::vector<Monitor> monitors_;  // none known: the screen, its top row at y = 0
+  std::size_t monitor_ = 0;        // the one the strip comes down on
+  std::function<void(const Monitor&)> monitorChosen_;
 };
 
 }  // namespace kromelik

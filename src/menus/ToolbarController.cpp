@@ -25,7 +25,9 @@ ToolbarBase::ToolbarBase(StartupOptions& options, Registry& registry, ToolbarPor
                          int screenWidth, int dpi)
     : layout(StartLayout(options, screenWidth, dpi)),
       toolbar(layout, ports.window, ports.cursor, ports.timers, ports.clock),
-      look(options, layout, toolbar, ports.window, registry) {}
+      look(options, layout, toolbar, ports.window, registry) {
+  toolbar.OnMonitorChosen([this](const Monitor& monitor) { look.MonitorChosen(monitor); });
+}
 
 ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
                                      const StartupValues& start, ToolbarBase& base,
@@ -73,8 +75,11 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   RefreshBeforePopup(button, menus_, commandContext_);
   builders_.BeforePopup(button);
   NormaliseSeparators(*menu);
-  return PopupMenu{*menu, menus_.ImagesOf(*menu), base_.look.Look().menuStyle,
-                   base_.layout.PopupPoint(button, base_.toolbar.Top())};
+  ScreenPoint at = base_.layout.PopupPoint(button, base_.toolbar.Top());
+  const ScreenPoint origin = base_.toolbar.Origin();
+  at.x += origin.x;
+  at.y += origin.y;
+  return PopupMenu{*menu, menus_.ImagesOf(*menu), base_.look.Look().menuStyle, at};
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

@@ -9,11 +9,19 @@
 #define WM_DPICHANGED 0x02E0
 #endif
 
+#include <vector>
+
+#include "core/Monitors.h"
+
 namespace kromelik {
 
 // The DPI of the monitor the window is on; the system's where that cannot be had.
 int WindowDpi(HWND window) noexcept;
 // The system's DPI: the primary monitor's, where the strip starts.
 int SystemDpi() noexcept;
+
+// The desktop's monitors, the primary first, each with its DPI (the system's where the
+// platform has no per-monitor DPI).
+std::vector<Monitor> DesktopMonitors();
 
 }  // namespace kromelik

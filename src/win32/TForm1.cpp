@@ -92,6 +92,7 @@ void TForm1::SetTips(bool shown) {
 void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& background) {
   controller_ = &controller;
   background_ = &background;
+  base_->toolbar.SetMonitors(DesktopMonitors());
   background.SetWindow(Handle());
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   // The toolbar starts its timers as it starts.
@@ -178,9 +179,8 @@ void TForm1::ShowFinishedWork() {
 // width and the monitor's DPI move them.
 void TForm1::PlaceWindows() {
   const ToolbarLayout& layout = base_->layout;
-  RECT window{};
-  GetWindowRect(Handle(), &window);
-  SetWindowPos(Handle(), nullptr, 0, window.top, layout.Width(), layout.Height(),
+  SetWindowPos(Handle(), nullptr, origin_.x, origin_.y + base_->toolbar.Top(), layout.Width(),
+               layout.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const Rect rect = layout.ButtonRect(entry.button);
@@ -210,9 +210,9 @@ void TForm1::LoadPictures() {
   }
 }
 
-void TForm1::OnScreenChanged() {
-  base_->look.ScreenChanged(GetSystemMetrics(SM_CXSCREEN), WindowDpi(Handle()));
-}
+// Monitors added, removed, moved or resized: the strip is placed anew on the monitor it
+// stands on, or on the primary.
+void TForm1::OnScreenChanged() { base_->toolbar.SetMonitors(DesktopMonitors()); }
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = base_->look.Look();
@@ -317,8 +317,11 @@ void TForm1::ShowButtonDown(ToolbarButton down) {
 // Posted, so a close chosen inside a button's click finishes that click first.
 void TForm1::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
+void TForm1::SetOrigin(ScreenPoint origin) { origin_ = {origin.x, origin.y}; }
+
 void TForm1::MoveToTop(int top) {
-  SetWindowPos(Handle(), nullptr, 0, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, origin_.x, origin_.y + top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm1::Repaint() {
@@ -327,13 +330,17 @@ void TForm1::Repaint() {
 
 bool TForm1::IsActive() const { return GetForegroundWindow() == Handle(); }
 
-bool TForm1::FullScreenInFront() const {
+bool TForm1::FullScreenInFront(const Rect& area) const {
   QUERY_USER_NOTIFICATION_STATE state{};
-  if (SUCCEEDED(SHQueryUserNotificationState(&state)) &&
-      (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
-       state == QUNS_PRESENTATION_MODE))
+  const bool stateSaysSo = SUCCEEDED(SHQueryUserNotificationState(&state));
+  if (stateSaysSo && (state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE))
     return true;
+  const RECT monitor{area.left, area.top, area.left + area.width, area.top + area.height};
   HWND front = GetForegroundWindow();
+  // The system's word names no monitor: the program in front fills the one it is on.
+  if (stateSaysSo && state == QUNS_BUSY && front != nullptr)
+    return MonitorFromWindow(front, MONITOR_DEFAULTTONULL) ==
+           MonitorFromRect(&monitor, MONITOR_DEFAULTTONULL);
   if (front == nullptr || front == Handle() || front == GetDesktopWindow() ||
       front == GetShellWindow() || GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId())
     return false;
@@ -344,16 +351,10 @@ bool TForm1::FullScreenInFront() const {
   if (lstrcmpW(name, L"Progman") == 0 || lstrcmpW(name, L"WorkerW") == 0 ||
       (GetWindowLongW(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
     return false;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
   RECT window{};
-  if (!GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor) ||
-      !GetWindowRect(front, &window))
-    return false;
-  return MonitorFromWindow(front, MONITOR_DEFAULTTONULL) ==
-             MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY) &&
-         window.left <= monitor.rcMonitor.left && window.top <= monitor.rcMonitor.top &&
-         window.right >= monitor.rcMonitor.right && window.bottom >= monitor.rcMonitor.bottom;
+  if (!GetWindowRect(front, &window)) return false;
+  return window.left <= monitor.left && window.top <= monitor.top &&
+         window.right >= monitor.right && window.bottom >= monitor.bottom;
 }
 
 void TForm1::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }

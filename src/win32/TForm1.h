@@ -40,10 +40,11 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // ToolbarWindow
   void Show() override;
   void Hide() override;
+  void SetOrigin(ScreenPoint origin) override;
   void MoveToTop(int top) override;
   void Repaint() override;
   bool IsActive() const override;
-  bool FullScreenInFront() const override;
+  bool FullScreenInFront(const Rect& area) const override;
   void SetEnabled(bool enabled) override;
   void HideTaskbarButton() override;
   void ShowButtonDown(ToolbarButton down) override;
@@ -81,6 +82,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<UniqueIcon, kToolbarButtonCount> pictures_;
   std::array<FlatButton, kToolbarButtonCount> buttons_;
   HWND tooltips_ = nullptr;
+  POINT origin_{};  // the top-left corner of the strip's monitor
   int logoDpi_ = 0;  // the DPI the logo's font and the pictures were made for
   bool picturesLoaded_ = false;
   std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button

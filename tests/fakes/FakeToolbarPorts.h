@@ -21,10 +21,13 @@ class FakeToolbarWindow : public ToolbarWindow {
  public:
   void Show() override { visible = true; events.push_back("show"); }
   void Hide() override { visible = false; events.push_back("hide"); }
+  void SetOrigin(ScreenPoint corner) override { origin = corner; }
   void MoveToTop(int newTop) override { top = newTop; tops.push_back(newTop); }
   void Repaint() override { ++repaints; }
   bool IsActive() const override { return active; }
-  bool FullScreenInFront() const override { return fullScreenInFront; }
+  bool FullScreenInFront(const Rect& area) const override {
+    return fullScreenInFront && (!fullScreenOn || *fullScreenOn == area);
+  }
   void SetEnabled(bool isEnabled) override { enabled = isEnabled; events.push_back(isEnabled ? "enable" : "disable"); }
   void HideTaskbarButton() override { ++taskbarHides; }
   void ShowButtonDown(ToolbarButton button) override { shownDown.push_back(button); }
@@ -36,6 +39,8 @@ class FakeToolbarWindow : public ToolbarWindow {
   bool visible = true;
   bool active = true;
   bool fullScreenInFront = false;
+  std::optional<Rect> fullScreenOn;  // the monitor it fills; every one when not given
+  ScreenPoint origin;
   bool enabled = true;
   int top = -45;
   int repaints = 0;

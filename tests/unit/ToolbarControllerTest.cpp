@@ -75,6 +75,54 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   EXPECT_EQ(controller.Look().Opacity(), std::optional<std::uint8_t>(200));
 }
 
+// Two monitors side by side and a third below the first: each top edge brings the strip
+// down on its own monitor, as wide as it, with its menus under its buttons there; where
+// a monitor meets one above it there is no edge to touch. A monitor unplugged takes the
+// strip back to the primary.
+TEST_F(ToolbarControllerTest, EachMonitorsTopEdgeBringsTheStripDownOnThatMonitor) {
+  controller.Create();
+  controller.Start();
+  Toolbar& toolbar = controller.Behaviour();
+  toolbar.SetMonitors({{{0, 0, 1024, 768}, kBaseDpi},
+                       {{1024, 0, 800, 600}, kBaseDpi},
+                       {{0, 768, 1024, 768}, kBaseDpi}});
+  const auto tickAt = [&](int x, int y) {
+    cursor.position = {x, y};
+    toolbar.OnSlideTimer();
+  };
+  tickAt(300, 300);
+  ASSERT_EQ(toolbar.State(), ToolbarState::Hidden);
+
+  tickAt(1300, 0);
+  ASSERT_EQ(toolbar.State(), ToolbarState::Shown);
+  EXPECT_EQ(window.origin, (ScreenPoint{1024, 0}));
+  const auto programs = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(programs);
+  EXPECT_EQ(programs->at.y, 44);
+  EXPECT_GE(programs->at.x, 1024);
+  const auto shutDown = controller.PressButton(ToolbarButton::Wylacz);
+  ASSERT_TRUE(shutDown);
+  EXPECT_LT(shutDown->at.x, 1824) << "the strip is as wide as its monitor";
+  EXPECT_GT(shutDown->at.x, 1024 + 700);
+  toolbar.ReleaseButtons();
+
+  tickAt(300, 10);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden) << "off to another monitor";
+  tickAt(300, 768);
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden) << "no edge below another monitor";
+  tickAt(300, 0);
+  ASSERT_EQ(toolbar.State(), ToolbarState::Shown);
+  EXPECT_EQ(window.origin, (ScreenPoint{0, 0}));
+  EXPECT_GT(controller.PressButton(ToolbarButton::Wylacz)->at.x, 1024 - 100);
+  toolbar.ReleaseButtons();
+
+  tickAt(1300, 300);
+  tickAt(1300, 0);
+  ASSERT_EQ(window.origin, (ScreenPoint{1024, 0}));
+  toolbar.SetMonitors({{{0, 0, 1024, 768}, kBaseDpi}});
+  EXPECT_EQ(window.origin, (ScreenPoint{0, 0})) << "never left off every monitor";
+}
+
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {
   controller.Create();
   EXPECT_FALSE(controller.PressButton(ToolbarButton::Close));

@@ -5,6 +5,8 @@
 
 #include "core/Settings.h"
 #include "core/ToolbarButtons.h"
+#include "core/ToolbarLayout.h"
+#include "core/ports/Cursor.h"
 
 namespace kromelik {
 
@@ -15,12 +17,15 @@ class ToolbarWindow {
 
   virtual void Show() = 0;  // visible where it stands, on top of other windows, not activated
   virtual void Hide() = 0;
-  virtual void MoveToTop(int top) = 0;  // the window's top edge in screen coordinates
+  // The top-left corner of the monitor the strip belongs to: the window stands at its
+  // left edge, and MoveToTop counts from its top edge.
+  virtual void SetOrigin(ScreenPoint origin) = 0;
+  virtual void MoveToTop(int top) = 0;  // the window's top edge, from the monitor's top
   virtual void Repaint() = 0;           // paints now, not at the next quiet moment
   virtual bool IsActive() const = 0;    // the active window of the user's session
-  // A game, a video or a slide show fills the screen in front, or the system says one
-  // does: the strip must not come over it.
-  virtual bool FullScreenInFront() const = 0;
+  // A game, a video or a slide show fills the monitor of `area` in front, or the system
+  // says one does: the strip must not come over it.
+  virtual bool FullScreenInFront(const Rect& area) const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   // Keeps the program off the taskbar, whatever the shell did meanwhile.
   virtual void HideTaskbarButton() = 0;

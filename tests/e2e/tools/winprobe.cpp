@@ -5,6 +5,7 @@
 //   winprobe wait-gone TITLE MS       no such window any more
 //   winprobe wait-visible TITLE MS    visible and at least partly on the screen
 //   winprobe rect TITLE               prints "left top right bottom visible"
+//   winprobe monitors                 prints "left top right bottom" of each monitor
 //   winprobe children TITLE           prints "id left top right bottom" of each child window
 //                                     shown with its parent, in the parent's client
 //                                     coordinates
@@ -345,6 +346,16 @@ int wmain(int argc, wchar_t** argv) {
     POINT point{};
     GetCursorPos(&point);
     std::printf("%ld %ld\n", point.x, point.y);
+    return 0;
+  }
+  if (std::wstring(argv[1]) == L"monitors") {
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, RECT* area, LPARAM) -> BOOL {
+          std::printf("%ld %ld %ld %ld\n", area->left, area->top, area->right, area->bottom);
+          return TRUE;
+        },
+        0);
     return 0;
   }
   if (std::wstring(argv[1]) == L"foreground") {
