@@ -198,6 +198,17 @@ wait "$pid"
 # strip: the processor time the process and the wine server take over 30 s, the
 # process's wake-ups (voluntary context switches of all its threads) and its resident
 # memory; next to the bare window and a program that runs nothing but a 100 ms timer.
+# The wine server of this run's prefix: it works in a folder named by the prefix's device
+# and inode, and other prefixes' servers (another run, the tests) may be busy meanwhile.
+prefix_server() {
+  local name pid
+  name=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  for pid in $(pgrep -x 'wineserver(64)?'); do
+    [[ "$(readlink "/proc/$pid/cwd")" == */"$name" ]] && { echo "$pid"; return 0; }
+  done
+  return 1
+}
+
 idle_figures() {
   local label=$1 title=$2 exe=$3 arg=${4:-} pid server c0 c1 t0 t1 w0 w1 rss
   xdotool mousemove 600 300
@@ -205,7 +216,7 @@ idle_figures() {
   pid=$!
   "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$label: no window" >&2; exit 1; }
   wait_settled "$pid"
-  server=$(pgrep -n -x 'wineserver(64)?')
+  server=$(prefix_server)
   c0=$(cat /proc/$pid/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(awk '{print $14 + $15}' "/proc/$server/stat")
   sleep 30
