@@ -216,7 +216,7 @@ idle_figures() {
   pid=$!
   "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$label: no window" >&2; exit 1; }
   wait_settled "$pid"
-  server=$(prefix_server)
+  server=$(prefix_server) || { echo "$label: no wine server of the prefix" >&2; exit 1; }
   c0=$(cat /proc/$pid/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(awk '{print $14 + $15}' "/proc/$server/stat")
   sleep 30
