@@ -32,7 +32,43 @@ void Toolbar::OnSlideTimer() {
     showing_ = true;
     SlideIn();
   }
-  if (showing_ && cursor_.Position().y > layout_.Height()) SlideOut();
+  // Another window took the keyboard from the strip (a click elsewhere, a program
+  // started): the mouse rules again.
+  if (keyboard_ && !window_.IsActive()) keyboard_ = false;
+  if (showing_ && !keyboard_ && cursor_.Position().y > layout_.Height()) SlideOut();
+}
+
+void Toolbar::HotkeyPressed() {
+  if (lent_ || inMessageBox_) return;
+  if (keyboard_ && showing_) {
+    LeaveByKeyboard();
+    return;
+  }
+  // At once, not at the slide timer's next tick, and over a full-screen program too:
+  // the user asked for the strip.
+  if (!showing_ || top_ != 0) {
+    window_.Show();
+    showing_ = true;
+    SlideIn();
+  }
+  started_ = true;
+  keyboard_ = true;
+  window_.TakeKeyboard();
+}
+
+bool Toolbar::EscapePressed() {
+  if (!keyboard_ || !showing_ || lent_ || inMessageBox_) return false;
+  LeaveByKeyboard();
+  return true;
+}
+
+void Toolbar::LeaveByKeyboard() {
+  keyboard_ = false;
+  ReleaseButtons();
+  // Before the strip hides: hiding the active window would hand the keyboard to
+  // whichever window the system picks.
+  window_.GiveKeyboardBack();
+  SlideOut();
 }
 
 void Toolbar::SlideIn() {
@@ -93,6 +129,7 @@ void Toolbar::SetDown(ToolbarButton button) {
 }
 
 void Toolbar::OpenDialog(const std::function<void()>& showDialog) {
+  keyboard_ = false;  // the dialog has the keyboard now
   SetTimer(ToolbarTimer::Slide, false);
   SetTimer(ToolbarTimer::ButtonWatch, false);
   ReleaseButtons();

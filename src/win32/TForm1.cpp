@@ -7,7 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "core/Hotkey.h"
 #include "win32/Dpi.h"
+#include "win32/MenuBarKeys.h"
 #include "win32/ButtonPictures.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
@@ -25,6 +27,7 @@ constexpr UINT_PTR kButtonWatchTimerId = 2;
 constexpr UINT kSlideInterval = 100;
 constexpr UINT kButtonWatchInterval = 10;
 constexpr int kFirstButtonId = 100;
+constexpr int kHotkeyId = 1;
 // Posted by ShowAtStart: it comes out of the queue before any input that follows it.
 constexpr UINT kFinishStart = WM_APP + 10;
 // Runs while the menus' pictures are made ahead of their openings, a few at a tick: a
@@ -66,10 +69,11 @@ void TForm1::CreateButtons() {
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
     FlatButton& button = buttons_[index];
-    button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(base_->layout.ButtonRect(entry.button)), nullptr, entry.visible);
-    button.SetBackground(PanelColour());
     hints_[index] = Utf8ToWide(entry.hint);
+    button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
+                  ToRect(base_->layout.ButtonRect(entry.button)), nullptr, entry.visible,
+                  hints_[index].c_str());
+    button.SetBackground(PanelColour());
   }
 }
 
@@ -230,24 +234,51 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
   StartWarming();
 }
 
-void TForm1::OnButtonClick(ToolbarButton button) {
+void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
   // The buttons answer once the start has completed; the window is hidden until then.
   if (controller_ == nullptr) return;
   // A click that came before the rest of the start shows the menus as they will be.
   FinishStart();
-  const std::optional<PopupMenu> popup = controller_->PressButton(button);
-  if (!popup) return;
-  // A tip timed from the hover before the click would come up over the menu's first
-  // items: none shows while a menu is open.
-  SetTips(false);
-  // The menu makes what it shows itself; warming goes on once it has closed.
-  KillTimer(Handle(), kWarmTimerId);
-  const MenuItem* chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
-                                           POINT{popup->at.x, popup->at.y});
-  if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
-  SetTips(true);
-  if (chosen != nullptr) controller_->Choose(*chosen);
-  if (finishedWaiting_) ShowFinishedWork();
+  // Left or Right in a menu opens the neighbour's, as in a menu bar, until one closes
+  // without a step.
+  for (;;) {
+    const std::optional<PopupMenu> popup = controller_->PressButton(button);
+    if (!popup) return;
+    // A tip timed from the hover before the click would come up over the menu's first
+    // items: none shows while a menu is open.
+    SetTips(false);
+    // The menu makes what it shows itself; warming goes on once it has closed.
+    KillTimer(Handle(), kWarmTimerId);
+    // Opened from the keyboard, the menu starts with its first item selected, as the
+    // menu's own Down would select it: the key waits in the queue for the menu's loop.
+    if (byKeyboard) PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    // A screen reader reads the system's own menus best.
+    BOOL screenReader = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
+    const MenuStyle style = screenReader ? MenuStyle::Classic : popup->style;
+    int step = 0;
+    const MenuItem* chosen = nullptr;
+    {
+      const MenuBarKeys keys;
+      chosen = renderer_.Popup(Handle(), popup->menu, popup->images, style,
+                               POINT{popup->at.x, popup->at.y});
+      step = keys.Step();
+    }
+    if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
+    SetTips(true);
+    if (chosen != nullptr) controller_->Choose(*chosen);
+    if (finishedWaiting_) ShowFinishedWork();
+    if (chosen != nullptr || step == 0) return;
+    button = NeighbourWithMenu(button, step);
+    FocusButton(button);
+    byKeyboard = true;
+  }
+}
+
+void TForm1::FocusButton(ToolbarButton button) {
+  FlatButton& target = buttons_[static_cast<std::size_t>(button)];
+  SetFocus(target.Handle());
+  target.ShowFocusCues(true);
 }
 
 void TForm1::Paint(HDC dc) {
@@ -316,6 +347,30 @@ void TForm1::ShowButtonDown(ToolbarButton down) {
 
 // Posted, so a close chosen inside a button's click finishes that click first.
 void TForm1::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+bool TForm1::RegisterHotkey(std::uint16_t code) {
+  UnregisterHotKey(Handle(), kHotkeyId);
+  if (code == 0) return true;
+  const UINT modifiers = RegistrationModifiers(code);
+  // Held down, the combination would come again and again: once is meant.
+  if (RegisterHotKey(Handle(), kHotkeyId, modifiers | MOD_NOREPEAT, VirtualKeyOf(code))) return true;
+  if (GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED) return false;
+  // A system that knows no MOD_NOREPEAT refuses it alone.
+  return RegisterHotKey(Handle(), kHotkeyId, modifiers, VirtualKeyOf(code)) != FALSE;
+}
+
+void TForm1::TakeKeyboard() {
+  HWND front = GetForegroundWindow();
+  if (front != nullptr && front != Handle() && GetAncestor(front, GA_ROOT) != Handle())
+    keyboardOwner_ = front;
+  SetForegroundWindow(Handle());
+  FocusButton(ToolbarButton::About);
+}
+
+void TForm1::GiveKeyboardBack() {
+  HWND owner = std::exchange(keyboardOwner_, nullptr);
+  if (owner != nullptr && IsWindow(owner)) SetForegroundWindow(owner);
+}
 
 void TForm1::MoveToTop(int top) {
   SetWindowPos(Handle(), nullptr, 0, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -409,10 +464,24 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND: {
       const int id = LOWORD(wParam) - kFirstButtonId;
-      if (HIWORD(wParam) == BN_CLICKED && id >= 0 && id < static_cast<int>(kToolbarButtonCount))
-        OnButtonClick(static_cast<ToolbarButton>(id));
+      if (id < 0 || id >= static_cast<int>(kToolbarButtonCount)) return 0;
+      if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == FlatButton::kKeyboardClicked)
+        OnButtonClick(static_cast<ToolbarButton>(id), HIWORD(wParam) != BN_CLICKED);
+      else if (HIWORD(wParam) == FlatButton::kEscapePressed)
+        base_->toolbar.EscapePressed();
       return 0;
     }
+    case WM_HOTKEY:
+      // Inside an open menu the menu has the keyboard: it is closed first, as any click
+      // elsewhere would close it.
+      if (wParam == kHotkeyId && !renderer_.MenuShown()) base_->toolbar.HotkeyPressed();
+      return 0;
+    case WM_MENUSELECT:
+      MenuBarKeys::OnMenuSelect(wParam, lParam);
+      break;
+    case WM_INITMENUPOPUP:
+      MenuBarKeys::OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_SETFOCUS: {
       // The keyboard belongs to a button: the pressed one, else the first.
       const ToolbarButton down = base_->toolbar.DownButton();
