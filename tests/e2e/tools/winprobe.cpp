@@ -81,6 +81,21 @@ namespace {
 
 HWND Find(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
+// Which control of `window`'s thread has the focus: a child's id, "window", "none",
+// "elsewhere"; empty when the window is not there.
+std::wstring FocusId(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+    return L"";
+  HWND focus = info.hwndFocus;
+  if (focus == nullptr) return L"none";
+  if (focus == window) return L"window";
+  if (!IsChild(window, focus)) return L"elsewhere";
+  while (GetParent(focus) != window) focus = GetParent(focus);
+  return std::to_wstring(GetDlgCtrlID(focus));
+}
+
 template <typename Condition>
 bool WaitFor(DWORD timeoutMs, Condition condition) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -462,23 +477,18 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"focus-id") {
-    HWND window = Find(title);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
-      return 1;
-    HWND focus = info.hwndFocus;
-    if (focus == nullptr) {
-      std::printf("none\n");
-    } else if (focus == window) {
-      std::printf("window\n");
-    } else if (IsChild(window, focus)) {
-      while (GetParent(focus) != window) focus = GetParent(focus);
-      std::printf("%d\n", GetDlgCtrlID(focus));
-    } else {
-      std::printf("elsewhere\n");
-    }
+    const std::wstring focus = FocusId(Find(title));
+    if (focus.empty()) return 1;
+    PrintText(focus.c_str());
     return 0;
+  }
+  if (command == L"wait-focus-id" && argc > 4) {
+    // The second word is the control id waited for, the third the wait.
+    const std::wstring wanted = argv[3];
+    const DWORD ms = static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10));
+    if (WaitFor(ms, [&] { return FocusId(Find(title)) == wanted; })) return 0;
+    PrintText(FocusId(Find(title)).c_str());
+    return 1;
   }
   if (command == L"alpha") {
     HWND window = Find(title);
@@ -541,6 +551,13 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"click") {
     HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
     return child != nullptr && PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == L"hotkey-of") {
+    // The combination a hotkey field holds, as HKM_GETHOTKEY answers it.
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    if (child == nullptr) return 1;
+    std::printf("%u\n", static_cast<unsigned>(SendMessageW(child, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
+    return 0;
   }
   if (command == L"cancel-menu") {
     DWORD_PTR result = 0;
