@@ -35,6 +35,15 @@ constexpr UINT kFinishStart = WM_APP + 10;
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
 
+// While the system's high-contrast mode is on, the strip shows the system's colours,
+// opaque, over whatever the user stored, which comes back when it is off.
+bool HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
@@ -220,7 +229,8 @@ void TForm1::OnScreenChanged() {
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = base_->look.Look();
-  return look.colour ? static_cast<COLORREF>(*look.colour) : GetSysColor(COLOR_BTNFACE);
+  return look.colour && !HighContrast() ? static_cast<COLORREF>(*look.colour)
+                                        : GetSysColor(COLOR_BTNFACE);
 }
 
 void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
@@ -304,7 +314,7 @@ void TForm1::Paint(HDC dc) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, logo.left, logo.top, logo.right, logo.bottom);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, HighContrast() ? GetSysColor(COLOR_CAPTIONTEXT) : RGB(255, 255, 255));
     // Two letters, the second overlapping the first.
     TextOutW(dc, logo.left + layout.Scaled(1), logo.top + layout.Scaled(8), L"K", 1);
     TextOutW(dc, logo.left + layout.Scaled(6), logo.top + layout.Scaled(16), L"B", 1);
@@ -324,6 +334,7 @@ void TForm1::ApplyTransparency() {
 }
 
 void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
+  if (HighContrast()) opacity.reset();
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   if (opacity) {
     if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
@@ -448,6 +459,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DISPLAYCHANGE:
       OnScreenChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      // High contrast on or off, or other system colours: the strip shows the look in
+      // force again, which follows them.
+      if (menusBuilt_) ShowLook(base_->look.Look(), base_->look.Opacity());
       return 0;
     case WM_DPICHANGED:
       // The strip keeps its own place at the top edge rather than the suggested one.
