@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include <oleacc.h>
+#include "win32/ButtonAccessible.h"
 
 #include <algorithm>
 
@@ -151,13 +151,7 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
       // A push button to screen readers and UI Automation, named by its window text.
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        IAccessible* accessible = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleProxyW(Handle(), L"Button", OBJID_CLIENT, IID_IAccessible,
-                                                reinterpret_cast<void**>(&accessible)))) {
-          const LRESULT result = LresultFromObject(IID_IAccessible, wParam, accessible);
-          accessible->Release();
-          return result;
-        }
+        if (const LRESULT answer = AnswerAsPushButton(Handle(), wParam); answer != 0) return answer;
       }
       break;
     case WM_KEYDOWN:

@@ -15,6 +15,7 @@ HOTKEY_FIELD = 214
 CTRL_ALT_K = (0x06 << 8) | ord("K")
 CTRL_SHIFT_J = (0x03 << 8) | ord("J")
 MIDDLE = (512, 384)
+ROLE_SYSTEM_PUSHBUTTON = 0x2B
 FIRST_BUTTON_ID = 100  # AboutSB; the ids follow the buttons' order along the strip
 
 # Each visible button's tip, by control id: what a screen reader names the button by.
@@ -87,6 +88,10 @@ class Keyboard(ProgramTestCase):
             if visible == "1":
                 names[int(control)] = " ".join(text)
         self.assertEqual(names, HINTS)
+        # And a screen reader hears each as a push button of that name.
+        for control, hint in HINTS.items():
+            self.assertEqual(probe("accessible", TITLE, str(control))[1].strip(),
+                             f"{ROLE_SYSTEM_PUSHBUTTON} {hint}")
 
         keys("Right", "Right")
         self.assertEqual(probe("wait-focus-id", TITLE, str(FIRST_BUTTON_ID + 2), "5000")[0], 0,

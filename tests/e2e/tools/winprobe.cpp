@@ -70,6 +70,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -551,6 +552,29 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"click") {
     HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
     return child != nullptr && PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == L"accessible") {
+    // What a screen reader learns of a control: its role number and its name.
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    IAccessible* accessible = nullptr;
+    if (child == nullptr ||
+        FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+      return 1;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    BSTR name = nullptr;
+    const bool read = SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4 &&
+                      SUCCEEDED(accessible->get_accName(self, &name));
+    accessible->Release();
+    if (!read) return 1;
+    const std::wstring line = std::to_wstring(role.lVal) + L" " + (name != nullptr ? name : L"");
+    SysFreeString(name);
+    PrintText(line.c_str());
+    return 0;
   }
   if (command == L"hotkey-of") {
     // The combination a hotkey field holds, as HKM_GETHOTKEY answers it.
