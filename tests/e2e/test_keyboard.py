@@ -12,6 +12,7 @@ from kromelik_e2e import (MAIN_KEY, TITLE, WINE, ProgramTestCase, click_at, keys
 EDITOR = "Untitled - Notepad"
 OPTIONS = "Opcje"
 HOTKEY_FIELD = 214
+ABOUT_CENTRE = (28 + 19, 24)
 CTRL_ALT_K = (0x06 << 8) | ord("K")
 CTRL_SHIFT_J = (0x03 << 8) | ord("J")
 MIDDLE = (512, 384)
@@ -179,6 +180,35 @@ class Keyboard(ProgramTestCase):
         self.assertEqual(probe("wait-foreground", EDITOR, "10000")[0], 0)
         keys("ctrl+shift+j")
         self.assertTrue(program.wait_shown(5000), "the new combination does not call the strip")
+
+    def test_a_combination_another_program_holds_is_told_once_and_the_strip_starts_anyway(self):
+        # MOD_ALT | MOD_CONTROL and K, as RegisterHotKey takes them.
+        holder = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "hold-hotkey", "3",
+                                   str(ord("K")), "600000"], stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL)
+
+        def end_holder():
+            holder.kill()
+            holder.wait()
+
+        self.addCleanup(end_holder)
+        self.assertEqual(holder.stdout.readline().strip(), b"held")
+
+        program = self.start()
+        code, texts = probe("wait-box", TITLE, "30000")
+        self.assertEqual(code, 0, "no message tells that the combination is taken")
+        self.assertIn("Skrót Ctrl+Alt+K jest zajęty przez inny program.", texts)
+        self.assertEqual(probe("press-box-ok", TITLE)[0], 0)
+        self.assertTrue(wait_until(lambda: probe("wait-box", TITLE, "0")[0] != 0))
+
+        program.slide_in()
+        self.assertNotEqual(probe("wait-box", TITLE, "0")[0], 0, "the message came again")
+        click_at(ABOUT_CENTRE[0], ABOUT_CENTRE[1])
+        self.assertIsNotNone(wait_menu(), "the about menu did not open")
+        keys("Down", "Down", "Down", "Down", "Down", "Return")
+        self.assertEqual(probe("wait-visible", OPTIONS, "10000")[0], 0, "Opcje did not open")
+        self.assertEqual(probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip(), "0",
+                         "the field shows a combination that does nothing")
 
 
 if __name__ == "__main__":

@@ -38,6 +38,16 @@
 //                                     thread's keyboard focus (a combo box's for the edit
 //                                     within it), "window" for the window itself, "none"
 //                                     when nothing has it, "elsewhere" for another window
+//   winprobe wait-focus-id TITLE ID MS
+//                                     focus-id comes to answer ID; prints its last answer
+//                                     when it does not
+//   winprobe accessible TITLE ID      prints "role name" of the window's child ID as a
+//                                     screen reader asks for them (MSAA)
+//   winprobe hotkey-of TITLE ID       prints the combination the hotkey field ID holds
+//                                     (HKM_GETHOTKEY)
+//   winprobe hold-hotkey MODS VK MS   registers the combination as another program would
+//                                     and holds it MS milliseconds; prints "held"
+//   winprobe press-box-ok TITLE       presses OK in the open dialog box of that title
 //   winprobe alpha TITLE              prints the window's layered opacity, or "opaque"
 //   winprobe measure-slide TITLE X    moves the cursor below the strip, then to the top
 //                                     edge, and prints the milliseconds until the strip
@@ -392,6 +402,18 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) return Usage();
     return ShowWindowFor(argv[2], static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
   }
+  if (std::wstring(argv[1]) == L"hold-hotkey") {
+    // Holds a combination as another program would, for MS milliseconds or until ended:
+    // "held" once it has it.
+    if (argc < 5) return Usage();
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(std::wcstoul(argv[2], nullptr, 10)),
+                        static_cast<UINT>(std::wcstoul(argv[3], nullptr, 10))))
+      return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10)));
+    return 0;
+  }
   if (std::wstring(argv[1]) == L"make-shortcut") {
     if (argc < 4) return Usage();
     return MakeShortcut(argv[2], argv[3]) ? 0 : 1;
@@ -465,6 +487,10 @@ int wmain(int argc, wchar_t** argv) {
         },
         0);
     return 0;
+  }
+  if (command == L"press-box-ok") {
+    HWND box = Box(title);
+    return box != nullptr && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
   }
   if (command == L"focus") {
     HWND window = Find(title);
