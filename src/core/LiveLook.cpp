@@ -1,5 +1,6 @@
 #include "core/LiveLook.h"
 
+#include "core/Hotkey.h"
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
 
@@ -18,6 +19,22 @@ std::optional<std::uint8_t> LiveLook::StoredOpacity() const {
 }
 
 void LiveLook::ApplyStored() { ApplyLook(options_.look, StoredOpacity()); }
+
+std::optional<std::uint16_t> LiveLook::RegisterStoredHotkey() {
+  SettingsStore store(registry_);
+  const HotkeyCode code = store.OpenKey(registry_layout::kMainKey, true) ? ReadHotkey(store)
+                                                                         : kDefaultHotkey;
+  store.CloseKey();
+  if (SetHotkey(code)) return std::nullopt;
+  return code;
+}
+
+bool LiveLook::SetHotkey(std::uint16_t code) {
+  const bool registered = window_.RegisterHotkey(code);
+  // A combination another program holds calls nothing: the options show none.
+  hotkey_ = registered ? code : 0;
+  return registered;
+}
 
 std::optional<std::uint8_t> LiveLook::OpacityAtPaint() {
   if (toolbar_.State() == ToolbarState::LentToDialog) return std::nullopt;

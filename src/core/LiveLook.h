@@ -31,6 +31,10 @@ class LiveLook : public LiveOptions {
   std::optional<std::uint8_t> Opacity() const override { return opacity_; }
   void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
   void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override;
+  std::uint16_t Hotkey() const override { return hotkey_; }
+  bool SetHotkey(std::uint16_t code) override;
+  // Registers the stored combination; answers it when another program holds it.
+  std::optional<std::uint16_t> RegisterStoredHotkey();
 
   // The stored opacity, read from the registry at every paint so a value changed
   // meanwhile shows at once: what the paint applies, or nothing to apply when
@@ -55,6 +59,7 @@ class LiveLook : public LiveOptions {
   ToolbarWindow& window_;
   Registry& registry_;
   std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
+  std::uint16_t hotkey_ = 0;              // the one registered
 };
 
 }  // namespace kromelik

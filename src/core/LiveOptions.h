@@ -24,6 +24,11 @@ class LiveOptions {
   // ShowFileExtensions and SortWhileEditing, for every menu built and every organizer
   // list refreshed from now on.
   virtual void SetListOptions(bool showFileExtensions, bool sortWhileEditing) = 0;
+  // The combination that calls the strip (core/Hotkey.h): 0 when there is none, or when
+  // another program holds the one asked for.
+  virtual std::uint16_t Hotkey() const = 0;
+  // The strip answers `code` from now on; false when another program holds it.
+  virtual bool SetHotkey(std::uint16_t code) = 0;
 };
 
 }  // namespace kromelik

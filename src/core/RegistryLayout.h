@@ -30,6 +30,7 @@ inline constexpr std::string_view kFlat = "Flat";
 inline constexpr std::string_view kFlatSize = "FlatSize";
 inline constexpr std::string_view kExt = "Ext";
 inline constexpr std::string_view kSort = "Sort";
+inline constexpr std::string_view kHotkey = "Hotkey";
 inline constexpr std::string_view kSearchService = "wyszukiwarka";
 
 // Subkeys of the main key holding the user's lists.

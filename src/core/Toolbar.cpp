@@ -60,13 +60,52 @@ void Toolbar::OnSlideTimer() {
       SlideIn();
     }
   }
-  if (!showing_) return;
+  // Another window took the keyboard from the strip (a click elsewhere, a program
+  // started): the mouse rules again.
+  if (keyboard_ && !window_.IsActive()) keyboard_ = false;
+  if (!showing_ || keyboard_) return;
   const ScreenPoint cursor = cursor_.Position();
   const ScreenPoint origin = Origin();
   // Below the strip, or off to another monitor, where the next touch brings it.
   const bool besideIt = monitor_ < monitors_.size() &&
                         (cursor.x < origin.x || cursor.x >= origin.x + layout_.Width());
   if (cursor.y > origin.y + layout_.Height() || besideIt) SlideOut();
+}
+
+void Toolbar::HotkeyPressed() {
+  if (lent_ || inMessageBox_) return;
+  if (keyboard_ && showing_) {
+    LeaveByKeyboard();
+    return;
+  }
+  // At once, not at the slide timer's next tick, and over a full-screen program too:
+  // the user asked for the strip.
+  if (!showing_ || top_ != 0) {
+    // On the monitor that holds the mouse, wherever the strip came down last.
+    const std::size_t holding = MonitorHolding(monitors_, cursor_.Position());
+    if (holding < monitors_.size() && holding != monitor_) ChooseMonitor(holding);
+    window_.Show();
+    showing_ = true;
+    SlideIn();
+  }
+  started_ = true;
+  keyboard_ = true;
+  window_.TakeKeyboard();
+}
+
+bool Toolbar::EscapePressed() {
+  if (!keyboard_ || !showing_ || lent_ || inMessageBox_) return false;
+  LeaveByKeyboard();
+  return true;
+}
+
+void Toolbar::LeaveByKeyboard() {
+  keyboard_ = false;
+  ReleaseButtons();
+  // Before the strip hides: hiding the active window would hand the keyboard to
+  // whichever window the system picks.
+  window_.GiveKeyboardBack();
+  SlideOut();
 }
 
 void Toolbar::SlideIn() {
@@ -127,6 +166,7 @@ void Toolbar::SetDown(ToolbarButton button) {
 }
 
 void Toolbar::OpenDialog(const std::function<void()>& showDialog) {
+  keyboard_ = false;  // the dialog has the keyboard now
   SetTimer(ToolbarTimer::Slide, false);
   SetTimer(ToolbarTimer::ButtonWatch, false);
   ReleaseButtons();

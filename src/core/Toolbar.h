@@ -43,6 +43,16 @@ class Toolbar {
   // The top-left corner of the strip's monitor; Top() counts from its top edge.
   ScreenPoint Origin() const;
   void OnSlideTimer();        // Timer1
+  // The global hotkey: the strip comes at once with the keyboard on its first button and
+  // stays while the keyboard drives it, wherever the mouse is; pressed again, it goes and
+  // the keyboard goes back to the window that had it.
+  void HotkeyPressed();
+  // Escape on a button, no menu open: ends the work from the keyboard as the hotkey does.
+  // Answers whether it did.
+  bool EscapePressed();
+  // A chosen item or another window taking the keyboard: the mouse rules again.
+  void EndKeyboardDrive() { keyboard_ = false; }
+  bool KeyboardDriven() const { return keyboard_; }
   void OnButtonWatchTimer();  // Timer2
 
   // The radio group: the pressed button stays down, every other one comes up.
@@ -68,6 +78,7 @@ class Toolbar {
  private:
   void SlideIn();
   void SlideOut();
+  void LeaveByKeyboard();
   void SetTimer(ToolbarTimer timer, bool enabled);
   void SetDown(ToolbarButton button);
   void RunButtonWatch(bool run);
@@ -84,6 +95,7 @@ class Toolbar {
   bool started_ = false;  // false until the first slide out: the Starting state
   bool lent_ = false;
   bool inMessageBox_ = false;
+  bool keyboard_ = false;  // shown by the hotkey, held there until the keyboard lets go
   int top_;
   ToolbarButton down_ = ToolbarButton::Kromelik;
   bool slideTimer_ = true;

@@ -63,4 +63,15 @@ const ButtonInfo& ButtonInfoOf(ToolbarButton button) {
   return kButtons[static_cast<std::size_t>(button)];
 }
 
+ToolbarButton NeighbourWithMenu(ToolbarButton from, int direction) {
+  const int count = static_cast<int>(kButtons.size());
+  int index = static_cast<int>(from);
+  for (int tried = 0; tried < count; ++tried) {
+    index = ((index + (direction < 0 ? -1 : 1)) % count + count) % count;
+    const ButtonInfo& info = kButtons[static_cast<std::size_t>(index)];
+    if (info.visible && !info.menu.empty()) return info.button;
+  }
+  return from;
+}
+
 }  // namespace kromelik

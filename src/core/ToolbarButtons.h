@@ -58,5 +58,9 @@ struct ButtonInfo {
 
 const std::array<ButtonInfo, kToolbarButtonCount>& ToolbarButtons();
 const ButtonInfo& ButtonInfoOf(ToolbarButton button);
+// The next visible button with a menu to the left (`direction` < 0) or the right, round
+// the strip's ends: where Left and Right lead from an open menu. The close button, which
+// opens none, is passed over.
+ToolbarButton NeighbourWithMenu(ToolbarButton from, int direction);
 
 }  // namespace kromelik

@@ -36,6 +36,8 @@ std::string TransparencyPercentAt(int barPosition) {
 void TOpcjeF::Show(const ToolbarLook& look) { services_.live.ApplyLook(look, opacity_); }
 
 void TOpcjeF::FormShow() {
+  // The one in force: a combination another program holds shows as none.
+  controls_.hotkey = services_.live.Hotkey();
   SettingsStore store(services_.registry);
   if (store.OpenKey(layout::kMainKey, true)) {
     // As the strip shows it now, so the menu style, shown first, changes nothing else:
@@ -210,8 +212,11 @@ void TOpcjeF::CloseSBClick() {
     store.PutNumber(layout::kFlatSize, controls_.bevelWidth.position);
     store.PutFlag(layout::kExt, controls_.extensions.ticked);
     store.PutFlag(layout::kSort, controls_.sort.ticked);
+    store.PutNumber(layout::kHotkey, controls_.hotkey);
   }
   store.CloseKey();
+  // At once, whether or not the registry took it.
+  services_.live.SetHotkey(controls_.hotkey);
   // The flags hold for this run whether or not the registry took them.
   services_.live.SetListOptions(controls_.extensions.ticked, controls_.sort.ticked);
 

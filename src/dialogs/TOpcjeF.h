@@ -31,6 +31,7 @@ inline constexpr std::string_view kGreenLabel = "zielony:";
 inline constexpr std::string_view kBlueLabel = "niebieski:";
 inline constexpr std::string_view kGreyLabel = "Odcienie szarości";
 inline constexpr std::string_view kOtherLabel = "Inne";
+inline constexpr std::string_view kHotkeyLabel = "Skrót klawiszowy:";
 inline constexpr std::string_view kOk = "OK";
 }  // namespace options_texts
 
@@ -93,6 +94,9 @@ struct OptionsControls {
   OptionsCheckBox sort{"W &czasie edycji menu sortuj pozycje ",
                        "Jeżeli zechcesz organizować jakiekolwiek menu to pozycje w nim "
                        "znajdujące się w czasie edycji będą posortowane"};  // cb_Sortuj
+  // The combination that calls the strip, as the hotkey control holds it (core/Hotkey.h);
+  // 0 shows the field empty.
+  std::uint16_t hotkey = 0;
 
   // Taken from the boxes at every call, so a group can never disagree with its box.
   // The colour group: the four bars, their labels and the three numbers.
@@ -144,6 +148,7 @@ class TOpcjeF {
   void CheckBox1Click(bool ticked) { controls_.autostart.ticked = ticked; }
   void cb_RozszerzeniaClick(bool ticked) { controls_.extensions.ticked = ticked; }
   void cb_SortujClick(bool ticked) { controls_.sort.ticked = ticked; }
+  void HotkeyChange(std::uint16_t code) { controls_.hotkey = code; }
 
   // Stores every option and the autostart entry, sets the list flags, and closes.
   void CloseSBClick();

@@ -1,5 +1,8 @@
 #include "menus/ToolbarController.h"
 
+#include <utility>
+
+#include "core/Hotkey.h"
 #include "core/WspolneFunkcje.h"
 #include "menus/Separators.h"
 
@@ -57,11 +60,25 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
 void ToolbarController::BuildMenus() {
   ShowBuiltInGames(menus_, platform_.files, commandContext_.systemDirectory);
   builders_.BuildAtStart();
+  menusBuilt_ = true;
+  TellTakenHotkey();
 }
 
 void ToolbarController::Start() {
   base_.look.ApplyStored();
+  takenHotkey_ = base_.look.RegisterStoredHotkey();
   base_.toolbar.Start();
+  TellTakenHotkey();
+}
+
+// Once the strip is up with its menus, so the box holds nothing of the start back. The
+// strip works without the combination: the user hears why it does nothing.
+void ToolbarController::TellTakenHotkey() {
+  if (!menusBuilt_ || !takenHotkey_) return;
+  const HotkeyCode taken = *std::exchange(takenHotkey_, std::nullopt);
+  base_.toolbar.WithMessageBox([&] {
+    ports_.messages.Show(HotkeyTakenText(taken), kApplicationTitle, MessageIcon::Warning);
+  });
 }
 
 std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
@@ -83,6 +100,8 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
 }
 
 void ToolbarController::Choose(const MenuItem& item) {
+  // A chosen item ends the work from the keyboard: the strip goes as after a click.
+  base_.toolbar.EndKeyboardDrive();
   if (item.OnClick) item.OnClick(item);
 }
 

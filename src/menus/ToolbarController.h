@@ -84,7 +84,8 @@ class ToolbarController {
   // cursor has once left its area anyway, so the window may show first and build them
   // as the first thing it does; a click that comes meanwhile waits behind them.
   void BuildMenus();
-  // The window is up: it takes the stored look and the strip starts waiting.
+  // The window is up: it takes the stored look and the stored hotkey and the strip
+  // starts waiting. A hotkey another program holds is told once the menus are built.
   void Start();
 
   // The button has been pressed: the menu to pop up under it, built and tidied, or
@@ -106,6 +107,10 @@ class ToolbarController {
   ToolbarMenus menus_;
   CommandContext commandContext_;
   MenuBuilders builders_;
+  void TellTakenHotkey();
+
+  std::optional<std::uint16_t> takenHotkey_;  // to be told, once
+  bool menusBuilt_ = false;
 };
 
 }  // namespace kromelik

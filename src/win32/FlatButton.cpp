@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/ButtonAccessible.h"
+
 #include <algorithm>
 
 namespace kromelik {
@@ -13,13 +15,14 @@ constexpr UINT kClickLater = WM_APP + 1;
 
 }  // namespace
 
-bool FlatButton::Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible) {
+bool FlatButton::Create(HWND parent, int id, const RECT& bounds, HICON picture, bool visible,
+                        const wchar_t* caption) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   if (!RegisterClassOnce(kClassName, instance, nullptr)) return false;
   id_ = id;
   picture_ = picture;
   const DWORD style = WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0u);
-  HWND window = CreateHandle(0, kClassName, L"", style, bounds.left, bounds.top,
+  HWND window = CreateHandle(0, kClassName, caption, style, bounds.left, bounds.top,
                              bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                              instance);
   if (window == nullptr) return false;
@@ -52,9 +55,9 @@ void FlatButton::SetBackground(COLORREF colour) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void FlatButton::Click() {
+void FlatButton::Click(WORD notification) {
   HWND parent = GetParent(Handle());
-  SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+  SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id_, notification), reinterpret_cast<LPARAM>(Handle()));
 }
 
 void FlatButton::Paint(HDC dc) const {
@@ -138,11 +141,19 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(Handle(), nullptr, TRUE);
       return 0;
     case kClickLater:
+      Click(kKeyboardClicked);
+      return 0;
     case BM_CLICK:  // as a push button takes it from accessibility tools and scripts
       Click();
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
+      return DLGC_WANTARROWS | DLGC_WANTTAB;
+    case WM_GETOBJECT:
+      // A push button to screen readers and UI Automation, named by its window text.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT answer = AnswerAsPushButton(Handle(), wParam); answer != 0) return answer;
+      }
+      break;
     case WM_KEYDOWN:
       ShowFocusCues(true);
       switch (wParam) {
@@ -154,12 +165,17 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           PostMessageW(Handle(), kClickLater, 0, 0);
           return 0;
         case VK_LEFT:
-        case VK_RIGHT: {
+        case VK_RIGHT:
+        case VK_TAB: {
           // Moves along the strip, skipping hidden buttons, wrapping at either end.
-          HWND next = GetNextDlgTabItem(GetParent(Handle()), Handle(), wParam == VK_LEFT);
+          const bool back = wParam == VK_LEFT || (wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+          HWND next = GetNextDlgTabItem(GetParent(Handle()), Handle(), back ? TRUE : FALSE);
           if (next != nullptr) SetFocus(next);
           return 0;
         }
+        case VK_ESCAPE:
+          Click(kEscapePressed);
+          return 0;
         default:
           break;
       }

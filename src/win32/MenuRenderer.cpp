@@ -118,8 +118,20 @@ const MenuItem* MenuRenderer::Popup(HWND owner, const MenuItem& menu, const Imag
   }
 }
 
+namespace {
+
+std::size_t ItemsUnder(const MenuItem& menu) {
+  std::size_t count = 0;
+  for (const auto& child : menu.Items()) count += 1 + ItemsUnder(*child);
+  return count;
+}
+
+}  // namespace
+
 UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, MenuStyle style) {
   entries_.clear();
+  accessible_.clear();
+  accessible_.reserve(ItemsUnder(menu));
   builtImages_ = &images;
   // The last menu is gone with its bitmaps: what the icons fetched meanwhile replaced
   // can go.
@@ -129,6 +141,7 @@ UniqueMenu MenuRenderer::Build(const MenuItem& menu, const ImageList& images, Me
   if (!popup) return popup;
   if (!AddItems(popup.Get(), menu, images, style, 1)) {
     entries_.clear();
+    accessible_.clear();
     return UniqueMenu();
   }
 
@@ -176,6 +189,9 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     const bool submenu = entry.submenu;
     const HBITMAP bitmap = entry.bitmap;
     std::wstring shown = MenuCaptionText(entry.text);
+    Accessible& accessible = accessible_.emplace_back(Accessible{{}, shown});
+    accessible.info = {MSAA_MENU_SIG, static_cast<DWORD>(accessible.text.size()),
+                       accessible.text.data()};
     entries_.push_back(std::move(entry));
     const UINT id = static_cast<UINT>(entries_.size());
 
@@ -186,7 +202,7 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
                  (pastel ? MFT_OWNERDRAW : 0u);
     info.fState = (greyed ? MFS_GRAYED : 0u) | (item.Checked ? MFS_CHECKED : 0u);
     info.wID = id;
-    info.dwItemData = id;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(&accessible);
     if (!separator) {
       // Owner-drawn items keep their text too, for screen readers and for anyone who
       // reads the menu back.
@@ -277,8 +293,16 @@ const MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
 }
 
 const MenuRenderer::Entry* MenuRenderer::EntryOf(ULONG_PTR data) const noexcept {
-  if (data == 0 || data > entries_.size()) return nullptr;
-  return &entries_[data - 1];
+  if (data == 0) return nullptr;
+  if (data <= entries_.size()) return &entries_[data - 1];  // a command id
+  // An item's data: its place among the accessible texts, which stand beside the entries.
+  const auto first = reinterpret_cast<ULONG_PTR>(accessible_.data());
+  if (data < first) return nullptr;
+  const ULONG_PTR offset = data - first;
+  const std::size_t index = offset / sizeof(Accessible);
+  if (offset % sizeof(Accessible) != 0 || index >= accessible_.size() || index >= entries_.size())
+    return nullptr;
+  return &entries_[index];
 }
 
 void MenuRenderer::SetDpi(int dpi) noexcept {
@@ -349,8 +373,9 @@ void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool
 
 bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   if (draw.CtlType != ODT_MENU) return false;
-  if (draw.itemData == 0 || draw.itemData > entries_.size() || draw.hDC == nullptr) return false;
-  Entry* const entry = &entries_[draw.itemData - 1];
+  const Entry* const found = EntryOf(draw.itemData);
+  if (found == nullptr || draw.hDC == nullptr) return false;
+  Entry* const entry = &entries_[static_cast<std::size_t>(found - entries_.data())];
   if (entry->icon != nullptr && builtImages_ != nullptr) {
     const bool greyed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     try {

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <string>
 #include <vector>
 
@@ -97,7 +99,17 @@ class MenuRenderer {
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
                 bool disabled) const noexcept;
 
+  // What screen readers read of an owner-drawn item: its item data points here, and a
+  // reader takes it for MSAAMENUINFO by the signature at its start.
+  struct Accessible {
+    MSAAMENUINFO info;
+    std::wstring text;
+  };
+
   std::vector<Entry> entries_;  // the item of id n is entries_[n - 1]
+  // Beside entries_, reserved for every item of the built menu before the first is
+  // added, so the items' data never moves.
+  std::vector<Accessible> accessible_;
   // The pictures of the last build, which its items are drawn from; the caller keeps
   // them alive as long as the menu.
   const ImageList* builtImages_ = nullptr;

@@ -67,6 +67,8 @@ KindStyle StyleOf(ControlKind kind) {
       return {WC_LISTVIEWW, 0, WS_EX_CLIENTEDGE, true};
     case ControlKind::TrackBar:
       return {TRACKBAR_CLASSW, 0, 0, true};
+    case ControlKind::HotKey:
+      return {HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, true};
   }
   return {WC_STATICW, 0, 0, false};
 }
@@ -123,7 +125,8 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
   // The list view and the track bar belong to the common controls, which nothing else
   // is bound to have loaded.
   INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+                                ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
   // Not clipping its children, as the system's dialogs do not: a group box paints only its
   // frame, and the face inside it is the dialog's to paint.

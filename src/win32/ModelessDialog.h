@@ -48,6 +48,7 @@ enum class ControlKind {
   DropDownList,   // choice from a drop-down list; the height includes the dropped list
   ListView,
   TrackBar,
+  HotKey,         // the platform's hotkey field: shows and takes a key combination
 };
 
 // The frame around a dialog. A tool window has a small caption; without buttons it has

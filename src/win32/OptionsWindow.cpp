@@ -17,7 +17,9 @@ constexpr int kPreviewWidth = 212;
 constexpr int kPreviewHeight = 92;
 
 // The labels of the colour group, enabled with its box.
-enum LabelId : int { kRedLabel = 240, kGreenLabel, kBlueLabel, kGreyLabel, kStyleLabel, kOtherLabel };
+enum LabelId : int {
+  kRedLabel = 240, kGreenLabel, kBlueLabel, kGreyLabel, kStyleLabel, kOtherLabel, kHotkeyLabel
+};
 
 constexpr const char* kPreviewItems[] = {"Programy", "Dokumenty", "Zamknij"};
 
@@ -92,6 +94,13 @@ void OptionsWindow::OnCreateControls() {
   tips_.Set(AddControl(ControlKind::CheckBox, kAutostart, std::string(c.autostart.caption),
                     {16, 304, 264, 20}),
          c.autostart.tooltip);
+  // Under the autostart box; the label just before it in the tab order names it to
+  // screen readers.
+  AddControl(ControlKind::Label, kHotkeyLabel, std::string(texts::kHotkeyLabel), {16, 331, 100, 16});
+  HWND hotkey = AddControl(ControlKind::HotKey, kHotkey, "", {120, 328, 160, 20});
+  // A letter alone, or with Shift alone, would be taken from every program's typing:
+  // such a combination becomes one with Ctrl+Alt.
+  SendMessageW(hotkey, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
   AddControl(ControlKind::Label, 0, "", {288, 284, 2, 62}, SS_ETCHEDVERT);
   tips_.Set(AddControl(ControlKind::CheckBox, kExtensions, std::string(c.extensions.caption),
                     {296, 292, 250, 20}),
@@ -188,6 +197,8 @@ void OptionsWindow::Present() {
   check(kAutostart, c.autostart.ticked);
   check(kExtensions, c.extensions.ticked);
   check(kSort, c.sort.ticked);
+  if (static_cast<std::uint16_t>(SendMessageW(Item(kHotkey), HKM_GETHOTKEY, 0, 0)) != c.hotkey)
+    SendMessageW(Item(kHotkey), HKM_SETHOTKEY, c.hotkey, 0);
   for (auto [id, bar] : {std::pair{int{kRed}, c.red}, std::pair{int{kGreen}, c.green},
                          std::pair{int{kBlue}, c.blue}, std::pair{int{kGrey}, c.grey},
                          std::pair{int{kBevelWidth}, c.bevelWidth},
@@ -216,6 +227,8 @@ void OptionsWindow::OnShow() {
 }
 
 void OptionsWindow::OnOk() {
+  // As the field holds it, whether or not it told of every change.
+  options_.HotkeyChange(static_cast<std::uint16_t>(SendMessageW(Item(kHotkey), HKM_GETHOTKEY, 0, 0)));
   options_.FormKeyDown(DialogKey::Enter);
   Present();
 }
@@ -238,6 +251,10 @@ bool OptionsWindow::OnCommand(int id, int code, HWND control) {
   if (presenting_) return true;
   if (id == IDCANCEL) {
     options_.FormKeyDown(DialogKey::Escape);
+    return true;
+  }
+  if (id == kHotkey && code == EN_CHANGE) {
+    options_.HotkeyChange(static_cast<std::uint16_t>(SendMessageW(control, HKM_GETHOTKEY, 0, 0)));
     return true;
   }
   if (code != BN_CLICKED) return ModelessDialog::OnCommand(id, code, control);

@@ -34,6 +34,7 @@ class OptionsWindow : public ModelessDialog {
     kTransparencyBar = 211,
     kExtensions = 212,
     kSort = 213,
+    kHotkey = 214,
     kRedNumber = 220,
     kGreenNumber = 221,
     kBlueNumber = 222,

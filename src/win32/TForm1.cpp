@@ -7,7 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "core/Hotkey.h"
 #include "win32/Dpi.h"
+#include "win32/MenuBarKeys.h"
 #include "win32/ButtonPictures.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
@@ -25,12 +27,22 @@ constexpr UINT_PTR kButtonWatchTimerId = 2;
 constexpr UINT kSlideInterval = 100;
 constexpr UINT kButtonWatchInterval = 10;
 constexpr int kFirstButtonId = 100;
+constexpr int kHotkeyId = 1;
 // Posted by ShowAtStart: it comes out of the queue before any input that follows it.
 constexpr UINT kFinishStart = WM_APP + 10;
 // Runs while the menus' pictures are made ahead of their openings, a few at a tick: a
 // timer's ticks come after any input and painting, so a click never waits behind them.
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
+
+// While the system's high-contrast mode is on, the strip shows the system's colours,
+// opaque, over whatever the user stored, which comes back when it is off.
+bool HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
 
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
@@ -66,10 +78,11 @@ void TForm1::CreateButtons() {
   for (const ButtonInfo& entry : ToolbarButtons()) {
     const auto index = static_cast<std::size_t>(entry.button);
     FlatButton& button = buttons_[index];
-    button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
-                  ToRect(base_->layout.ButtonRect(entry.button)), nullptr, entry.visible);
-    button.SetBackground(PanelColour());
     hints_[index] = Utf8ToWide(entry.hint);
+    button.Create(Handle(), kFirstButtonId + static_cast<int>(index),
+                  ToRect(base_->layout.ButtonRect(entry.button)), nullptr, entry.visible,
+                  hints_[index].c_str());
+    button.SetBackground(PanelColour());
   }
 }
 
@@ -216,7 +229,8 @@ void TForm1::OnScreenChanged() { base_->toolbar.SetMonitors(DesktopMonitors()); 
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = base_->look.Look();
-  return look.colour ? static_cast<COLORREF>(*look.colour) : GetSysColor(COLOR_BTNFACE);
+  return look.colour && !HighContrast() ? static_cast<COLORREF>(*look.colour)
+                                        : GetSysColor(COLOR_BTNFACE);
 }
 
 void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
@@ -230,24 +244,51 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
   StartWarming();
 }
 
-void TForm1::OnButtonClick(ToolbarButton button) {
+void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
   // The buttons answer once the start has completed; the window is hidden until then.
   if (controller_ == nullptr) return;
   // A click that came before the rest of the start shows the menus as they will be.
   FinishStart();
-  const std::optional<PopupMenu> popup = controller_->PressButton(button);
-  if (!popup) return;
-  // A tip timed from the hover before the click would come up over the menu's first
-  // items: none shows while a menu is open.
-  SetTips(false);
-  // The menu makes what it shows itself; warming goes on once it has closed.
-  KillTimer(Handle(), kWarmTimerId);
-  const MenuItem* chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
-                                           POINT{popup->at.x, popup->at.y});
-  if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
-  SetTips(true);
-  if (chosen != nullptr) controller_->Choose(*chosen);
-  if (finishedWaiting_) ShowFinishedWork();
+  // Left or Right in a menu opens the neighbour's, as in a menu bar, until one closes
+  // without a step.
+  for (;;) {
+    const std::optional<PopupMenu> popup = controller_->PressButton(button);
+    if (!popup) return;
+    // A tip timed from the hover before the click would come up over the menu's first
+    // items: none shows while a menu is open.
+    SetTips(false);
+    // The menu makes what it shows itself; warming goes on once it has closed.
+    KillTimer(Handle(), kWarmTimerId);
+    // Opened from the keyboard, the menu starts with its first item selected, as the
+    // menu's own Down would select it: the key waits in the queue for the menu's loop.
+    if (byKeyboard) PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    // A screen reader reads the system's own menus best.
+    BOOL screenReader = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
+    const MenuStyle style = screenReader ? MenuStyle::Classic : popup->style;
+    int step = 0;
+    const MenuItem* chosen = nullptr;
+    {
+      const MenuBarKeys keys;
+      chosen = renderer_.Popup(Handle(), popup->menu, popup->images, style,
+                               POINT{popup->at.x, popup->at.y});
+      step = keys.Step();
+    }
+    if (warming_) SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
+    SetTips(true);
+    if (chosen != nullptr) controller_->Choose(*chosen);
+    if (finishedWaiting_) ShowFinishedWork();
+    if (chosen != nullptr || step == 0) return;
+    button = NeighbourWithMenu(button, step);
+    FocusButton(button);
+    byKeyboard = true;
+  }
+}
+
+void TForm1::FocusButton(ToolbarButton button) {
+  FlatButton& target = buttons_[static_cast<std::size_t>(button)];
+  SetFocus(target.Handle());
+  target.ShowFocusCues(true);
 }
 
 void TForm1::Paint(HDC dc) {
@@ -273,7 +314,7 @@ void TForm1::Paint(HDC dc) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, logo.left, logo.top, logo.right, logo.bottom);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, HighContrast() ? GetSysColor(COLOR_CAPTIONTEXT) : RGB(255, 255, 255));
     // Two letters, the second overlapping the first.
     TextOutW(dc, logo.left + layout.Scaled(1), logo.top + layout.Scaled(8), L"K", 1);
     TextOutW(dc, logo.left + layout.Scaled(6), logo.top + layout.Scaled(16), L"B", 1);
@@ -293,6 +334,7 @@ void TForm1::ApplyTransparency() {
 }
 
 void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
+  if (HighContrast()) opacity.reset();
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   if (opacity) {
     if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
@@ -318,6 +360,30 @@ void TForm1::ShowButtonDown(ToolbarButton down) {
 void TForm1::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void TForm1::SetOrigin(ScreenPoint origin) { origin_ = {origin.x, origin.y}; }
+
+bool TForm1::RegisterHotkey(std::uint16_t code) {
+  UnregisterHotKey(Handle(), kHotkeyId);
+  if (code == 0) return true;
+  const UINT modifiers = RegistrationModifiers(code);
+  // Held down, the combination would come again and again: once is meant.
+  if (RegisterHotKey(Handle(), kHotkeyId, modifiers | MOD_NOREPEAT, VirtualKeyOf(code))) return true;
+  if (GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED) return false;
+  // A system that knows no MOD_NOREPEAT refuses it alone.
+  return RegisterHotKey(Handle(), kHotkeyId, modifiers, VirtualKeyOf(code)) != FALSE;
+}
+
+void TForm1::TakeKeyboard() {
+  HWND front = GetForegroundWindow();
+  if (front != nullptr && front != Handle() && GetAncestor(front, GA_ROOT) != Handle())
+    keyboardOwner_ = front;
+  SetForegroundWindow(Handle());
+  FocusButton(ToolbarButton::About);
+}
+
+void TForm1::GiveKeyboardBack() {
+  HWND owner = std::exchange(keyboardOwner_, nullptr);
+  if (owner != nullptr && IsWindow(owner)) SetForegroundWindow(owner);
+}
 
 void TForm1::MoveToTop(int top) {
   SetWindowPos(Handle(), nullptr, origin_.x, origin_.y + top, 0, 0,
@@ -395,6 +461,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       OnScreenChanged();
       return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      // High contrast on or off, or other system colours: the strip shows the look in
+      // force again, which follows them.
+      if (menusBuilt_) ShowLook(base_->look.Look(), base_->look.Opacity());
+      return 0;
     case WM_DPICHANGED:
       // The strip keeps its own place at the top edge rather than the suggested one.
       OnScreenChanged();
@@ -410,10 +484,24 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND: {
       const int id = LOWORD(wParam) - kFirstButtonId;
-      if (HIWORD(wParam) == BN_CLICKED && id >= 0 && id < static_cast<int>(kToolbarButtonCount))
-        OnButtonClick(static_cast<ToolbarButton>(id));
+      if (id < 0 || id >= static_cast<int>(kToolbarButtonCount)) return 0;
+      if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == FlatButton::kKeyboardClicked)
+        OnButtonClick(static_cast<ToolbarButton>(id), HIWORD(wParam) != BN_CLICKED);
+      else if (HIWORD(wParam) == FlatButton::kEscapePressed)
+        base_->toolbar.EscapePressed();
       return 0;
     }
+    case WM_HOTKEY:
+      // Inside an open menu the menu has the keyboard: it is closed first, as any click
+      // elsewhere would close it.
+      if (wParam == kHotkeyId && !renderer_.MenuShown()) base_->toolbar.HotkeyPressed();
+      return 0;
+    case WM_MENUSELECT:
+      MenuBarKeys::OnMenuSelect(wParam, lParam);
+      break;
+    case WM_INITMENUPOPUP:
+      MenuBarKeys::OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_SETFOCUS: {
       // The keyboard belongs to a button: the pressed one, else the first.
       const ToolbarButton down = base_->toolbar.DownButton();

@@ -50,6 +50,9 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void ShowButtonDown(ToolbarButton down) override;
   void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
   void Close() override;
+  bool RegisterHotkey(std::uint16_t code) override;
+  void TakeKeyboard() override;
+  void GiveKeyboardBack() override;
   // ToolbarTimers
   void SetEnabled(ToolbarTimer timer, bool enabled) override;
 
@@ -68,7 +71,8 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void PlaceWindows();
   void LoadPictures();
   void OnScreenChanged();
-  void OnButtonClick(ToolbarButton button);
+  void OnButtonClick(ToolbarButton button, bool byKeyboard);
+  void FocusButton(ToolbarButton button);
   void Paint(HDC dc);
   void ApplyTransparency();
   void SetOpacity(std::optional<std::uint8_t> opacity);
@@ -96,6 +100,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   bool menusBuilt_ = false;
   bool finishedWaiting_ = false;  // work finished while a menu was open
   bool withdrawn_ = false;
+  HWND keyboardOwner_ = nullptr;  // the window the hotkey took the keyboard from
 };
 
 }  // namespace kromelik

@@ -39,12 +39,18 @@ class FakeLiveOptions : public LiveOptions {
   }
 
   std::optional<std::uint8_t> Opacity() const override { return shownOpacity; }
+  std::uint16_t Hotkey() const override { return hotkey; }
+  bool SetHotkey(std::uint16_t code) override {
+    hotkey = code;
+    return true;
+  }
 
   ToolbarLook look;
   std::optional<std::uint8_t> shownOpacity;
   std::vector<Applied> applied;
   std::optional<bool> showFileExtensions;
   std::optional<bool> sortWhileEditing;
+  std::uint16_t hotkey = 0;
 };
 
 }  // namespace kromelik::fakes

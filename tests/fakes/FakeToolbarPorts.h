@@ -32,6 +32,13 @@ class FakeToolbarWindow : public ToolbarWindow {
   void HideTaskbarButton() override { ++taskbarHides; }
   void ShowButtonDown(ToolbarButton button) override { shownDown.push_back(button); }
   void Close() override { events.push_back("close"); }
+  bool RegisterHotkey(std::uint16_t code) override {
+    if (code != 0 && code == takenHotkey) return false;
+    hotkey = code;
+    return true;
+  }
+  void TakeKeyboard() override { events.push_back("take keyboard"); }
+  void GiveKeyboardBack() override { events.push_back("give keyboard back"); }
   void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override {
     looks.push_back({look, opacity});
   }
@@ -45,6 +52,8 @@ class FakeToolbarWindow : public ToolbarWindow {
   int top = -45;
   int repaints = 0;
   int taskbarHides = 0;
+  std::uint16_t hotkey = 0;
+  std::uint16_t takenHotkey = 0;  // held by another program
   std::vector<int> tops;
   std::vector<ToolbarButton> shownDown;  // every change of the pressed button, in order
   std::vector<std::string> events;

@@ -180,7 +180,7 @@ TEST_F(OptionsDialogTest, OkStoresEveryOptionInOrderWithItsKindAndTheAutostartPa
   const auto names = registry.OpenKey(RegistryRoot::CurrentUser, kMain, false)->ValueNames();
   EXPECT_EQ(names, (std::vector<std::string>{"XPMenu", "ChangeColor", "ColorR", "ColorG", "ColorB",
                                              "ColorGS", "ChangeTransparent", "Transparent", "Flat",
-                                             "FlatSize", "Ext", "Sort"}));
+                                             "FlatSize", "Ext", "Sort", "Hotkey"}));
   EXPECT_EQ(Value("XPMenu")->data, "YES");
   for (const std::string& name : names)
     EXPECT_EQ(Value(name)->kind, name == "XPMenu" ? Stored::Text : Stored::Number) << name;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Hotkey.h"
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
 #include "unit/ToolbarFixture.h"
@@ -121,6 +122,30 @@ TEST_F(ToolbarControllerTest, EachMonitorsTopEdgeBringsTheStripDownOnThatMonitor
   ASSERT_EQ(window.origin, (ScreenPoint{1024, 0}));
   toolbar.SetMonitors({{{0, 0, 1024, 768}, kBaseDpi}});
   EXPECT_EQ(window.origin, (ScreenPoint{0, 0})) << "never left off every monitor";
+}
+
+TEST_F(ToolbarControllerTest, TheStoredHotkeyIsRegisteredAndOneTakenElsewhereIsToldOnce) {
+  window.takenHotkey = kDefaultHotkey;
+  controller.Create();
+  controller.Start();
+  EXPECT_EQ(messages.shown, (std::vector<fakes::FakeMessageBoxes::Shown>{
+                                {"Skrót Ctrl+Alt+K jest zajęty przez inny program.", "Kromelik",
+                                 MessageIcon::Warning}}));
+  EXPECT_EQ(controller.Look().Hotkey(), 0) << "the options show the field empty";
+
+  // Ctrl+Shift+F5 as the hotkey control stores it.
+  {
+    SettingsStore store(registry);
+    ASSERT_TRUE(store.OpenKey(registry_layout::kMainKey, true));
+    store.PutNumber(registry_layout::kHotkey, ((kHotkeyControl | kHotkeyShift) << 8) | 0x74);
+  }
+  messages.shown.clear();
+  controller.Create();
+  controller.Start();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(window.hotkey, ((kHotkeyControl | kHotkeyShift) << 8) | 0x74);
+  EXPECT_EQ(controller.Look().Hotkey(), window.hotkey);
+  EXPECT_EQ(HotkeyTakenText(window.hotkey), "Skrót Ctrl+Shift+F5 jest zajęty przez inny program.");
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {

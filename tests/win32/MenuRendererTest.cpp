@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -201,6 +203,27 @@ TEST_F(MenuRendererTest, PastelItemsAreOwnerDrawnClassicItemsCarryTheirPictures)
     EXPECT_EQ(item.type & MFT_OWNERDRAW, static_cast<UINT>(MFT_OWNERDRAW));
     EXPECT_EQ(item.bitmap, nullptr);
   }
+}
+
+// A screen reader finds an owner-drawn item's text where its item data points, behind
+// the MSAAMENUINFO signature. Enough items that a list of them grows while the menu is
+// built, which must move none of them.
+TEST_F(MenuRendererTest, PastelItemsTellScreenReadersTheirCaptions) {
+  for (int i = 0; i < 40; ++i) root.Add("item" + std::to_string(i), "Pozycja " + std::to_string(i));
+  root.Add("sub", "Kopia & zapis").Add("inner", "Wewnątrz", 1);
+
+  const UniqueMenu pastel = renderer.Build(root, images, MenuStyle::Pastel);
+  std::vector<ShownItem> items = ItemsOf(pastel.Get());
+  ASSERT_EQ(items.size(), 41u);
+  items.push_back(ItemAt(items[40].submenu, 0));
+  for (const ShownItem& item : items) {
+    ASSERT_NE(item.data, 0u);
+    const auto& info = *reinterpret_cast<const MSAAMENUINFO*>(item.data);
+    ASSERT_EQ(info.dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG)) << WideToUtf8(item.text);
+    EXPECT_EQ(std::wstring(info.pszWText, info.cchWText), item.text);
+  }
+  EXPECT_EQ(items[40].text, L"Kopia && zapis");
+  EXPECT_EQ(items[41].text, L"Wewnątrz");
 }
 
 MEASUREITEMSTRUCT Measure(MenuRenderer& renderer, const ShownItem& item) {

@@ -36,6 +36,14 @@ class ToolbarWindow {
   virtual void ShowLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) = 0;
   // Closes the toolbar, which ends the program.
   virtual void Close() = 0;
+  // The combination (core/Hotkey.h) calls the strip from anywhere from now on, in place
+  // of the one before; 0 for none. False when another program holds it.
+  virtual bool RegisterHotkey(std::uint16_t code) = 0;
+  // The strip comes to the front with the focus on its first button, its focus showing,
+  // remembering the window that had the keyboard.
+  virtual void TakeKeyboard() = 0;
+  // That window has the keyboard again.
+  virtual void GiveKeyboardBack() = 0;
 };
 
 }  // namespace kromelik

@@ -39,6 +39,16 @@
 //                                     thread's keyboard focus (a combo box's for the edit
 //                                     within it), "window" for the window itself, "none"
 //                                     when nothing has it, "elsewhere" for another window
+//   winprobe wait-focus-id TITLE ID MS
+//                                     focus-id comes to answer ID; prints its last answer
+//                                     when it does not
+//   winprobe accessible TITLE ID      prints "role name" of the window's child ID as a
+//                                     screen reader asks for them (MSAA)
+//   winprobe hotkey-of TITLE ID       prints the combination the hotkey field ID holds
+//                                     (HKM_GETHOTKEY)
+//   winprobe hold-hotkey MODS VK MS   registers the combination as another program would
+//                                     and holds it MS milliseconds; prints "held"
+//   winprobe press-box-ok TITLE       presses OK in the open dialog box of that title
 //   winprobe alpha TITLE              prints the window's layered opacity, or "opaque"
 //   winprobe measure-slide TITLE X    moves the cursor below the strip, then to the top
 //                                     edge, and prints the milliseconds until the strip
@@ -71,6 +81,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -81,6 +92,21 @@
 namespace {
 
 HWND Find(const wchar_t* title) { return FindWindowW(nullptr, title); }
+
+// Which control of `window`'s thread has the focus: a child's id, "window", "none",
+// "elsewhere"; empty when the window is not there.
+std::wstring FocusId(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+    return L"";
+  HWND focus = info.hwndFocus;
+  if (focus == nullptr) return L"none";
+  if (focus == window) return L"window";
+  if (!IsChild(window, focus)) return L"elsewhere";
+  while (GetParent(focus) != window) focus = GetParent(focus);
+  return std::to_wstring(GetDlgCtrlID(focus));
+}
 
 template <typename Condition>
 bool WaitFor(DWORD timeoutMs, Condition condition) {
@@ -387,6 +413,18 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) return Usage();
     return ShowWindowFor(argv[2], static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
   }
+  if (std::wstring(argv[1]) == L"hold-hotkey") {
+    // Holds a combination as another program would, for MS milliseconds or until ended:
+    // "held" once it has it.
+    if (argc < 5) return Usage();
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(std::wcstoul(argv[2], nullptr, 10)),
+                        static_cast<UINT>(std::wcstoul(argv[3], nullptr, 10))))
+      return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10)));
+    return 0;
+  }
   if (std::wstring(argv[1]) == L"make-shortcut") {
     if (argc < 4) return Usage();
     return MakeShortcut(argv[2], argv[3]) ? 0 : 1;
@@ -461,6 +499,10 @@ int wmain(int argc, wchar_t** argv) {
         0);
     return 0;
   }
+  if (command == L"press-box-ok") {
+    HWND box = Box(title);
+    return box != nullptr && PostMessageW(box, WM_COMMAND, IDOK, 0) ? 0 : 1;
+  }
   if (command == L"focus") {
     HWND window = Find(title);
     GUITHREADINFO info{};
@@ -473,23 +515,18 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"focus-id") {
-    HWND window = Find(title);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
-      return 1;
-    HWND focus = info.hwndFocus;
-    if (focus == nullptr) {
-      std::printf("none\n");
-    } else if (focus == window) {
-      std::printf("window\n");
-    } else if (IsChild(window, focus)) {
-      while (GetParent(focus) != window) focus = GetParent(focus);
-      std::printf("%d\n", GetDlgCtrlID(focus));
-    } else {
-      std::printf("elsewhere\n");
-    }
+    const std::wstring focus = FocusId(Find(title));
+    if (focus.empty()) return 1;
+    PrintText(focus.c_str());
     return 0;
+  }
+  if (command == L"wait-focus-id" && argc > 4) {
+    // The second word is the control id waited for, the third the wait.
+    const std::wstring wanted = argv[3];
+    const DWORD ms = static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10));
+    if (WaitFor(ms, [&] { return FocusId(Find(title)) == wanted; })) return 0;
+    PrintText(FocusId(Find(title)).c_str());
+    return 1;
   }
   if (command == L"alpha") {
     HWND window = Find(title);
@@ -552,6 +589,36 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"click") {
     HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
     return child != nullptr && PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (command == L"accessible") {
+    // What a screen reader learns of a control: its role number and its name.
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    IAccessible* accessible = nullptr;
+    if (child == nullptr ||
+        FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+      return 1;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    BSTR name = nullptr;
+    const bool read = SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4 &&
+                      SUCCEEDED(accessible->get_accName(self, &name));
+    accessible->Release();
+    if (!read) return 1;
+    const std::wstring line = std::to_wstring(role.lVal) + L" " + (name != nullptr ? name : L"");
+    SysFreeString(name);
+    PrintText(line.c_str());
+    return 0;
+  }
+  if (command == L"hotkey-of") {
+    // The combination a hotkey field holds, as HKM_GETHOTKEY answers it.
+    HWND child = GetDlgItem(Find(title), static_cast<int>(timeout));
+    if (child == nullptr) return 1;
+    std::printf("%u\n", static_cast<unsigned>(SendMessageW(child, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
+    return 0;
   }
   if (command == L"cancel-menu") {
     DWORD_PTR result = 0;
