@@ -2,6 +2,13 @@
 
 namespace kromelik {
 
+namespace {
+
+// Long enough to be seen from across the room, short enough not to be in the way.
+constexpr std::uint64_t kRevealMilliseconds = 2000;
+
+}  // namespace
+
 Toolbar::Toolbar(const ToolbarLayout& layout, ToolbarWindow& window, Cursor& cursor,
                  ToolbarTimers& timers, Clock& clock)
     : layout_(layout),
@@ -32,7 +39,24 @@ void Toolbar::OnSlideTimer() {
     showing_ = true;
     SlideIn();
   }
-  if (showing_ && cursor_.Position().y > layout_.Height()) SlideOut();
+  if (showing_ && cursor_.Position().y > layout_.Height() &&
+      clock_.NowMilliseconds() >= revealedUntil_)
+    SlideOut();
+}
+
+void Toolbar::Reveal() {
+  if (lent_ || inMessageBox_ || window_.FullScreenInFront()) return;
+  revealedUntil_ = clock_.NowMilliseconds() + kRevealMilliseconds;
+  if (showing_ && top_ >= 0) return;
+  window_.Show();
+  showing_ = true;
+  SlideIn();
+}
+
+void Toolbar::Renew() {
+  window_.MoveToTop(top_);
+  timers_.SetEnabled(ToolbarTimer::Slide, slideTimer_);
+  if (watchRunning_) timers_.SetEnabled(ToolbarTimer::ButtonWatch, true);
 }
 
 void Toolbar::SlideIn() {

@@ -4,6 +4,7 @@
 // the lending of the toolbar to dialogs and message boxes. The window only carries out
 // what this decides.
 
+#include <cstdint>
 #include <functional>
 
 #include "core/ToolbarLayout.h"
@@ -29,6 +30,17 @@ class Toolbar {
   void LayoutChanged();
 
   void OnSlideTimer();        // Timer1
+  // Another start of the program was refused while this one runs: the strip slides in as
+  // a touch of the top edge would bring it, so the user sees where it is, and stays a
+  // moment before the slide timer takes it away again as usual. Nothing comes over a
+  // full-screen program, and a strip lent to a dialog or a message box, whose timers are
+  // stopped, stays as it is.
+  void Reveal();
+  // The session came back (a resume from sleep, an unlock, a reconnection) or the
+  // desktop's settings changed: the strip stands where it stood, out of sight if it was,
+  // and its timers run as it had them, whatever the platform did to them meanwhile.
+  // Nothing of it shows.
+  void Renew();
   void OnButtonWatchTimer();  // Timer2
 
   // The radio group: the pressed button stays down, every other one comes up.
@@ -71,6 +83,7 @@ class Toolbar {
   bool inMessageBox_ = false;
   int top_;
   ToolbarButton down_ = ToolbarButton::Kromelik;
+  std::uint64_t revealedUntil_ = 0;  // a revealed strip stays in view until then
   bool slideTimer_ = true;
   bool buttonWatchTimer_ = true;  // as the toolbar switches it
   bool watchRunning_ = false;     // whether its ticks come: only while they may matter
