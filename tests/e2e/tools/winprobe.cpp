@@ -66,8 +66,11 @@
 //                                     waits up to 2 minutes for the window's child ID,
 //                                     clicks it and waits for its popup menu shown and
 //                                     painted, which it leaves open
-//   winprobe post TITLE MESSAGE WPARAM LPARAM
-//                                     posts the message (numbers) to the window
+//   winprobe send TITLE MESSAGE WPARAM LPARAM
+//                                     sends the message (numbers) to the window and waits
+//                                     for its answer: messages that may carry pointers,
+//                                     such as WM_SETTINGCHANGE, cannot be posted
+//   winprobe count-class CLASS        prints how many top-level windows of the class exist
 //   winprobe move TITLE X Y           moves the window there, without showing it
 //   winprobe live-objects TITLE       prints "kind count" for each kind of object the
 //                                     program counts (asked through its registered
@@ -75,8 +78,6 @@
 //   winprobe soak-menus TITLE COUNT   opens and ends a menu COUNT times, the window's
 //                                     visible buttons in turn, each waited for shown and
 //                                     painted
-//   winprobe soak-slides TITLE COUNT  COUNT times the cursor below the strip until it
-//                                     hides, then at the top edge until it is shown
 //   winprobe soak-dialog TITLE ID DIALOG COUNT KEYS...
 //                                     COUNT times: clicks the window's child ID, waits
 //                                     for its menu, presses the keys (Up, Down, Right),
@@ -344,8 +345,9 @@ int SoakMenus(HWND window, long count) {
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t name[32] = {};
     GetClassNameW(child, name, 32);
-    // The close button opens no menu: it ends the program.
-    if (IsWindowVisible(child) && _wcsicmp(name, L"tooltips_class32") != 0 && GetDlgCtrlID(child) != 112)
+    // The close button opens no menu: it ends the program. Its own visibility: the strip
+    // may be hidden.
+    if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0 && _wcsicmp(name, L"tooltips_class32") != 0 && GetDlgCtrlID(child) != 112)
       buttons.push_back(child);
   }
   if (buttons.empty()) return 1;
@@ -358,24 +360,6 @@ int SoakMenus(HWND window, long count) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 5000, &result);
     if (!WaitFor(10000, [] { return OpenMenu() == nullptr; })) return 1;
-  }
-  return 0;
-}
-
-int SoakSlides(const wchar_t* title, long count) {
-  for (long i = 0; i < count; ++i) {
-    SetCursorPos(600, 300);
-    if (!WaitFor(10000, [&] { HWND w = Find(title); return w != nullptr && !IsWindowVisible(w); }))
-      return 1;
-    SetCursorPos(600, 0);
-    if (!WaitFor(10000, [&] {
-          HWND w = Find(title);
-          RECT rect{};
-          return w != nullptr && IsWindowVisible(w) && GetWindowRect(w, &rect) && rect.top == 0;
-        })) {
-      std::fprintf(stderr, "slide %ld did not come\n", i);
-      return 1;
-    }
   }
   return 0;
 }
@@ -699,12 +683,22 @@ int wmain(int argc, wchar_t** argv) {
     HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
     return list != nullptr ? PrintListRows(list) : 1;
   }
-  if (command == L"post" && argc > 5) {
-    return PostMessageW(Find(title), static_cast<UINT>(std::wcstoul(argv[3], nullptr, 0)),
-                        static_cast<WPARAM>(std::wcstoull(argv[4], nullptr, 0)),
-                        static_cast<LPARAM>(std::wcstoll(argv[5], nullptr, 0)))
+  if (command == L"send" && argc > 5) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(Find(title), static_cast<UINT>(std::wcstoul(argv[3], nullptr, 0)),
+                               static_cast<WPARAM>(std::wcstoull(argv[4], nullptr, 0)),
+                               static_cast<LPARAM>(std::wcstoll(argv[5], nullptr, 0)), SMTO_NORMAL,
+                               10000, &result) != 0
                ? 0
                : 1;
+  }
+  if (command == L"count-class") {
+    int count = 0;
+    for (HWND window = FindWindowExW(nullptr, nullptr, title, nullptr); window != nullptr;
+         window = FindWindowExW(nullptr, window, title, nullptr))
+      ++count;
+    std::printf("%d\n", count);
+    return 0;
   }
   if (command == L"move" && argc > 4) {
     return SetWindowPos(Find(title), nullptr, static_cast<int>(std::wcstol(argv[3], nullptr, 10)),
@@ -725,7 +719,6 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"soak-menus") return SoakMenus(Find(title), static_cast<long>(timeout));
-  if (command == L"soak-slides") return SoakSlides(title, static_cast<long>(timeout));
   if (command == L"soak-dialog" && argc > 5) {
     return SoakDialog(Find(title), static_cast<int>(timeout), argv[4],
                       std::wcstol(argv[5], nullptr, 10), argv + 6, argc - 6);
