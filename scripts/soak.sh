@@ -35,12 +35,16 @@ dialog_rows=(
   "Organizuj ulubione|109|Up Up Right"
 )
 
+# The program's resident memory now, as the kernel counts it: Wine's loader becomes the
+# program, so the id started here is the program's own.
+rss() { awk '/VmRSS/ {print $2}' "/proc/$pid/status"; }
+
 # The program's work, COUNT times over for the menus, slides and so on given.
 exercise() {
   local menu_count=$1 slide_count=$2 dialog_count=$3 screen_count=$4 row title id keys i
   local phase=$SECONDS
   p soak-menus Kromelik "$menu_count" || { echo "the menus stopped opening" >&2; return 1; }
-  echo "  $menu_count menus: $((SECONDS - phase)) s"
+  echo "  $menu_count menus: $((SECONDS - phase)) s, then $(rss) KiB"
   phase=$SECONDS
   for row in "${dialog_rows[@]}"; do
     IFS='|' read -r title id keys <<<"$row"
@@ -48,14 +52,14 @@ exercise() {
     p soak-dialog Kromelik "$id" "$title" "$dialog_count" $keys ||
       { echo "$title stopped opening" >&2; return 1; }
   done
-  echo "  $dialog_count openings of each dialog: $((SECONDS - phase)) s"
+  echo "  $dialog_count openings of each dialog: $((SECONDS - phase)) s, then $(rss) KiB"
   phase=$SECONDS
   # The platform's news of a new screen size; Xvfb keeps its size, so the program reads
   # the same one and lays the strip out anew all the same.
   for ((i = 0; i < screen_count; i++)); do
     p send Kromelik 0x007E 24 0x03000400 >/dev/null || { echo "no screen change" >&2; return 1; }
   done
-  echo "  $screen_count screen changes: $((SECONDS - phase)) s"
+  echo "  $screen_count screen changes: $((SECONDS - phase)) s, then $(rss) KiB"
   phase=$SECONDS
   # A strip still waiting above the screen after its start is unmapped too, and comes
   # only once it has slid away: the platform says when it has.
@@ -73,7 +77,7 @@ exercise() {
   done
   xdotool mousemove 600 300
   p wait-hidden Kromelik 10000 >/dev/null
-  echo "  $slide_count slides: $((SECONDS - phase)) s"
+  echo "  $slide_count slides: $((SECONDS - phase)) s, then $(rss) KiB"
 }
 
 # Until the strip's X window is mapped (1: at least partly on the screen) or not (0),
@@ -116,11 +120,11 @@ for style in NO YES; do
   # once for the run is made.
   exercise 24 4 2 2 >/dev/null || exit 1
   wait_settled "$pid"
-  rss_before=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  rss_before=$(rss)
   counts_before=$(p live-objects Kromelik)
   exercise $((menus / 2)) $((slides / 2)) $((dialogs / 2)) $((screens / 2)) || exit 1
   wait_settled "$pid"
-  rss_after=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  rss_after=$(rss)
   counts_after=$(p live-objects Kromelik)
   echo "resident memory after the warm-up ${rss_before} KiB, at the end ${rss_after} KiB" \
        "($((rss_after - rss_before)) KiB), $(( $(date +%s) - started )) s"
