@@ -10,7 +10,7 @@ DIST_DIR := $(BUILD_DIR)/dist
 FUZZ_SECONDS ?= 300
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native native-sanitize build dist fuzz-build fuzz run test bench clean
+.PHONY: all deps native native-sanitize build dist fuzz-build fuzz run test bench soak clean
 
 all: build
 
@@ -61,6 +61,11 @@ bench: build
 	@cmake -S . -B $(BUILD_DIR)/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD_DIR)/bench -j$(JOBS) --target core_bench
 	@bash scripts/bench.sh
+
+# Weeks of use in a few minutes (not part of test): fails when the program's memory or the
+# objects it holds grow. SOAK_MENUS, SOAK_SLIDES, SOAK_DIALOGS, SOAK_SCREENS shorten it.
+soak: build
+	@bash scripts/soak.sh
 
 clean:
 	@if [ -d $(BUILD_DIR)/wine ]; then bash -c 'source scripts/wine-env.sh; for p in $(BUILD_DIR)/wine/*prefix; do WINEPREFIX=$$PWD/$$p $$WINESERVER -k 2>/dev/null; done; true'; fi

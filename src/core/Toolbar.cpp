@@ -2,6 +2,13 @@
 
 namespace kromelik {
 
+namespace {
+
+// Long enough to be seen from across the room, short enough not to be in the way.
+constexpr std::uint64_t kRevealMilliseconds = 2000;
+
+}  // namespace
+
 Toolbar::Toolbar(const ToolbarLayout& layout, ToolbarWindow& window, Cursor& cursor,
                  ToolbarTimers& timers, Clock& clock)
     : layout_(layout),
@@ -41,6 +48,11 @@ void Toolbar::ChooseMonitor(std::size_t index) {
   if (monitor_ < monitors_.size() && monitorChosen_) monitorChosen_(monitors_[monitor_]);
 }
 
+Rect Toolbar::Area(std::size_t monitor) const {
+  if (monitor < monitors_.size()) return monitors_[monitor].area;
+  return {0, 0, layout_.Width(), layout_.Height()};
+}
+
 ScreenPoint Toolbar::Origin() const {
   if (monitor_ >= monitors_.size()) return {};
   return {monitors_[monitor_].area.left, monitors_[monitor_].area.top};
@@ -50,10 +62,7 @@ void Toolbar::OnSlideTimer() {
   window_.HideTaskbarButton();
   if (!showing_) {
     const std::optional<std::size_t> touched = MonitorTouchedAt(monitors_, cursor_.Position());
-    const Rect area = touched && *touched < monitors_.size()
-                          ? monitors_[*touched].area
-                          : Rect{0, 0, layout_.Width(), layout_.Height()};
-    if (touched && !window_.FullScreenInFront(area)) {
+    if (touched && !window_.FullScreenInFront(Area(*touched))) {
       if (*touched != monitor_) ChooseMonitor(*touched);
       window_.Show();
       showing_ = true;
@@ -69,7 +78,9 @@ void Toolbar::OnSlideTimer() {
   // Below the strip, or off to another monitor, where the next touch brings it.
   const bool besideIt = monitor_ < monitors_.size() &&
                         (cursor.x < origin.x || cursor.x >= origin.x + layout_.Width());
-  if (cursor.y > origin.y + layout_.Height() || besideIt) SlideOut();
+  if ((cursor.y > origin.y + layout_.Height() || besideIt) &&
+      clock_.NowMilliseconds() >= revealedUntil_)
+    SlideOut();
 }
 
 void Toolbar::HotkeyPressed() {
@@ -106,6 +117,21 @@ void Toolbar::LeaveByKeyboard() {
   // whichever window the system picks.
   window_.GiveKeyboardBack();
   SlideOut();
+}
+
+void Toolbar::Reveal() {
+  if (lent_ || inMessageBox_ || window_.FullScreenInFront(Area())) return;
+  revealedUntil_ = clock_.NowMilliseconds() + kRevealMilliseconds;
+  if (showing_ && top_ >= 0) return;
+  window_.Show();
+  showing_ = true;
+  SlideIn();
+}
+
+void Toolbar::Renew() {
+  window_.MoveToTop(top_);
+  timers_.SetEnabled(ToolbarTimer::Slide, slideTimer_);
+  if (watchRunning_) timers_.SetEnabled(ToolbarTimer::ButtonWatch, true);
 }
 
 void Toolbar::SlideIn() {

@@ -5,6 +5,7 @@
 // what this decides.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -53,6 +54,17 @@ class Toolbar {
   // A chosen item or another window taking the keyboard: the mouse rules again.
   void EndKeyboardDrive() { keyboard_ = false; }
   bool KeyboardDriven() const { return keyboard_; }
+  // Another start of the program was refused while this one runs: the strip slides in as
+  // a touch of the top edge would bring it, so the user sees where it is, and stays a
+  // moment before the slide timer takes it away again as usual. Nothing comes over a
+  // full-screen program, and a strip lent to a dialog or a message box, whose timers are
+  // stopped, stays as it is.
+  void Reveal();
+  // The session came back (a resume from sleep, an unlock, a reconnection) or the
+  // desktop's settings changed: the strip stands where it stood, out of sight if it was,
+  // and its timers run as it had them, whatever the platform did to them meanwhile.
+  // Nothing of it shows.
+  void Renew();
   void OnButtonWatchTimer();  // Timer2
 
   // The radio group: the pressed button stays down, every other one comes up.
@@ -84,6 +96,10 @@ class Toolbar {
   void RunButtonWatch(bool run);
   bool AnyWatchedButtonDown() const;
   void ChooseMonitor(std::size_t index);
+  // The area of monitor `monitor`, the strip's own by default; the screen's top band
+  // where no monitor is known.
+  Rect Area(std::size_t monitor) const;
+  Rect Area() const { return Area(monitor_); }
 
   const ToolbarLayout& layout_;
   ToolbarWindow& window_;
@@ -98,6 +114,7 @@ class Toolbar {
   bool keyboard_ = false;  // shown by the hotkey, held there until the keyboard lets go
   int top_;
   ToolbarButton down_ = ToolbarButton::Kromelik;
+  std::uint64_t revealedUntil_ = 0;  // a revealed strip stays in view until then
   bool slideTimer_ = true;
   bool buttonWatchTimer_ = true;  // as the toolbar switches it
   bool watchRunning_ = false;     // whether its ticks come: only while they may matter

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <utility>
 
+#include "core/SingleCopy.h"
+
 namespace kromelik {
 
 namespace {
@@ -138,7 +140,9 @@ void OrganizerFrame::CloseWithRestartOffer() {
   if (services_.messages.Ask(organizer_texts::kRestartQuestion, organizer_texts::kRestartTitle,
                              MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
     return;
-  services_.shell.Open(0, "open", services_.program.Path(), std::nullopt, ShowCommand::ShowNormal);
+  // The new copy waits for this one to end, which follows at once.
+  services_.shell.Open(0, "open", services_.program.Path(), kRestartArgument,
+                       ShowCommand::ShowNormal);
   services_.toolbarWindow.Close();
 }
 

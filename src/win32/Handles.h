@@ -3,11 +3,17 @@
 // Owners of Win32 handles and COM objects. Each one closes what it holds exactly once;
 // they move but never copy, since two owners of one handle would close it twice.
 // Borrowed handles (an HWND, a submenu from GetSubMenu) are kept as plain handles.
+// Owners of the platform's user-interface objects count what they hold (LiveObjects.h).
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
+#include <type_traits>
 #include <utility>
+
+#include "win32/LiveObjects.h"
 
 namespace kromelik {
 
@@ -17,12 +23,17 @@ class UniqueHandle {
   using Handle = typename Traits::Handle;
 
   UniqueHandle() noexcept = default;
-  explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+  explicit UniqueHandle(Handle handle) noexcept : handle_(handle) { Taken(handle_); }
   ~UniqueHandle() { Reset(); }
 
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+  // A move hands the object over: the count stays.
+  UniqueHandle(UniqueHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    Reset(other.Release());
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, Traits::Invalid());
+    }
     return *this;
   }
   UniqueHandle(const UniqueHandle&) = delete;
@@ -31,19 +42,37 @@ class UniqueHandle {
   Handle Get() const noexcept { return handle_; }
   explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
 
-  // Gives the handle up without closing it.
-  Handle Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+  // Gives the handle up without closing it: whoever takes it owns it, uncounted.
+  Handle Release() noexcept {
+    Gone(handle_);
+    return std::exchange(handle_, Traits::Invalid());
+  }
   void Reset(Handle handle = Traits::Invalid()) noexcept {
+    Taken(handle);
     const Handle old = std::exchange(handle_, handle);
-    if (old != Traits::Invalid()) Traits::Close(old);
+    if (old != Traits::Invalid()) {
+      Gone(old);
+      Traits::Close(old);
+    }
   }
   // For calls that return a handle through an out-parameter; closes the current one first.
   Handle* Put() noexcept {
+    // What the call writes there passes no count.
+    static_assert(!Traits::kKind, "a counted object is taken through Reset or the constructor");
     Reset();
     return &handle_;
   }
 
  private:
+  static void Taken(Handle handle) noexcept {
+    if constexpr (Traits::kKind.has_value())
+      if (handle != Traits::Invalid()) LiveObjectTaken(*Traits::kKind);
+  }
+  static void Gone(Handle handle) noexcept {
+    if constexpr (Traits::kKind.has_value())
+      if (handle != Traits::Invalid()) LiveObjectGone(*Traits::kKind);
+  }
+
   Handle handle_ = Traits::Invalid();
 };
 
@@ -51,6 +80,7 @@ namespace handle_traits {
 
 struct Key {
   using Handle = HKEY;
+  static constexpr std::optional<LiveKind> kKind = std::nullopt;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { RegCloseKey(handle); }
 };
@@ -58,6 +88,7 @@ struct Key {
 // Processes, threads, tokens: the handles that CloseHandle closes and null marks absent.
 struct Kernel {
   using Handle = HANDLE;
+  static constexpr std::optional<LiveKind> kKind = std::nullopt;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
@@ -65,31 +96,44 @@ struct Kernel {
 // CreateFile, like FindFirstFile, marks failure with INVALID_HANDLE_VALUE, not null.
 struct File {
   using Handle = HANDLE;
+  static constexpr std::optional<LiveKind> kKind = std::nullopt;
   static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 
 struct Find {
   using Handle = HANDLE;
+  static constexpr std::optional<LiveKind> kKind = std::nullopt;
   static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
   static void Close(Handle handle) noexcept { FindClose(handle); }
 };
 
 struct Icon {
   using Handle = HICON;
+  static constexpr std::optional<LiveKind> kKind = LiveKind::Icon;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { DestroyIcon(handle); }
 };
 
 struct Menu {
   using Handle = HMENU;
+  static constexpr std::optional<LiveKind> kKind = LiveKind::Menu;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { DestroyMenu(handle); }
 };
 
 template <class GdiHandle>
+constexpr LiveKind GdiKind() noexcept {
+  if constexpr (std::is_same_v<GdiHandle, HFONT>) return LiveKind::Font;
+  else if constexpr (std::is_same_v<GdiHandle, HBRUSH>) return LiveKind::Brush;
+  else if constexpr (std::is_same_v<GdiHandle, HBITMAP>) return LiveKind::Bitmap;
+  else return LiveKind::Pen;
+}
+
+template <class GdiHandle>
 struct GdiObject {
   using Handle = GdiHandle;
+  static constexpr std::optional<LiveKind> kKind = GdiKind<GdiHandle>();
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { DeleteObject(handle); }
 };
@@ -98,14 +142,23 @@ struct GdiObject {
 template <class Pointee>
 struct CoTaskMemory {
   using Handle = Pointee*;
+  static constexpr std::optional<LiveKind> kKind = std::nullopt;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { CoTaskMemFree(handle); }
 };
 
 struct MemoryDc {
   using Handle = HDC;
+  static constexpr std::optional<LiveKind> kKind = LiveKind::MemoryDc;
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle handle) noexcept { DeleteDC(handle); }
+};
+
+struct ImageList {
+  using Handle = HIMAGELIST;
+  static constexpr std::optional<LiveKind> kKind = LiveKind::ImageList;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle handle) noexcept { ImageList_Destroy(handle); }
 };
 
 }  // namespace handle_traits
@@ -122,6 +175,7 @@ using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 template <class Pointee>
 using UniqueCoTaskMemory = UniqueHandle<handle_traits::CoTaskMemory<Pointee>>;
+using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 // A device context from CreateCompatibleDC or CreateDC.
 using MemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 
@@ -129,15 +183,15 @@ using MemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 // window.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {
+    if (dc_ != nullptr) LiveObjectTaken(LiveKind::WindowDc);
   }
+  ~WindowDc() { Let(); }
   WindowDc(WindowDc&& other) noexcept
       : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
   WindowDc& operator=(WindowDc&& other) noexcept {
     if (this != &other) {
-      if (dc_ != nullptr) ReleaseDC(window_, dc_);
+      Let();
       window_ = other.window_;
       dc_ = std::exchange(other.dc_, nullptr);
     }
@@ -150,6 +204,12 @@ class WindowDc {
   explicit operator bool() const noexcept { return dc_ != nullptr; }
 
  private:
+  void Let() noexcept {
+    if (dc_ == nullptr) return;
+    ReleaseDC(window_, std::exchange(dc_, nullptr));
+    LiveObjectGone(LiveKind::WindowDc);
+  }
+
   HWND window_;
   HDC dc_;
 };

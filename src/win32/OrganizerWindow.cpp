@@ -37,7 +37,6 @@ OrganizerWindow::OrganizerWindow(const DialogPorts& ports)
 // The list view does not own the image list (it is shared), so it goes with the window.
 OrganizerWindow::~OrganizerWindow() {
   DestroyHandle();
-  if (images_ != nullptr) ImageList_Destroy(images_);
 }
 
 OrganizerServices OrganizerWindow::Services() {
@@ -136,15 +135,14 @@ void OrganizerWindow::MakeRowImages() {
     if (!std::holds_alternative<IconOfFile>(rowImages.Pictures()[index]))
       pictures_.Icon(rowImages, static_cast<int>(index));
   const int size = pictures_.IconSize();
-  if (images_ != nullptr) {
+  if (images_) {
     int width = 0;
     int height = 0;
-    if (ImageList_GetIconSize(images_, &width, &height) && width == size) return;
+    if (ImageList_GetIconSize(images_.Get(), &width, &height) && width == size) return;
   }
-  const HIMAGELIST previous = images_;
-  images_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 16);
-  ListView_SetImageList(list_, images_, LVSIL_SMALL);
-  if (previous != nullptr) ImageList_Destroy(previous);
+  UniqueImageList previous = std::move(images_);
+  images_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 16));
+  ListView_SetImageList(list_, images_.Get(), LVSIL_SMALL);
   shownImages_.clear();
 }
 
@@ -166,7 +164,7 @@ int OrganizerWindow::Width(std::string_view text) const {
 void OrganizerWindow::FillList() {
   const auto& rows = Organizer().Frame().Rows();
   // The pictures may be other ones at the same places: they are looked up anew.
-  ImageList_RemoveAll(images_);
+  ImageList_RemoveAll(images_.Get());
   shownImages_.clear();
   pictures_.ReleaseRetired();
   ListView_SetItemCountEx(list_, static_cast<int>(rows.size()), 0);
@@ -181,7 +179,7 @@ int OrganizerWindow::ImageOf(std::optional<int> picture) {
   // Nothing yet while the icon is on its way: the next look, after it came, adds it.
   HICON icon = pictures_.Icon(RowImages(), *picture);
   if (icon == nullptr) return I_IMAGENONE;
-  const int index = ImageList_AddIcon(images_, icon);
+  const int index = ImageList_AddIcon(images_.Get(), icon);
   if (index < 0) return I_IMAGENONE;
   shownImages_.emplace(*picture, index);
   return index;
@@ -345,7 +343,7 @@ std::optional<LRESULT> OrganizerWindow::HandleDialogMessage(UINT message, WPARAM
     if (pictures_.Refresh()) {
       // Only what came is new; the rows keep the places of the icons they had.
       shownImages_.clear();
-      ImageList_RemoveAll(images_);
+      ImageList_RemoveAll(images_.Get());
       InvalidateRect(list_, nullptr, FALSE);
     }
     // The list keeps copies of what it shows.
@@ -359,7 +357,7 @@ std::optional<LRESULT> OrganizerWindow::HandleDialogMessage(UINT message, WPARAM
     for (std::size_t index = 0; index < shownWidths_.size(); ++index)
       ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
     MakeRowImages();
-    ImageList_RemoveAll(images_);
+    ImageList_RemoveAll(images_.Get());
     shownImages_.clear();
     pictures_.ReleaseRetired();
     InvalidateRect(list_, nullptr, FALSE);

@@ -138,7 +138,7 @@ class OrganizerWindow : public ModelessDialog, public TextMeasure {
   HWND remove_ = nullptr;
   HWND edit_ = nullptr;
   HWND clear_ = nullptr;
-  HIMAGELIST images_ = nullptr;
+  UniqueImageList images_;  // shared with the list view, which does not own it
   PictureCache pictures_;
   UniqueIcon headerIcon_;
   std::map<int, int> shownImages_;  // the rows' picture -> its place in `images_`

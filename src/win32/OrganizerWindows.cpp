@@ -89,8 +89,9 @@ void QuickLaunchWindow::OnAdd() {
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&at), 2);
   const ScreenPoint point = TOrganizujSzybUr::KindPopupPoint(
       {dialog.left, dialog.top}, at.left, at.top, at.bottom - at.top);
-  HMENU kinds = CreatePopupMenu();
-  if (kinds == nullptr) return;
+  const UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return;
+  HMENU kinds = menu.Get();
   AppendMenuW(kinds, MF_STRING, kFileItem, L"Plik");
   AppendMenuW(kinds, MF_STRING, kFolderItem, L"Folder");
   AppendMenuW(kinds, MF_STRING, kWebPageItem, Utf8ToWide("Strona WWW").c_str());
@@ -105,7 +106,6 @@ void QuickLaunchWindow::OnAdd() {
   const int chosen = static_cast<int>(TrackPopupMenuEx(
       kinds, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y,
       Handle(), nullptr));
-  DestroyMenu(kinds);
   switch (chosen) {
     case kFileItem: organizer_.EnterAddKind(AddKind::File); break;
     case kFolderItem: organizer_.EnterAddKind(AddKind::Folder); break;

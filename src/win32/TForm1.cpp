@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <wtsapi32.h>
 
 #include <optional>
 #include <utility>
@@ -44,6 +45,19 @@ bool HighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+// Sent by a second start to the running copy.
+UINT RevealMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Kromelik.Reveal");
+  return message;
+}
+
+// A test's question: wParam names a kind of object the program owns (LiveKind); the
+// answer is how many of that kind live now, or -1 past the last kind.
+UINT LiveObjectsMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Kromelik.LiveObjects");
+  return message;
+}
+
 RECT ToRect(const Rect& rect) {
   return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
@@ -67,8 +81,15 @@ bool TForm1::Create(HINSTANCE instance, ToolbarBase& base, std::string systemDir
                       layout.Width(), layout.Height(), nullptr, instance) != nullptr;
 }
 
+void TForm1::RevealRunningCopy() {
+  if (HWND running = FindWindowW(kClassName, nullptr)) PostMessageW(running, RevealMessage(), 0, 0);
+}
+
 void TForm1::OnCreate() {
   renderer_.SetOwner(Handle());
+  // Without the notifications (no terminal services) an unlock still finds the strip
+  // as it was; nothing else depends on them.
+  WTSRegisterSessionNotification(Handle(), NOTIFY_FOR_THIS_SESSION);
   CreateButtons();
   // The window was made for the DPI the program started with; its monitor may differ.
   if (WindowDpi(Handle()) != base_->layout.Dpi()) OnScreenChanged();
@@ -226,6 +247,15 @@ void TForm1::LoadPictures() {
 // Monitors added, removed, moved or resized: the strip is placed anew on the monitor it
 // stands on, or on the primary.
 void TForm1::OnScreenChanged() { base_->toolbar.SetMonitors(DesktopMonitors()); }
+
+// After a sleep, an unlock or a reconnection the display may have changed under the strip,
+// and the colours or the work area may have: it is placed and painted anew from what
+// the system says now.
+void TForm1::OnSessionBack() {
+  if (controller_ == nullptr || withdrawn_) return;
+  OnScreenChanged();
+  base_->toolbar.Renew();
+}
 
 COLORREF TForm1::PanelColour() const {
   const ToolbarLook& look = base_->look.Look();
@@ -446,6 +476,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ShowFinishedWork();
     return 0;
   }
+  if (message == RevealMessage()) {
+    if (controller_ != nullptr && !withdrawn_) base_->toolbar.Reveal();
+    return 0;
+  }
+  if (message == LiveObjectsMessage()) {
+    return wParam < kLiveKindCount ? static_cast<LRESULT>(LiveObjects(static_cast<LiveKind>(wParam)))
+                                   : -1;
+  }
   if (message == IconFetcher::IconsArrivedMessage()) {
     renderer_.IconsArrived();
     StartWarming();
@@ -461,17 +499,24 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       OnScreenChanged();
       return 0;
-    case WM_SETTINGCHANGE:
-      if (wParam != SPI_SETHIGHCONTRAST) break;
-      [[fallthrough]];
-    case WM_SYSCOLORCHANGE:
-      // High contrast on or off, or other system colours: the strip shows the look in
-      // force again, which follows them.
-      if (menusBuilt_) ShowLook(base_->look.Look(), base_->look.Opacity());
-      return 0;
     case WM_DPICHANGED:
       // The strip keeps its own place at the top edge rather than the suggested one.
       OnScreenChanged();
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) OnSessionBack();
+      return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
+          wParam == WTS_REMOTE_CONNECT)
+        OnSessionBack();
+      return 0;
+    // The work area and the colours change under several names (SPI_SETWORKAREA, the
+    // colour set, high contrast on or off): placing and painting anew, in the look in
+    // force, which follows the system's colours, is cheap enough for all.
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      OnSessionBack();
       return 0;
     case WM_TIMER:
       if (wParam == kSlideTimerId) {
@@ -533,6 +578,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
+      WTSUnRegisterSessionNotification(Handle());
       KillTimer(Handle(), kSlideTimerId);
       KillTimer(Handle(), kButtonWatchTimerId);
       PostQuitMessage(0);

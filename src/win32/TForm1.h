@@ -37,6 +37,9 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // the failure is told.
   void Withdraw();
 
+  // Another copy's strip, found by its class, slides in for a moment (Toolbar::Reveal).
+  static void RevealRunningCopy();
+
   // ToolbarWindow
   void Show() override;
   void Hide() override;
@@ -71,6 +74,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void PlaceWindows();
   void LoadPictures();
   void OnScreenChanged();
+  void OnSessionBack();
   void OnButtonClick(ToolbarButton button, bool byKeyboard);
   void FocusButton(ToolbarButton button);
   void Paint(HDC dc);

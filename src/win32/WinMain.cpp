@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
 #include <string>
 
 #include "core/Settings.h"
+#include "core/SingleCopy.h"
 #include "menus/ToolbarController.h"
 #include "win32/Dpi.h"
 #include "win32/Handles.h"
@@ -30,6 +32,48 @@ int StartFailed(const std::string& reason) {
   MessageBoxW(nullptr, text.c_str(), kromelik::Utf8ToWide(kromelik::kApplicationTitle).c_str(),
               MB_OK | MB_ICONERROR);
   return 1;
+}
+
+// The session's one copy: a mutex in the session's own namespace, so another user's
+// session runs its own copy. Held by the main thread until the program ends.
+class SingleCopy {
+ public:
+  explicit SingleCopy(DWORD waitMilliseconds)
+      : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\Brenvald.Kromelik.Toolbar")) {
+    // Without the mutex nothing can tell a second copy: this one runs.
+    if (!mutex_) {
+      owned_ = true;
+      return;
+    }
+    // A copy that ended without letting go (killed) leaves the mutex abandoned: this
+    // copy has it then all the same.
+    const DWORD result = WaitForSingleObject(mutex_.Get(), waitMilliseconds);
+    owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+    held_ = owned_;
+  }
+  ~SingleCopy() {
+    if (held_) ReleaseMutex(mutex_.Get());
+  }
+  SingleCopy(const SingleCopy&) = delete;
+  SingleCopy& operator=(const SingleCopy&) = delete;
+
+  bool Owned() const { return owned_; }
+
+ private:
+  kromelik::UniqueKernelHandle mutex_;
+  bool owned_ = false;
+  bool held_ = false;
+};
+
+bool StartedByRestart() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments == nullptr) return false;
+  const std::wstring restart = kromelik::Utf8ToWide(std::string(kromelik::kRestartArgument));
+  bool found = false;
+  for (int i = 1; i < count; ++i) found = found || restart == arguments[i];
+  LocalFree(arguments);
+  return found;
 }
 
 int RunToolbar(HINSTANCE instance) {
@@ -84,6 +128,12 @@ int RunToolbar(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Before anything shows: a second copy only lets the user see the running one.
+  const SingleCopy single(StartedByRestart() ? kromelik::kRestartWaitMilliseconds : 0);
+  if (!single.Owned()) {
+    kromelik::TForm1::RevealRunningCopy();
+    return 0;
+  }
   // The shell's link and icon objects want a single-threaded apartment on this thread.
   const kromelik::ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "win32/Diagnostics.h"
+#include "win32/LiveObjects.h"
 
 namespace kromelik {
 
@@ -14,17 +15,20 @@ void Window::DestroyHandle() noexcept {
   // The object goes first: the window must not call back into it while it dies.
   SetWindowLongPtrW(window_, slot_, 0);
   DestroyWindow(std::exchange(window_, nullptr));
+  LiveObjectGone(LiveKind::Window);
 }
 
 void Window::AttachHandle(HWND window, int slot) noexcept {
   window_ = window;
   slot_ = slot;
   SetWindowLongPtrW(window, slot, reinterpret_cast<LONG_PTR>(this));
+  LiveObjectTaken(LiveKind::Window);
 }
 
 void Window::DetachHandle() noexcept {
   if (window_ == nullptr) return;
   SetWindowLongPtrW(std::exchange(window_, nullptr), slot_, 0);
+  LiveObjectGone(LiveKind::Window);
 }
 
 bool Window::RegisterClassOnce(const wchar_t* className, HINSTANCE instance, HBRUSH background) {
@@ -60,6 +64,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam,
     self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    LiveObjectTaken(LiveKind::Window);
   } else {
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
@@ -80,6 +85,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam,
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
+    LiveObjectGone(LiveKind::Window);
   }
   return result;
 }

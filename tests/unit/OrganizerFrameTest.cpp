@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "OrganizerFixture.h"
+#include "core/SingleCopy.h"
 
 namespace kromelik {
 namespace {
@@ -169,7 +170,8 @@ TEST_F(OrganizerFrameTest, YesToTheRestartStartsTheProgramAgainAndThenEndsThisOn
   frame.CloseWithRestartOffer();
   EXPECT_EQ(dialog.closes, 1);
   EXPECT_EQ(shell.opened, (std::vector<fakes::FakeShellLauncher::Opened>{
-                              {0, "open", program.path, std::nullopt, ShowCommand::ShowNormal}}));
+                              {0, "open", program.path, std::string(kRestartArgument),
+                               ShowCommand::ShowNormal}}));
   ASSERT_FALSE(toolbar.window.events.empty());
   EXPECT_EQ(toolbar.window.events.back(), "close");
 }

@@ -222,5 +222,53 @@ TEST_F(ToolbarTest, TheWindowHearsOfEachChangeOfThePressedButtonOnce) {
             (std::vector<ToolbarButton>{ToolbarButton::Panel, ToolbarButton::Kromelik}));
 }
 
+TEST_F(ToolbarTest, ARevealSlidesTheStripInAndHoldsItAMomentButNeverOverAFullScreenProgram) {
+  CursorAt(300);
+  toolbar.OnSlideTimer();
+  ASSERT_EQ(toolbar.State(), ToolbarState::Hidden);
+
+  window.fullScreenInFront = true;
+  toolbar.Reveal();
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden);
+  window.fullScreenInFront = false;
+
+  toolbar.Reveal();
+  EXPECT_EQ(toolbar.Top(), 0);
+  EXPECT_EQ(window.events.back(), "show");
+  // The cursor is far below the strip, which stays until its moment is over.
+  clock.now += 1000;
+  toolbar.OnSlideTimer();
+  EXPECT_EQ(toolbar.State(), ToolbarState::Shown);
+  clock.now += 1000;
+  toolbar.OnSlideTimer();
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden);
+
+  SlideInOnce();
+  toolbar.OpenDialog(nullptr);
+  CursorAt(300);
+  toolbar.Reveal();
+  toolbar.Resume();
+  toolbar.OnSlideTimer();
+  EXPECT_EQ(toolbar.State(), ToolbarState::Hidden) << "a reveal while lent holds nothing";
+}
+
+TEST_F(ToolbarTest, ARenewalPutsTheStripBackWithItsTimersAsTheyWereAndShowsNothing) {
+  CursorAt(300);
+  toolbar.OnSlideTimer();
+  window.events.clear();
+  window.top = 200;
+  timers.slide = false;
+  toolbar.Renew();
+  EXPECT_EQ(window.top, -45);
+  EXPECT_TRUE(timers.slide);
+  EXPECT_TRUE(window.events.empty()) << "nothing shows";
+
+  SlideInOnce();
+  toolbar.OpenDialog(nullptr);
+  toolbar.Renew();
+  EXPECT_EQ(window.top, 0);
+  EXPECT_FALSE(timers.slide) << "the dialog still has the toolbar";
+}
+
 }  // namespace
 }  // namespace kromelik

@@ -65,6 +65,26 @@ class CountedObject final : public IUnknown {
 };
 #pragma GCC diagnostic pop
 
+// A long run compares these counts: a move or a give-up counted twice, or not at all,
+// would hide a leak or show one that is not there.
+TEST(UniqueHandle, CountsTheObjectsItHoldsAcrossMovesResetsAndGivingUp) {
+  const long before = LiveObjects(LiveKind::Brush);
+  {
+    UniqueBrush first(CreateSolidBrush(RGB(1, 2, 3)));
+    UniqueBrush second(CreateSolidBrush(RGB(4, 5, 6)));
+    EXPECT_EQ(LiveObjects(LiveKind::Brush), before + 2);
+    second = std::move(first);
+    UniqueBrush third(std::move(second));
+    EXPECT_EQ(LiveObjects(LiveKind::Brush), before + 1) << "the replaced one went, the moved one stays";
+    third.Reset(CreateSolidBrush(RGB(7, 8, 9)));
+    EXPECT_EQ(LiveObjects(LiveKind::Brush), before + 1);
+    DeleteObject(third.Release());
+    EXPECT_EQ(LiveObjects(LiveKind::Brush), before) << "what is given up is no longer the owner's";
+    third.Reset(CreateSolidBrush(RGB(1, 1, 1)));
+  }
+  EXPECT_EQ(LiveObjects(LiveKind::Brush), before);
+}
+
 TEST(ComPtr, ReleasesEachReferenceOnceAcrossMovesAndReuse) {
   CountedObject first;
   CountedObject second;

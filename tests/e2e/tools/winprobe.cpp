@@ -77,6 +77,23 @@
 //                                     waits up to 2 minutes for the window's child ID,
 //                                     clicks it and waits for its popup menu shown and
 //                                     painted, which it leaves open
+//   winprobe send TITLE MESSAGE WPARAM LPARAM
+//                                     sends the message (numbers) to the window and waits
+//                                     for its answer: messages that may carry pointers,
+//                                     such as WM_SETTINGCHANGE, cannot be posted
+//   winprobe count-class CLASS        prints how many top-level windows of the class exist
+//   winprobe move TITLE X Y           moves the window there, without showing it
+//   winprobe live-objects TITLE       prints "kind count" for each kind of object the
+//                                     program counts (asked through its registered
+//                                     message "Kromelik.LiveObjects")
+//   winprobe soak-menus TITLE COUNT   opens and ends a menu COUNT times, the window's
+//                                     visible buttons in turn, each waited for shown and
+//                                     painted
+//   winprobe soak-dialog TITLE ID DIALOG COUNT KEYS...
+//                                     COUNT times: clicks the window's child ID, waits
+//                                     for its menu, presses the keys (Up, Down, Right),
+//                                     then Return, waits for the window DIALOG visible,
+//                                     then closes it (WM_CLOSE) and waits for it hidden
 
 #include <windows.h>
 #include <commctrl.h>
@@ -88,6 +105,9 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
+
+#include "win32/LiveObjects.h"
 
 namespace {
 
@@ -344,6 +364,52 @@ int ClickWhenReady(const wchar_t* title, int id) {
     return 1;
   if (!PostMessageW(button, BM_CLICK, 0, 0)) return 1;
   return MenuShownAndPainted(kPatience) ? 0 : 1;
+}
+
+// Every visible button of the strip in turn, `count` menus in all.
+int SoakMenus(HWND window, long count) {
+  std::vector<HWND> buttons;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    // The close button opens no menu: it ends the program. Its own visibility: the strip
+    // may be hidden.
+    if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0 && _wcsicmp(name, L"tooltips_class32") != 0 && GetDlgCtrlID(child) != 112)
+      buttons.push_back(child);
+  }
+  if (buttons.empty()) return 1;
+  for (long i = 0; i < count; ++i) {
+    HWND button = buttons[static_cast<std::size_t>(i) % buttons.size()];
+    if (!PostMessageW(button, BM_CLICK, 0, 0) || !MenuShownAndPainted(30000)) {
+      std::fprintf(stderr, "menu %ld of button %d did not open\n", i, GetDlgCtrlID(button));
+      return 1;
+    }
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 5000, &result);
+    if (!WaitFor(10000, [] { return OpenMenu() == nullptr; })) return 1;
+  }
+  return 0;
+}
+
+int SoakDialog(HWND window, int id, const wchar_t* dialog, long count, wchar_t** keyNames, int keyCount) {
+  HWND button = GetDlgItem(window, id);
+  if (button == nullptr) return 1;
+  for (long i = 0; i < count; ++i) {
+    if (!PostMessageW(button, BM_CLICK, 0, 0) || !MenuShownAndPainted(30000)) return 1;
+    for (int k = 0; k < keyCount; ++k) {
+      const std::wstring name = keyNames[k];
+      PressKey(name == L"Up" ? VK_UP : name == L"Down" ? VK_DOWN : name == L"Right" ? VK_RIGHT : VK_RETURN);
+    }
+    PressKey(VK_RETURN);
+    if (!WaitFor(30000, [&] { return OnScreen(Find(dialog)); })) {
+      std::fprintf(stderr, "opening %ld of %ls did not show it\n", i, dialog);
+      return 1;
+    }
+    PostMessageW(Find(dialog), WM_CLOSE, 0, 0);
+    if (!WaitFor(30000, [&] { HWND d = Find(dialog); return d == nullptr || !IsWindowVisible(d); }))
+      return 1;
+  }
+  return 0;
 }
 
 int Usage() {
@@ -694,6 +760,46 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"list-rows") {
     HWND list = GetDlgItem(Find(title), static_cast<int>(timeout));
     return list != nullptr ? PrintListRows(list) : 1;
+  }
+  if (command == L"send" && argc > 5) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(Find(title), static_cast<UINT>(std::wcstoul(argv[3], nullptr, 0)),
+                               static_cast<WPARAM>(std::wcstoull(argv[4], nullptr, 0)),
+                               static_cast<LPARAM>(std::wcstoll(argv[5], nullptr, 0)), SMTO_NORMAL,
+                               10000, &result) != 0
+               ? 0
+               : 1;
+  }
+  if (command == L"count-class") {
+    int count = 0;
+    for (HWND window = FindWindowExW(nullptr, nullptr, title, nullptr); window != nullptr;
+         window = FindWindowExW(nullptr, window, title, nullptr))
+      ++count;
+    std::printf("%d\n", count);
+    return 0;
+  }
+  if (command == L"move" && argc > 4) {
+    return SetWindowPos(Find(title), nullptr, static_cast<int>(std::wcstol(argv[3], nullptr, 10)),
+                        static_cast<int>(std::wcstol(argv[4], nullptr, 10)), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+  }
+  if (command == L"live-objects") {
+    const UINT message = RegisterWindowMessageW(L"Kromelik.LiveObjects");
+    HWND window = Find(title);
+    if (window == nullptr) return 1;
+    for (std::size_t kind = 0; kind < kromelik::kLiveKindCount; ++kind) {
+      DWORD_PTR count = 0;
+      if (!SendMessageTimeoutW(window, message, kind, 0, SMTO_NORMAL, 10000, &count)) return 1;
+      std::printf("%s %ld\n", kromelik::kLiveKindNames[kind], static_cast<long>(count));
+    }
+    return 0;
+  }
+  if (command == L"soak-menus") return SoakMenus(Find(title), static_cast<long>(timeout));
+  if (command == L"soak-dialog" && argc > 5) {
+    return SoakDialog(Find(title), static_cast<int>(timeout), argv[4],
+                      std::wcstol(argv[5], nullptr, 10), argv + 6, argc - 6);
   }
   if (command == L"close") {
     HWND window = Find(title);
