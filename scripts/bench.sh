@@ -123,19 +123,6 @@ for run in 1 2 3; do
 done
 ready_ms=$(printf '%s\n' "${ready[@]}" | sort -n | sed -n 2p)
 
-# Settled: the process has used no processor time for a second (its menus built, its
-# icons in), or 60 s have passed.
-wait_settled() {
-  local pid=$1 last="" now quiet=0 tries=0
-  while [ "$quiet" -lt 4 ] && [ "$tries" -lt 240 ]; do
-    now=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null) || return 1
-    if [ "$now" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
-    last=$now
-    tries=$((tries + 1))
-    sleep 0.25
-  done
-}
-
 echo "== An organizer of 1,000 entries opened from its menu item once the start has settled,"
 echo "   with the same lists (3 times)"
 "$WINE" "$program" &
@@ -145,7 +132,7 @@ pid=$!
 "$WINE" "$probe" click Kromelik 103 >/dev/null && "$WINE" "$probe" wait-menu 120000 >/dev/null &&
   "$WINE" "$probe" cancel-menu Kromelik >/dev/null || { echo "no Programy menu" >&2; exit 1; }
 "$WINE" "$probe" wait-no-menu 10000 >/dev/null
-wait_settled "$pid"
+kromelik_wait_settled "$pid"
 opens=()
 for run in 1 2 3; do
   # The Rozrywka button: its first item is "Organizuj".
@@ -165,7 +152,7 @@ echo "   the start has settled, then the next"
 "$WINE" "$program" &
 pid=$!
 "$WINE" "$probe" wait-window Kromelik 30000 >/dev/null || { echo "no window" >&2; exit 1; }
-wait_settled "$pid"
+kromelik_wait_settled "$pid"
 slowest_menu=0
 for id in 100 101 102 103 104 105 106 107 108 109 111; do
   first=$("$WINE" "$probe" measure-menu Kromelik "$id" | tr -d '\r') || first="-"
@@ -186,7 +173,7 @@ wait "$pid"
 "$WINE" "$tools/barewindow.exe" /menu &
 pid=$!
 "$WINE" "$probe" wait-window BareMenu 30000 >/dev/null || { echo "no yardstick window" >&2; exit 1; }
-wait_settled "$pid"
+kromelik_wait_settled "$pid"
 first=$("$WINE" "$probe" measure-menu BareMenu 100 | tr -d '\r') || first="-"
 "$WINE" "$probe" wait-no-menu 10000 >/dev/null
 yardstick_menu=$("$WINE" "$probe" measure-menu BareMenu 100 | tr -d '\r') || yardstick_menu="-"
@@ -215,7 +202,7 @@ idle_figures() {
   "$WINE" "$exe" $arg &
   pid=$!
   "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$label: no window" >&2; exit 1; }
-  wait_settled "$pid"
+  kromelik_wait_settled "$pid"
   server=$(prefix_server) || { echo "$label: no wine server of the prefix" >&2; exit 1; }
   c0=$(cat /proc/$pid/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(awk '{print $14 + $15}' "/proc/$server/stat")

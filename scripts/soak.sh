@@ -94,18 +94,6 @@ wait_mapped() {
   return 1
 }
 
-# Settled: the process has used no processor time for a second, or 60 s have passed.
-wait_settled() {
-  local pid=$1 last="" now quiet=0 tries=0
-  while [ "$quiet" -lt 4 ] && [ "$tries" -lt 240 ]; do
-    now=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null) || return 1
-    if [ "$now" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
-    last=$now
-    tries=$((tries + 1))
-    sleep 0.25
-  done
-}
-
 failed=0
 for style in NO YES; do
   "$WINE" reg add "$key" /v XPMenu /t REG_SZ /d "$style" /f >/dev/null 2>&1
@@ -119,11 +107,11 @@ for style in NO YES; do
   # Warm-up: every button's menu, every dialog and a few slides once, so what is made
   # once for the run is made.
   exercise 24 4 2 2 >/dev/null || exit 1
-  wait_settled "$pid"
+  kromelik_wait_settled "$pid"
   rss_before=$(rss)
   counts_before=$(p live-objects Kromelik)
   exercise $((menus / 2)) $((slides / 2)) $((dialogs / 2)) $((screens / 2)) || exit 1
-  wait_settled "$pid"
+  kromelik_wait_settled "$pid"
   rss_after=$(rss)
   counts_after=$(p live-objects Kromelik)
   echo "resident memory after the warm-up ${rss_before} KiB, at the end ${rss_after} KiB" \
