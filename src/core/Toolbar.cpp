@@ -62,12 +62,7 @@ void Toolbar::OnSlideTimer() {
   window_.HideTaskbarButton();
   if (!showing_) {
     const std::optional<std::size_t> touched = MonitorTouchedAt(monitors_, cursor_.Position());
-    if (touched && !window_.FullScreenInFront(Area(*touched))) {
-      if (*touched != monitor_) ChooseMonitor(*touched);
-      window_.Show();
-      showing_ = true;
-      SlideIn();
-    }
+    if (touched && !window_.FullScreenInFront(Area(*touched))) ComeDownOn(*touched);
   }
   // Another window took the keyboard from the strip (a click elsewhere, a program
   // started): the mouse rules again.
@@ -93,11 +88,7 @@ void Toolbar::HotkeyPressed() {
   // the user asked for the strip.
   if (!showing_ || top_ != 0) {
     // On the monitor that holds the mouse, wherever the strip came down last.
-    const std::size_t holding = MonitorHolding(monitors_, cursor_.Position());
-    if (holding < monitors_.size() && holding != monitor_) ChooseMonitor(holding);
-    window_.Show();
-    showing_ = true;
-    SlideIn();
+    ComeDownOn(MonitorHolding(monitors_, cursor_.Position()));
   }
   started_ = true;
   keyboard_ = true;
@@ -123,6 +114,11 @@ void Toolbar::Reveal() {
   if (lent_ || inMessageBox_ || window_.FullScreenInFront(Area())) return;
   revealedUntil_ = clock_.NowMilliseconds() + kRevealMilliseconds;
   if (showing_ && top_ >= 0) return;
+  ComeDownOn(monitor_);
+}
+
+void Toolbar::ComeDownOn(std::size_t monitor) {
+  if (monitor < monitors_.size() && monitor != monitor_) ChooseMonitor(monitor);
   window_.Show();
   showing_ = true;
   SlideIn();

@@ -96,6 +96,8 @@ class Toolbar {
   void RunButtonWatch(bool run);
   bool AnyWatchedButtonDown() const;
   void ChooseMonitor(std::size_t index);
+  // Shows the strip and slides it in on `monitor`, moving it there first if need be.
+  void ComeDownOn(std::size_t monitor);
   // The area of monitor `monitor`, the strip's own by default; the screen's top band
   // where no monitor is known.
   Rect Area(std::size_t monitor) const;
