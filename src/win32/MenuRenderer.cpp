@@ -178,16 +178,14 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     entry.barColumn = barColumn;
     if (!entry.separator) {
       entry.text = Utf8ToWide(item.Caption);
-      if (item.ImageIndex >= 0) {
-        entry.icon = pictures_.Icon(images, item.ImageIndex);
-        // The pastel style makes its bitmaps when it draws an item (OnDrawItem): a first
-        // opening of a long menu draws few of its items.
-        if (!pastel) entry.bitmap = pictures_.Bitmap(images, item.ImageIndex);
-      }
+      // Bitmaps are made when an item is drawn (OnDrawItem): a first opening of a long
+      // menu draws few of its items.
+      if (item.ImageIndex >= 0) entry.icon = pictures_.Icon(images, item.ImageIndex);
+      entry.pictureOnly = !pastel && entry.icon != nullptr;
     }
     const bool separator = entry.separator;
     const bool submenu = entry.submenu;
-    const HBITMAP bitmap = entry.bitmap;
+    const bool pictureOnly = entry.pictureOnly;
     std::wstring shown = MenuCaptionText(entry.text);
     Accessible& accessible = accessible_.emplace_back(Accessible{{}, shown});
     accessible.info = {MSAA_MENU_SIG, static_cast<DWORD>(accessible.text.size()),
@@ -210,9 +208,9 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
       info.dwTypeData = shown.data();
       info.cch = static_cast<UINT>(shown.size());
     }
-    if (!pastel && bitmap != nullptr) {
+    if (pictureOnly) {
       info.fMask |= MIIM_BITMAP;
-      info.hbmpItem = bitmap;
+      info.hbmpItem = HBMMENU_CALLBACK;
     }
     UniqueMenu sub;
     if (submenu) {
@@ -234,14 +232,11 @@ void MenuRenderer::PrepareFixed(const ImageList& images) {
       pictures_.Icon(images, static_cast<int>(index));
 }
 
-int MenuRenderer::Warm(const ImageList& images, MenuStyle style, int first, int count) {
+int MenuRenderer::Warm(const ImageList& images, int first, int count) {
   if (shownMenu_ != nullptr) return first;
   const int end = std::min(first + count, static_cast<int>(images.Count()));
-  for (int index = first; index < end; ++index) {
-    // A file's icon still on its way comes with its own message, and is warmed then.
-    if (style == MenuStyle::Classic) pictures_.Bitmap(images, index);
-    else pictures_.Icon(images, index);
-  }
+  // A file's icon still on its way comes with its own message, and is warmed then.
+  for (int index = first; index < end; ++index) pictures_.Icon(images, index);
   return end >= static_cast<int>(images.Count()) ? -1 : end;
 }
 
@@ -255,15 +250,14 @@ void MenuRenderer::IconsArrived() noexcept {
       const HICON icon = pictures_.Icon(*shownImages_, entry.item->ImageIndex);
       if (icon == entry.icon) continue;
       entry.icon = icon;
-      if (shownStyle_ == MenuStyle::Pastel) {
-        entry.bitmap = nullptr;  // made when the item is drawn
-        entry.grey = nullptr;
-      } else {
-        entry.bitmap = pictures_.Bitmap(*shownImages_, entry.item->ImageIndex);
+      entry.bitmap = nullptr;  // made when the item is drawn
+      entry.grey = nullptr;
+      if (shownStyle_ == MenuStyle::Classic && !entry.pictureOnly && icon != nullptr) {
+        entry.pictureOnly = true;
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_BITMAP;
-        info.hbmpItem = entry.bitmap;
+        info.hbmpItem = HBMMENU_CALLBACK;
         SetMenuItemInfoW(shownMenu_, static_cast<UINT>(index + 1), FALSE, &info);
       }
       changed = true;
@@ -330,6 +324,11 @@ bool MenuRenderer::OnMeasureItem(MEASUREITEMSTRUCT& measure) noexcept {
   if (measure.CtlType != ODT_MENU) return false;
   const Entry* entry = EntryOf(measure.itemData);
   if (entry == nullptr) return false;
+  if (entry->pictureOnly) {
+    measure.itemWidth = static_cast<UINT>(pictures_.IconSize());
+    measure.itemHeight = static_cast<UINT>(pictures_.IconSize());
+    return true;
+  }
 
   if (entry->separator) {
     measure.itemWidth = static_cast<UINT>(IconColumn());
@@ -371,11 +370,32 @@ void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool
   DrawIconEx(dc, x, y, entry.icon, size, size, 0, nullptr, DI_NORMAL);
 }
 
+void MenuRenderer::DrawPictureOnly(const DRAWITEMSTRUCT& draw, Entry& entry) noexcept {
+  const int size = pictures_.IconSize();
+  const RECT& cell = draw.rcItem;
+  const int x = cell.left + (cell.right - cell.left - size) / 2;
+  const int y = cell.top + (cell.bottom - cell.top - size) / 2;
+  if ((draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0 && builtImages_ != nullptr) {
+    try {
+      if (entry.grey == nullptr)
+        entry.grey = pictures_.GreyBitmap(*builtImages_, entry.item->ImageIndex);
+    } catch (const std::exception&) {
+      // Without memory for the bitmap the icon is drawn as it is.
+    }
+    if (entry.grey != nullptr && Blend(draw.hDC, x, y, size, entry.grey, 255)) return;
+  }
+  DrawIconEx(draw.hDC, x, y, entry.icon, size, size, 0, nullptr, DI_NORMAL);
+}
+
 bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
   if (draw.CtlType != ODT_MENU) return false;
   const Entry* const found = EntryOf(draw.itemData);
   if (found == nullptr || draw.hDC == nullptr) return false;
   Entry* const entry = &entries_[static_cast<std::size_t>(found - entries_.data())];
+  if (entry->pictureOnly) {
+    DrawPictureOnly(draw, *entry);
+    return true;
+  }
   if (entry->icon != nullptr && builtImages_ != nullptr) {
     const bool greyed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     try {

@@ -59,10 +59,10 @@ class MenuRenderer {
   void PrepareFixed(const ImageList& images);
   // Starts fetching the files' own icons of the list, ahead of the menus that show them.
   void Prefetch(const ImageList& images) { pictures_.Prefetch(images); }
-  // Makes ahead of time what a menu opened in `style` makes of the list's pictures from
-  // `first` on, up to `count` of them; answers where to go on, or -1 when the list is
-  // done. Nothing is made while a menu is open.
-  int Warm(const ImageList& images, MenuStyle style, int first, int count);
+  // Makes ahead of time the icons a menu makes of the list's pictures from `first` on, up
+  // to `count` of them; answers where to go on, or -1 when the list is done. Nothing is
+  // made while a menu is open.
+  int Warm(const ImageList& images, int first, int count);
   // Files' icons have come: a menu that is open shows them at once, in place of the
   // pictures that stood by for them.
   void IconsArrived() noexcept;
@@ -83,6 +83,10 @@ class MenuRenderer {
     HICON icon = nullptr;
     HBITMAP bitmap = nullptr;  // premultiplied, for the dimmed drawing
     HBITMAP grey = nullptr;
+    // The system draws the item and asks the program for its picture alone (classic
+    // style): a bitmap of its own per item would hold 4 KiB of every item of every menu
+    // for as long as the program runs.
+    bool pictureOnly = false;
     bool separator = false;
     bool submenu = false;
     bool barColumn = false;  // in a column that began with a bar break
@@ -98,6 +102,7 @@ class MenuRenderer {
   int IconColumn() const noexcept { return Scaled(kIconColumnWidth); }
   void DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool selected,
                 bool disabled) const noexcept;
+  void DrawPictureOnly(const DRAWITEMSTRUCT& draw, Entry& entry) noexcept;
 
   // What screen readers read of an owner-drawn item: its item data points here, and a
   // reader takes it for MSAAMENUINFO by the signature at its start.

@@ -185,8 +185,7 @@ void TForm1::WarmSome() {
     return;
   }
   const auto lists = MenuImages();
-  const int next = renderer_.Warm(*lists[warming_->list], base_->look.Look().menuStyle,
-                                  warming_->next, kPicturesPerWarmStep);
+  const int next = renderer_.Warm(*lists[warming_->list], warming_->next, kPicturesPerWarmStep);
   if (next >= 0) {
     warming_->next = next;
   } else if (++warming_->list < lists.size()) {
