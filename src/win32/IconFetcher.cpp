@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,7 +27,15 @@ struct IconFetcher::Shared {
   std::deque<IconKey> waiting;
   // Every key asked for and not yet fetched, with the windows to tell when it comes.
   std::map<IconKey, std::vector<HWND>> askedBy;
-  std::vector<std::pair<IconKey, UniqueIcon>> arrived;
+  struct Arrival {
+    IconKey key;
+    UniqueIcon icon;
+    std::optional<IconKey> alikeTo;  // an earlier arrival whose icon it shows instead
+  };
+  std::vector<Arrival> arrived;
+  // The fetcher thread's own: the distinct icons so far by a hash of their pixels. The
+  // icons themselves are the windows' thread's, kept until the fetcher goes.
+  std::unordered_multimap<std::uint64_t, std::pair<IconKey, HICON>> distinct;
   // Windows told since the last Collect: one message each is enough, however many come.
   std::set<HWND> told;
   bool started = false;
@@ -42,6 +53,50 @@ UniqueIcon FetchFromFile(const IconKey& key) {
   const IconHandle icon = key.kind == FileIconKind::Stored ? files.FileIcon(key.path, 0)
                                                            : files.ShellIcon(key.path, IconSize::Small);
   return UniqueIcon(reinterpret_cast<HICON>(icon));
+}
+
+// The icon's colour and mask pixels, each picture led by its size; empty where they
+// cannot be read.
+std::vector<std::uint32_t> PixelsOf(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
+  const UniqueBitmap colour(info.hbmColor);
+  const UniqueBitmap mask(info.hbmMask);
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return {};
+  std::vector<std::uint32_t> pixels;
+  for (const HBITMAP bitmap : {colour.Get(), mask.Get()}) {
+    if (bitmap == nullptr) continue;
+    BITMAP shape{};
+    if (GetObjectW(bitmap, sizeof(shape), &shape) == 0 || shape.bmWidth <= 0 ||
+        shape.bmHeight <= 0 || shape.bmWidth > 256 || shape.bmHeight > 512)
+      return {};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = shape.bmWidth;
+    format.bmiHeader.biHeight = -shape.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    const std::size_t start = pixels.size();
+    pixels.resize(start + 1 + static_cast<std::size_t>(shape.bmWidth) *
+                                  static_cast<std::size_t>(shape.bmHeight));
+    pixels[start] = static_cast<std::uint32_t>(shape.bmWidth) << 16 |
+                    static_cast<std::uint32_t>(shape.bmHeight);
+    if (GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), &pixels[start + 1],
+                  &format, DIB_RGB_COLORS) != shape.bmHeight)
+      return {};
+  }
+  return pixels;
+}
+
+std::uint64_t HashOf(const std::vector<std::uint32_t>& pixels) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (const std::uint32_t pixel : pixels) {
+    hash ^= pixel;
+    hash *= 1099511628211ull;
+  }
+  return hash;
 }
 
 }  // namespace
@@ -67,7 +122,7 @@ IconFetcher::~IconFetcher() {
 void IconFetcher::Request(const IconKey& key, HWND window) {
   if (fetched_.contains(key)) return;
   const std::lock_guard lock(shared_->mutex);
-  const auto isKey = [&](const auto& arrived) { return arrived.first == key; };
+  const auto isKey = [&](const auto& arrived) { return arrived.key == key; };
   if (std::any_of(shared_->arrived.begin(), shared_->arrived.end(), isKey)) {
     // Come, but not taken in yet: the window learns of it as if it had asked in time.
     if (window != nullptr && shared_->told.insert(window).second)
@@ -95,10 +150,22 @@ void IconFetcher::Run(const std::shared_ptr<Shared>& shared) {
     const IconKey next = shared->waiting.front();
     lock.unlock();
     UniqueIcon icon = shared->fetch(next);
+    // Only this thread reads the distinct icons' pixels: under Wine an icon call on the
+    // windows' thread would wait behind a fetch from a share that stopped answering.
+    std::optional<IconKey> alikeTo;
+    const std::vector<std::uint32_t> pixels = PixelsOf(icon.Get());
+    const std::uint64_t hash = HashOf(pixels);
+    if (!pixels.empty()) {
+      const auto [first, last] = shared->distinct.equal_range(hash);
+      for (auto candidate = first; candidate != last && !alikeTo; ++candidate)
+        if (PixelsOf(candidate->second.second) == pixels) alikeTo = candidate->second.first;
+      if (alikeTo) icon.Reset();
+      else shared->distinct.emplace(hash, std::pair(next, icon.Get()));
+    }
     lock.lock();
     // Taken from the queue only now, so Busy tells of a fetch under way.
     shared->waiting.pop_front();
-    shared->arrived.emplace_back(next, std::move(icon));
+    shared->arrived.push_back({next, std::move(icon), std::move(alikeTo)});
     const auto asked = shared->askedBy.find(next);
     if (asked != shared->askedBy.end()) {
       for (const HWND window : asked->second)
@@ -111,26 +178,33 @@ void IconFetcher::Run(const std::shared_ptr<Shared>& shared) {
 
 const UniqueIcon* IconFetcher::Find(const IconKey& key) const {
   const auto found = fetched_.find(key);
-  return found != fetched_.end() ? &found->second : nullptr;
+  return found != fetched_.end() ? found->second.get() : nullptr;
 }
 
 bool IconFetcher::Collect() {
-  std::vector<std::pair<IconKey, UniqueIcon>> arrived;
+  std::vector<Shared::Arrival> arrived;
   {
     const std::lock_guard lock(shared_->mutex);
     arrived = std::exchange(shared_->arrived, {});
     shared_->told.clear();
   }
-  for (auto& [key, icon] : arrived) {
-    arrivals_.push_back(key);
-    fetched_[std::move(key)] = std::move(icon);
+  for (Shared::Arrival& arrival : arrived) {
+    arrivals_.push_back(arrival.key);
+    std::shared_ptr<const UniqueIcon> icon;
+    // The icon it is alike to came before it and, being an icon, was never forgotten.
+    if (arrival.alikeTo) {
+      if (const auto alike = fetched_.find(*arrival.alikeTo); alike != fetched_.end())
+        icon = alike->second;
+    }
+    if (!icon) icon = std::make_shared<const UniqueIcon>(std::move(arrival.icon));
+    fetched_[std::move(arrival.key)] = std::move(icon);
   }
   return !arrived.empty();
 }
 
 void IconFetcher::Forget(const IconKey& key) {
   const auto found = fetched_.find(key);
-  if (found != fetched_.end() && !found->second) fetched_.erase(found);
+  if (found != fetched_.end() && !*found->second) fetched_.erase(found);
 }
 
 bool IconFetcher::Busy() const {

@@ -48,6 +48,9 @@ class IconFetcher {
   // comes, also when it is on its way for another window.
   void Request(const IconKey& key, HWND window);
   // The icon as it came (empty where the file gave none); nullptr while it has not.
+  // Files whose icons are alike pixel for pixel share one: a heavy user's thousand
+  // documents, shortcuts and copies of one program show a few dozen pictures, and each
+  // icon Wine holds costs some 8 KiB.
   const UniqueIcon* Find(const IconKey& key) const;
   // Takes in the icons that came since the last call; true when any did.
   bool Collect();
@@ -64,7 +67,7 @@ class IconFetcher {
   static void Run(const std::shared_ptr<Shared>& shared);
 
   std::shared_ptr<Shared> shared_;
-  std::map<IconKey, UniqueIcon> fetched_;
+  std::map<IconKey, std::shared_ptr<const UniqueIcon>> fetched_;
   std::vector<IconKey> arrivals_;
 };
 

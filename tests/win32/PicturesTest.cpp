@@ -274,5 +274,27 @@ TEST(IconFetcher, AWindowAskingForAnIconThatHasComeIsToldWithoutASecondFetch) {
   DestroyWindow(second);
 }
 
+// Files whose icons are alike pixel for pixel share one icon; an icon that differs in
+// any pixel, its transparency included, keeps its own.
+TEST(IconFetcher, FilesWithIconsAlikeShareOneAndNoOther) {
+  IconFetcher fetcher([&](const IconKey& key) {
+    return MakeIcon(16, 0xFFFF0000u, key.path == "C:\\pół.exe");
+  });
+  const std::vector<IconKey> keys{{"C:\\a.txt", FileIconKind::Shell},
+                                  {"C:\\b.txt", FileIconKind::Shell},
+                                  {"C:\\pół.exe", FileIconKind::Stored}};
+  for (const IconKey& key : keys) fetcher.Request(key, nullptr);
+  const ULONGLONG deadline = GetTickCount64() + 10000;
+  while (fetcher.Busy() && GetTickCount64() < deadline) Sleep(1);
+  ASSERT_FALSE(fetcher.Busy());
+  fetcher.Collect();
+  for (const IconKey& key : keys) {
+    ASSERT_NE(fetcher.Find(key), nullptr) << key.path;
+    ASSERT_TRUE(*fetcher.Find(key)) << key.path;
+  }
+  EXPECT_EQ(fetcher.Find(keys[0])->Get(), fetcher.Find(keys[1])->Get());
+  EXPECT_NE(fetcher.Find(keys[2])->Get(), fetcher.Find(keys[0])->Get());
+}
+
 }  // namespace
 }  // namespace kromelik
