@@ -27,6 +27,11 @@ void Win32Clock::RestoreResolution() {
   --raised_;
 }
 
+// Asked of the system at each reading. The position that comes with the timer's message
+// would cost nothing, but Wine takes it from its own record of the cursor, which stands
+// still while the mouse moves over other programs' windows or the bare desktop: the strip
+// would never see the top edge touched there, nor the cursor leave it. Under Wine each
+// reading takes round trips to the wine server and to the X server.
 ScreenPoint Win32Cursor::Position() const {
   POINT point{};
   if (!GetCursorPos(&point)) return {-1, -1};
