@@ -202,6 +202,28 @@ TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {
   EXPECT_EQ(half[0] & 0xFFFFu, 0u);
 }
 
+// A fixed picture is made once for every list that shows it, and made anew at the size
+// of another DPI, never handed out at the old one.
+TEST(PictureCache, AFixedPictureIsMadeOnceForEveryListAndAnewAtAnotherDpi) {
+  ImageList first("first");
+  ImageList second("second");
+  for (ImageList* images : {&first, &second}) {
+    images->Add(StockIcon::Application);
+    images->Add(StockIcon::Folder);
+  }
+  PictureCache cache;
+  const HICON folder = cache.Icon(first, 1);
+  ASSERT_TRUE(IsIcon(folder));
+  EXPECT_EQ(cache.Icon(second, 1), folder);
+  EXPECT_NE(cache.Icon(second, 0), folder);
+
+  cache.SetDpi(2 * SystemDpi());
+  const HICON larger = cache.Icon(second, 1);
+  EXPECT_EQ(IconDimensions(larger).cx, cache.IconSize());
+  EXPECT_GT(IconDimensions(larger).cx, IconDimensions(folder).cx);
+  EXPECT_EQ(cache.Icon(first, 1), larger);
+}
+
 // A file that gave no icon is asked again when its list is built again, as it may have
 // one by now; looking at it meanwhile asks nothing.
 TEST(PictureCache, AFileWithoutAnIconIsAskedAgainWhenItsListIsRebuilt) {
