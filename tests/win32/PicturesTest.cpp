@@ -11,6 +11,7 @@
 
 #include "TestIcons.h"
 #include "menus/ImageList.h"
+#include "win32/JobThread.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
 
@@ -316,6 +317,30 @@ TEST(IconFetcher, FilesWithIconsAlikeShareOneAndNoOther) {
   }
   EXPECT_EQ(fetcher.Find(keys[0])->Get(), fetcher.Find(keys[1])->Get());
   EXPECT_NE(fetcher.Find(keys[2])->Get(), fetcher.Find(keys[0])->Get());
+}
+
+// A fetcher left with nothing to do lets its thread go, so a waiting strip keeps none,
+// and the next file's icon starts another.
+TEST(IconFetcher, LetsItsThreadGoWhenIdleAndStartsAnotherForTheNextIcon) {
+  std::atomic<DWORD> fetchingThread{0};
+  IconFetcher fetcher([&](const IconKey&) {
+    fetchingThread = GetCurrentThreadId();
+    return MakeIcon(16, 0xFF0000FFu);
+  });
+  const auto fetched = [&](const IconKey& key) {
+    fetcher.Request(key, nullptr);
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (fetcher.Busy() && GetTickCount64() < deadline) Sleep(1);
+    fetcher.Collect();
+    return fetcher.Find(key) != nullptr && *fetcher.Find(key);
+  };
+  ASSERT_TRUE(fetched({"C:\\pierwszy.exe", FileIconKind::Stored}));
+  const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, fetchingThread);
+  ASSERT_NE(thread, nullptr);
+  EXPECT_EQ(WaitForSingleObject(thread, JobThread::kIdleMs + 10000), WAIT_OBJECT_0)
+      << "the idle thread is still there";
+  CloseHandle(thread);
+  EXPECT_TRUE(fetched({"C:\\drugi.exe", FileIconKind::Stored}));
 }
 
 }  // namespace
