@@ -1,19 +1,15 @@
 #include "win32/IconFetcher.h"
 
-#include <objbase.h>
-
 #include <algorithm>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <optional>
 #include <set>
-#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "win32/JobThread.h"
 #include "win32/Win32FileInformation.h"
 
 namespace kromelik {
@@ -23,8 +19,7 @@ struct IconFetcher::Shared {
 
   const FetchFunction fetch;
   std::mutex mutex;
-  std::condition_variable wake;
-  std::deque<IconKey> waiting;
+  std::size_t pending = 0;  // fetches asked for and not yet come
   // Every key asked for and not yet fetched, with the windows to tell when it comes.
   std::map<IconKey, std::vector<HWND>> askedBy;
   struct Arrival {
@@ -33,22 +28,16 @@ struct IconFetcher::Shared {
     std::optional<IconKey> alikeTo;  // an earlier arrival whose icon it shows instead
   };
   std::vector<Arrival> arrived;
-  // The fetcher thread's own: the distinct icons so far by a hash of their pixels. The
-  // icons themselves are the windows' thread's, kept until the fetcher goes.
+  // The fetches' own, one fetch at a time: the distinct icons so far by a hash of their
+  // pixels. The icons themselves are the windows' thread's, kept until the fetcher goes.
   std::unordered_multimap<std::uint64_t, std::pair<IconKey, HICON>> distinct;
   // Windows told since the last Collect: one message each is enough, however many come.
   std::set<HWND> told;
-  bool started = false;
-  bool stop = false;
 };
 
 namespace {
 
 UniqueIcon FetchFromFile(const IconKey& key) {
-  // The shell's file information wants COM on the calling thread; once per thread.
-  thread_local const HRESULT com =
-      CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  (void)com;
   Win32FileInformation files;
   const IconHandle icon = key.kind == FileIconKind::Stored ? files.FileIcon(key.path, 0)
                                                            : files.ShellIcon(key.path, IconSize::Small);
@@ -113,11 +102,7 @@ UINT IconFetcher::IconsArrivedMessage() {
 
 IconFetcher::IconFetcher(FetchFunction fetch) : shared_(std::make_shared<Shared>(std::move(fetch))) {}
 
-IconFetcher::~IconFetcher() {
-  const std::lock_guard lock(shared_->mutex);
-  shared_->stop = true;
-  shared_->wake.notify_all();
-}
+IconFetcher::~IconFetcher() = default;
 
 void IconFetcher::Request(const IconKey& key, HWND window) {
   if (fetched_.contains(key)) return;
@@ -134,45 +119,34 @@ void IconFetcher::Request(const IconKey& key, HWND window) {
                                asked->second.end())
     asked->second.push_back(window);
   if (!first) return;
-  shared_->waiting.push_back(key);
-  if (!shared_->started) {
-    shared_->started = true;
-    std::thread(&IconFetcher::Run, shared_).detach();
-  }
-  shared_->wake.notify_one();
+  ++shared_->pending;
+  thread_.Post([shared = shared_, key] { Fetch(shared, key); });
 }
 
-void IconFetcher::Run(const std::shared_ptr<Shared>& shared) {
-  std::unique_lock lock(shared->mutex);
-  for (;;) {
-    shared->wake.wait(lock, [&] { return shared->stop || !shared->waiting.empty(); });
-    if (shared->stop) return;
-    const IconKey next = shared->waiting.front();
-    lock.unlock();
-    UniqueIcon icon = shared->fetch(next);
-    // Only this thread reads the distinct icons' pixels: under Wine an icon call on the
-    // windows' thread would wait behind a fetch from a share that stopped answering.
-    std::optional<IconKey> alikeTo;
-    const std::vector<std::uint32_t> pixels = PixelsOf(icon.Get());
-    const std::uint64_t hash = HashOf(pixels);
-    if (!pixels.empty()) {
-      const auto [first, last] = shared->distinct.equal_range(hash);
-      for (auto candidate = first; candidate != last && !alikeTo; ++candidate)
-        if (PixelsOf(candidate->second.second) == pixels) alikeTo = candidate->second.first;
-      if (alikeTo) icon.Reset();
-      else shared->distinct.emplace(hash, std::pair(next, icon.Get()));
-    }
-    lock.lock();
-    // Taken from the queue only now, so Busy tells of a fetch under way.
-    shared->waiting.pop_front();
-    shared->arrived.push_back({next, std::move(icon), std::move(alikeTo)});
-    const auto asked = shared->askedBy.find(next);
-    if (asked != shared->askedBy.end()) {
-      for (const HWND window : asked->second)
-        if (shared->told.insert(window).second)
-          PostMessageW(window, IconFetcher::IconsArrivedMessage(), 0, 0);
-      shared->askedBy.erase(asked);
-    }
+void IconFetcher::Fetch(const std::shared_ptr<Shared>& shared, const IconKey& next) {
+  UniqueIcon icon = shared->fetch(next);
+  // Only the fetches read the distinct icons' pixels: under Wine an icon call on the
+  // windows' thread would wait behind a fetch from a share that stopped answering.
+  std::optional<IconKey> alikeTo;
+  const std::vector<std::uint32_t> pixels = PixelsOf(icon.Get());
+  const std::uint64_t hash = HashOf(pixels);
+  if (!pixels.empty()) {
+    const auto [first, last] = shared->distinct.equal_range(hash);
+    for (auto candidate = first; candidate != last && !alikeTo; ++candidate)
+      if (PixelsOf(candidate->second.second) == pixels) alikeTo = candidate->second.first;
+    if (alikeTo) icon.Reset();
+    else shared->distinct.emplace(hash, std::pair(next, icon.Get()));
+  }
+  const std::lock_guard lock(shared->mutex);
+  // Counted off only now, so Busy tells of a fetch under way.
+  --shared->pending;
+  shared->arrived.push_back({next, std::move(icon), std::move(alikeTo)});
+  const auto asked = shared->askedBy.find(next);
+  if (asked != shared->askedBy.end()) {
+    for (const HWND window : asked->second)
+      if (shared->told.insert(window).second)
+        PostMessageW(window, IconFetcher::IconsArrivedMessage(), 0, 0);
+    shared->askedBy.erase(asked);
   }
 }
 
@@ -209,7 +183,7 @@ void IconFetcher::Forget(const IconKey& key) {
 
 bool IconFetcher::Busy() const {
   const std::lock_guard lock(shared_->mutex);
-  return !shared_->waiting.empty();
+  return shared_->pending > 0;
 }
 
 }  // namespace kromelik

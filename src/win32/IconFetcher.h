@@ -18,6 +18,7 @@
 
 #include "menus/ImageList.h"
 #include "win32/Handles.h"
+#include "win32/JobThread.h"
 
 namespace kromelik {
 
@@ -36,10 +37,8 @@ class IconFetcher {
   // The message a window that asked is posted when icons have come; no parameters.
   static UINT IconsArrivedMessage();
 
-  // `fetch` runs on the fetcher's thread, made at the first request.
+  // `fetch` runs on the fetcher's thread (a JobThread, let go at the end).
   explicit IconFetcher(FetchFunction fetch);
-  // The thread is let go rather than waited for: a fetch from a drive that stopped
-  // answering must not hold up the program's end. It ends after its current fetch.
   ~IconFetcher();
   IconFetcher(const IconFetcher&) = delete;
   IconFetcher& operator=(const IconFetcher&) = delete;
@@ -64,9 +63,10 @@ class IconFetcher {
 
  private:
   struct Shared;
-  static void Run(const std::shared_ptr<Shared>& shared);
+  static void Fetch(const std::shared_ptr<Shared>& shared, const IconKey& key);
 
   std::shared_ptr<Shared> shared_;
+  JobThread thread_;  // after shared_: let go first
   std::map<IconKey, std::shared_ptr<const UniqueIcon>> fetched_;
   std::vector<IconKey> arrivals_;
 };

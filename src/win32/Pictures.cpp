@@ -238,6 +238,25 @@ void PictureCache::SetDpi(int dpi) noexcept {
   iconSize_ = size;
   for (auto& [list, entries] : lists_)
     for (Entry& entry : entries.entries) Retire(entry);
+  fixed_.clear();
+}
+
+std::shared_ptr<const UniqueIcon> PictureCache::FixedIcon(const Picture& picture) {
+  const auto* stock = std::get_if<StockIcon>(&picture);
+  const auto* file = std::get_if<FileIconPicture>(&picture);
+  std::string key =
+      stock != nullptr
+          ? "stock " + std::to_string(static_cast<int>(*stock))
+          : "file " + std::to_string(file->index) + " " +
+                std::to_string(static_cast<int>(file->fallback)) + " " + file->file;
+  std::weak_ptr<const UniqueIcon>& shared = fixed_[std::move(key)];
+  std::shared_ptr<const UniqueIcon> icon = shared.lock();
+  if (!icon) {
+    icon = std::make_shared<const UniqueIcon>(stock != nullptr ? StockPicture(*stock, iconSize_)
+                                                               : FilePicture(*file, iconSize_));
+    shared = icon;
+  }
+  return icon;
 }
 
 void PictureCache::Retire(Entry& entry) {
@@ -299,15 +318,12 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
   Entry& entry = list.entries[static_cast<std::size_t>(index)];
   if (entry.resolved) return &entry;
 
-  const int size = iconSize_;
   const Picture& picture = images.Pictures()[static_cast<std::size_t>(index)];
   entry.picture = picture;
-  if (const auto* stock = std::get_if<StockIcon>(&picture)) {
-    entry.owned = StockPicture(*stock, size);
-    entry.icon = entry.owned.Get();
-  } else if (const auto* file = std::get_if<FileIconPicture>(&picture)) {
-    entry.owned = FilePicture(*file, size);
-    entry.icon = entry.owned.Get();
+  if (std::holds_alternative<StockIcon>(picture) ||
+      std::holds_alternative<FileIconPicture>(picture)) {
+    entry.owned = FixedIcon(picture);
+    entry.icon = entry.owned->Get();
   } else if (const auto* handle = std::get_if<IconHandle>(&picture)) {
     entry.icon = reinterpret_cast<HICON>(*handle);
   } else if (const auto* own = std::get_if<IconOfFile>(&picture)) {

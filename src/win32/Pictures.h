@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "menus/ImageList.h"
@@ -60,8 +62,8 @@ class PictureCache {
   struct Entry {
     bool resolved = false;
     Picture picture;  // what was resolved, to tell whether the list still shows it
-    HICON icon = nullptr;  // owned.Get(), or a run-time icon the cache does not own
-    UniqueIcon owned;
+    HICON icon = nullptr;  // owned's, or a run-time icon the cache does not own
+    std::shared_ptr<const UniqueIcon> owned;
     UniqueBitmap bitmap;
     UniqueBitmap grey;
     bool waiting = false;  // a file's icon on its way, its stand-by shown
@@ -73,7 +75,7 @@ class PictureCache {
     std::vector<Entry> entries;
   };
   struct Retired {
-    UniqueIcon icon;
+    std::shared_ptr<const UniqueIcon> icon;
     UniqueBitmap bitmap;
     UniqueBitmap grey;
   };
@@ -82,11 +84,17 @@ class PictureCache {
   Entry* Find(const ImageList& images, int index);
   // Empties the entry; what it made stays alive until ReleaseRetired.
   void Retire(Entry& entry);
+  // The icon of a stock picture or a picture of a system file, made once for every list
+  // that shows it: each list has its own copy of the fixed pictures, and under Wine
+  // each one made costs a look at the file and some 8 KiB.
+  std::shared_ptr<const UniqueIcon> FixedIcon(const Picture& picture);
 
   IconFetcher& fetcher_;
   HWND window_ = nullptr;
   int iconSize_ = IconSize(SystemDpi());
   std::map<const ImageList*, ListEntries> lists_;
+  // Held while any list shows the picture, and no longer.
+  std::map<std::string, std::weak_ptr<const UniqueIcon>> fixed_;
   // Where each file's icon stands by, so an arrival finds its entries without a look at
   // every entry: a thousand icons come one by one at a start.
   std::map<IconKey, std::vector<std::pair<const ImageList*, std::size_t>>> waiting_;

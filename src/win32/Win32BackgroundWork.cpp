@@ -1,6 +1,9 @@
 #include "win32/Win32BackgroundWork.h"
 
+#include <chrono>
+
 #include "win32/Handles.h"
+#include "win32/JobThread.h"
 
 namespace kromelik {
 
@@ -24,7 +27,13 @@ void Win32BackgroundWork::Post(std::function<void(std::stop_token)> work, Done d
   const std::lock_guard lock(mutex_);
   if (thread_.get_stop_token().stop_requested()) return;
   waiting_.emplace_back(std::move(work), std::move(done));
-  if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
+  if (!running_) {
+    // A thread that ended for want of work has decided so under the lock and needs it
+    // no more: the wait for it is short.
+    if (thread_.joinable()) thread_.join();
+    running_ = true;
+    thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
+  }
   wake_.notify_one();
 }
 
@@ -55,7 +64,12 @@ void Win32BackgroundWork::Run(std::stop_token stop) {
   const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const QuietCriticalErrors quiet;
   std::unique_lock lock(mutex_);
-  while (wake_.wait(lock, stop, [this] { return !waiting_.empty(); })) {
+  const auto idle = std::chrono::milliseconds(JobThread::kIdleMs);
+  for (;;) {
+    if (!wake_.wait_for(lock, stop, idle, [this] { return !waiting_.empty(); })) {
+      running_ = false;
+      return;
+    }
     auto [work, done] = std::move(waiting_.front());
     waiting_.pop_front();
     lock.unlock();

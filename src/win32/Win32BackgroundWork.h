@@ -15,7 +15,8 @@
 
 namespace kromelik {
 
-// One thread, made at the first post, does the work in order; the window given to
+// One thread, made at the first post, does the work in order, and ends once it has had
+// nothing to do for JobThread::kIdleMs (the next post makes another); the window given to
 // SetWindow is posted FinishedMessage() when work has finished, and calls RunFinished on
 // its own thread when it is ready to show what the work found (not while a menu is open).
 // The end of the program asks the work under way to stop and waits for it: it reaches
@@ -62,6 +63,7 @@ class Win32BackgroundWork : public BackgroundWork {
   std::vector<Done> finished_;
   HWND window_ = nullptr;
   bool announced_ = false;  // a message is on its way for what finished
+  bool running_ = false;    // thread_ serves the queue; else it has ended or is ending
   std::jthread thread_;     // last: it ends first, while the rest is still there
 };
 

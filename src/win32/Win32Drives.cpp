@@ -3,11 +3,8 @@
 #include <windows.h>
 
 #include <array>
-#include <condition_variable>
-#include <deque>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 
 #include "win32/Handles.h"
@@ -40,38 +37,13 @@ std::string LabelOf(const wchar_t* root) {
 
 struct Win32Drives::Labels {
   std::mutex mutex;
-  std::condition_variable wake;
   std::array<std::string, 26> known;
   std::array<bool, 26> queued{};
-  std::deque<int> waiting;
-  bool started = false;
-  bool stop = false;
 };
 
 Win32Drives::Win32Drives() : labels_(std::make_shared<Labels>()) {}
 
-Win32Drives::~Win32Drives() {
-  const std::lock_guard lock(labels_->mutex);
-  labels_->stop = true;
-  labels_->wake.notify_all();
-}
-
-void Win32Drives::Run(const std::shared_ptr<Labels>& labels) {
-  const QuietCriticalErrors quiet;
-  std::unique_lock lock(labels->mutex);
-  for (;;) {
-    labels->wake.wait(lock, [&] { return labels->stop || !labels->waiting.empty(); });
-    if (labels->stop) return;
-    const int index = labels->waiting.front();
-    labels->waiting.pop_front();
-    lock.unlock();
-    const wchar_t root[] = {static_cast<wchar_t>(L'A' + index), L':', L'\\', L'\0'};
-    std::string label = LabelOf(root);
-    lock.lock();
-    labels->known[static_cast<std::size_t>(index)] = std::move(label);
-    labels->queued[static_cast<std::size_t>(index)] = false;
-  }
-}
+Win32Drives::~Win32Drives() = default;
 
 std::vector<Drive> Win32Drives::List() const {
   const QuietCriticalErrors quiet;
@@ -92,12 +64,13 @@ std::vector<Drive> Win32Drives::List() const {
       drive.label = labels_->known[slot];
       if (!labels_->queued[slot]) {
         labels_->queued[slot] = true;
-        labels_->waiting.push_back(index);
-        if (!labels_->started) {
-          labels_->started = true;
-          std::thread(&Win32Drives::Run, labels_).detach();
-        }
-        labels_->wake.notify_one();
+        thread_.Post([labels = labels_, index, slot] {
+          const wchar_t rootPath[] = {static_cast<wchar_t>(L'A' + index), L':', L'\\', L'\0'};
+          std::string label = LabelOf(rootPath);
+          const std::lock_guard found(labels->mutex);
+          labels->known[slot] = std::move(label);
+          labels->queued[slot] = false;
+        });
       }
     }
     drives.push_back(std::move(drive));

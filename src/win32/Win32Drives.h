@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ports/Drives.h"
+#include "win32/JobThread.h"
 
 namespace kromelik {
 
@@ -13,7 +14,6 @@ namespace kromelik {
 class Win32Drives : public Drives {
  public:
   Win32Drives();
-  // The thread is let go rather than waited for, as a drive may never answer.
   ~Win32Drives() override;
   Win32Drives(const Win32Drives&) = delete;
   Win32Drives& operator=(const Win32Drives&) = delete;
@@ -22,9 +22,9 @@ class Win32Drives : public Drives {
 
  private:
   struct Labels;
-  static void Run(const std::shared_ptr<Labels>& labels);
 
   std::shared_ptr<Labels> labels_;
+  mutable JobThread thread_;  // after labels_: let go first
 };
 
 }  // namespace kromelik

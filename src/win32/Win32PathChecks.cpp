@@ -3,12 +3,9 @@
 #include <windows.h>
 
 #include <array>
-#include <condition_variable>
-#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "win32/Handles.h"
 #include "win32/WideText.h"
@@ -22,11 +19,7 @@ struct Win32PathChecks::Shared {
     bool queued = false;
   };
   std::mutex mutex;
-  std::condition_variable wake;
-  std::deque<std::wstring> waiting;
   std::map<std::wstring, Known> known;
-  bool started = false;
-  bool stop = false;
 };
 
 namespace {
@@ -78,11 +71,7 @@ bool MayWaitOnDrive(std::wstring_view path) {
 
 Win32PathChecks::Win32PathChecks() : shared_(std::make_shared<Shared>()) {}
 
-Win32PathChecks::~Win32PathChecks() {
-  const std::lock_guard lock(shared_->mutex);
-  shared_->stop = true;
-  shared_->wake.notify_all();
-}
+Win32PathChecks::~Win32PathChecks() = default;
 
 PathState Win32PathChecks::Check(std::string_view path) {
   const std::wstring wide = Utf8ToWide(path);
@@ -93,32 +82,16 @@ PathState Win32PathChecks::Check(std::string_view path) {
   const bool stale = known.checkedAt == 0 || GetTickCount64() - known.checkedAt > kFreshForMs;
   if (stale && !known.queued) {
     known.queued = true;
-    shared_->waiting.push_back(wide);
-    if (!shared_->started) {
-      shared_->started = true;
-      std::thread(&Win32PathChecks::Run, shared_).detach();
-    }
-    shared_->wake.notify_one();
+    thread_.Post([shared = shared_, wide] {
+      const PathKind kind = KindOf(wide);
+      const std::lock_guard found(shared->mutex);
+      Shared::Known& answer = shared->known[wide];
+      answer.kind = kind;
+      answer.checkedAt = GetTickCount64();
+      answer.queued = false;
+    });
   }
   return {known.kind, false};
-}
-
-void Win32PathChecks::Run(const std::shared_ptr<Shared>& shared) {
-  const QuietCriticalErrors quiet;
-  std::unique_lock lock(shared->mutex);
-  for (;;) {
-    shared->wake.wait(lock, [&] { return shared->stop || !shared->waiting.empty(); });
-    if (shared->stop) return;
-    const std::wstring next = std::move(shared->waiting.front());
-    shared->waiting.pop_front();
-    lock.unlock();
-    const PathKind kind = KindOf(next);
-    lock.lock();
-    Shared::Known& known = shared->known[next];
-    known.kind = kind;
-    known.checkedAt = GetTickCount64();
-    known.queued = false;
-  }
 }
 
 }  // namespace kromelik

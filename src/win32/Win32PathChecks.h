@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/ports/PathChecks.h"
+#include "win32/JobThread.h"
 
 namespace kromelik {
 
@@ -21,8 +22,6 @@ class Win32PathChecks : public PathChecks {
   static constexpr unsigned kFreshForMs = 30000;
 
   Win32PathChecks();
-  // The thread is let go rather than waited for: a look at a share that stopped
-  // answering must not hold up the program's end.
   ~Win32PathChecks() override;
   Win32PathChecks(const Win32PathChecks&) = delete;
   Win32PathChecks& operator=(const Win32PathChecks&) = delete;
@@ -31,9 +30,9 @@ class Win32PathChecks : public PathChecks {
 
  private:
   struct Shared;
-  static void Run(const std::shared_ptr<Shared>& shared);
 
   std::shared_ptr<Shared> shared_;
+  JobThread thread_;  // after shared_: let go first
 };
 
 }  // namespace kromelik

@@ -11,6 +11,7 @@
 
 #include "TestIcons.h"
 #include "menus/ImageList.h"
+#include "win32/JobThread.h"
 #include "win32/Pictures.h"
 #include "win32/WideText.h"
 
@@ -202,6 +203,28 @@ TEST(PremultipliedBitmap, TakesAlphaFromTheIconOrElseFromItsMask) {
   EXPECT_EQ(half[0] & 0xFFFFu, 0u);
 }
 
+// A fixed picture is made once for every list that shows it, and made anew at the size
+// of another DPI, never handed out at the old one.
+TEST(PictureCache, AFixedPictureIsMadeOnceForEveryListAndAnewAtAnotherDpi) {
+  ImageList first("first");
+  ImageList second("second");
+  for (ImageList* images : {&first, &second}) {
+    images->Add(StockIcon::Application);
+    images->Add(StockIcon::Folder);
+  }
+  PictureCache cache;
+  const HICON folder = cache.Icon(first, 1);
+  ASSERT_TRUE(IsIcon(folder));
+  EXPECT_EQ(cache.Icon(second, 1), folder);
+  EXPECT_NE(cache.Icon(second, 0), folder);
+
+  cache.SetDpi(2 * SystemDpi());
+  const HICON larger = cache.Icon(second, 1);
+  EXPECT_EQ(IconDimensions(larger).cx, cache.IconSize());
+  EXPECT_GT(IconDimensions(larger).cx, IconDimensions(folder).cx);
+  EXPECT_EQ(cache.Icon(first, 1), larger);
+}
+
 // A file that gave no icon is asked again when its list is built again, as it may have
 // one by now; looking at it meanwhile asks nothing.
 TEST(PictureCache, AFileWithoutAnIconIsAskedAgainWhenItsListIsRebuilt) {
@@ -294,6 +317,30 @@ TEST(IconFetcher, FilesWithIconsAlikeShareOneAndNoOther) {
   }
   EXPECT_EQ(fetcher.Find(keys[0])->Get(), fetcher.Find(keys[1])->Get());
   EXPECT_NE(fetcher.Find(keys[2])->Get(), fetcher.Find(keys[0])->Get());
+}
+
+// A fetcher left with nothing to do lets its thread go, so a waiting strip keeps none,
+// and the next file's icon starts another.
+TEST(IconFetcher, LetsItsThreadGoWhenIdleAndStartsAnotherForTheNextIcon) {
+  std::atomic<DWORD> fetchingThread{0};
+  IconFetcher fetcher([&](const IconKey&) {
+    fetchingThread = GetCurrentThreadId();
+    return MakeIcon(16, 0xFF0000FFu);
+  });
+  const auto fetched = [&](const IconKey& key) {
+    fetcher.Request(key, nullptr);
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (fetcher.Busy() && GetTickCount64() < deadline) Sleep(1);
+    fetcher.Collect();
+    return fetcher.Find(key) != nullptr && *fetcher.Find(key);
+  };
+  ASSERT_TRUE(fetched({"C:\\pierwszy.exe", FileIconKind::Stored}));
+  const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, fetchingThread);
+  ASSERT_NE(thread, nullptr);
+  EXPECT_EQ(WaitForSingleObject(thread, JobThread::kIdleMs + 10000), WAIT_OBJECT_0)
+      << "the idle thread is still there";
+  CloseHandle(thread);
+  EXPECT_TRUE(fetched({"C:\\drugi.exe", FileIconKind::Stored}));
 }
 
 }  // namespace
