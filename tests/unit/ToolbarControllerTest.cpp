@@ -5,6 +5,9 @@
 #include "core/Hotkey.h"
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
+#include "dialogs/TOpcjeF.h"
+#include "fakes/FakeDialogPorts.h"
+#include "fakes/FakeOptionsPorts.h"
 #include "unit/ToolbarFixture.h"
 
 namespace kromelik {
@@ -146,6 +149,25 @@ TEST_F(ToolbarControllerTest, TheStoredHotkeyIsRegisteredAndOneTakenElsewhereIsT
   EXPECT_EQ(window.hotkey, ((kHotkeyControl | kHotkeyShift) << 8) | 0x74);
   EXPECT_EQ(controller.Look().Hotkey(), window.hotkey);
   EXPECT_EQ(HotkeyTakenText(window.hotkey), "Skrót Ctrl+Shift+F5 jest zajęty przez inny program.");
+
+  // Chosen in the options while another program holds it: told as at a start, and the
+  // field shows none at the next opening.
+  fakes::FakeSystemColours colours;
+  fakes::FakeDialogWindow dialog;
+  TOpcjeF options{{registry, text, program, colours, controller.Look(), messages, dialog,
+                   controller.Behaviour()}};
+  dialog.onClose = [&options] { options.FormClose(); };
+  controller.Behaviour().OpenDialog({});
+  options.FormShow();
+  EXPECT_EQ(options.Controls().hotkey, window.hotkey);
+  options.HotkeyChange(kDefaultHotkey);
+  options.CloseSBClick();
+  EXPECT_EQ(messages.shown, (std::vector<fakes::FakeMessageBoxes::Shown>{
+                                {"Skrót Ctrl+Alt+K jest zajęty przez inny program.", "Kromelik",
+                                 MessageIcon::Warning}}));
+  controller.Behaviour().OpenDialog({});
+  options.FormShow();
+  EXPECT_EQ(options.Controls().hotkey, 0);
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {
