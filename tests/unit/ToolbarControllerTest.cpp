@@ -79,6 +79,52 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   EXPECT_EQ(controller.Look().Opacity(), std::optional<std::uint8_t>(200));
 }
 
+// High contrast puts the system's colours over the stored look without touching it: a
+// look the options dialog applies meanwhile is kept for later, and all of it is back when
+// high contrast goes.
+TEST_F(ToolbarControllerTest, HighContrastShowsTheSystemsColoursAndTheStoredLookComesBack) {
+  {
+    SettingsStore store(registry);
+    ASSERT_TRUE(store.OpenKey(registry_layout::kMainKey, true));
+    store.PutText(registry_layout::kXPMenu, "yes");
+    store.PutFlag(registry_layout::kChangeTransparent, true);
+    store.PutNumber(registry_layout::kTransparent, 200);
+    store.PutFlag(registry_layout::kChangeColor, true);
+    for (const auto name : {registry_layout::kColorR, registry_layout::kColorG,
+                            registry_layout::kColorB, registry_layout::kColorGS})
+      store.PutNumber(name, 100);
+  }
+  controller.Create();
+  controller.Start();
+  LiveLook& live = controller.Look();
+  const ToolbarLook stored = live.Look();
+  ASSERT_TRUE(stored.colour);
+  live.SetHighContrast(true);
+  ToolbarLook system = stored;
+  system.colour.reset();
+  system.menuStyle = MenuStyle::Classic;
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{system, std::nullopt}));
+  EXPECT_EQ(live.Look(), stored) << "the stored look is kept";
+  EXPECT_EQ(live.OpacityAtPaint(), std::nullopt) << "no paint makes it translucent";
+  const auto underContrast = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(underContrast);
+  EXPECT_EQ(underContrast->style, MenuStyle::Classic) << "the system draws the menus";
+  controller.Behaviour().ReleaseButtons();
+
+  ToolbarLook chosen = stored;
+  chosen.colour = 0x00336699u;
+  live.ApplyLook(chosen, 150);
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{system, std::nullopt}));
+  EXPECT_EQ(live.Look(), chosen);
+
+  live.SetHighContrast(false);
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{chosen, 150}));
+  const auto after = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->style, MenuStyle::Pastel);
+  EXPECT_EQ(live.OpacityAtPaint(), std::optional<std::uint8_t>(200));
+}
+
 // Two monitors side by side and a third below the first: each top edge brings the strip
 // down on its own monitor, as wide as it, with its menus under its buttons there; where
 // a monitor meets one above it there is no edge to touch. A monitor unplugged takes the
