@@ -16,6 +16,7 @@ ABOUT_CENTRE = (28 + 19, 24)
 CTRL_ALT_K = (0x06 << 8) | ord("K")
 CTRL_SHIFT_J = (0x03 << 8) | ord("J")
 MIDDLE = (512, 384)
+MOD_ALT, MOD_CONTROL, MOD_SHIFT = 1, 2, 4
 ROLE_SYSTEM_PUSHBUTTON = 0x2B
 FIRST_BUTTON_ID = 100  # AboutSB; the ids follow the buttons' order along the strip
 LAST_BUTTON_ID = 112  # CloseSB
@@ -207,19 +208,22 @@ class Keyboard(ProgramTestCase):
         keys("ctrl+shift+j")
         self.assertTrue(program.wait_shown(5000), "the new combination does not call the strip")
 
-    def test_a_combination_another_program_holds_is_told_once_and_the_strip_starts_anyway(self):
-        # MOD_ALT | MOD_CONTROL and K, as RegisterHotKey takes them.
-        holder = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "hold-hotkey", "3",
-                                   str(ord("K")), "600000"], stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL)
+    def hold_combination(self, modifiers, key):
+        """Another program takes the combination (modifiers as RegisterHotKey takes them)."""
+        holder = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "hold-hotkey",
+                                   str(modifiers), str(ord(key)), "600000"],
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
         def end_holder():
             holder.kill()
             holder.wait()
+            holder.stdout.close()
 
         self.addCleanup(end_holder)
         self.assertEqual(holder.stdout.readline().strip(), b"held")
 
+    def test_a_combination_another_program_holds_is_told_once_and_the_strip_starts_anyway(self):
+        self.hold_combination(MOD_ALT | MOD_CONTROL, "K")
         program = self.start()
         code, texts = probe("wait-box", TITLE, "30000")
         self.assertEqual(code, 0, "no message tells that the combination is taken")
@@ -235,6 +239,21 @@ class Keyboard(ProgramTestCase):
         self.assertEqual(probe("wait-visible", OPTIONS, "10000")[0], 0, "Opcje did not open")
         self.assertEqual(probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip(), "0",
                          "the field shows a combination that does nothing")
+
+        # One taken after it was typed in the field is told at OK, in the same words.
+        left, top, right, bottom = (int(part) for part in
+                                    probe("child-rect", OPTIONS, str(HOTKEY_FIELD))[1].split())
+        click_at((left + right) // 2, (top + bottom) // 2)
+        keys("ctrl+shift+j")
+        self.assertTrue(wait_until(lambda: probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip()
+                                   == str(CTRL_SHIFT_J)), "the field did not take the keys")
+        self.hold_combination(MOD_CONTROL | MOD_SHIFT, "J")
+        probe("click", OPTIONS, "1")  # OK
+        code, texts = probe("wait-box", TITLE, "10000")
+        self.assertEqual(code, 0, "OK does not tell that the combination is taken")
+        self.assertIn("Skrót Ctrl+Shift+J jest zajęty przez inny program.", texts)
+        self.assertEqual(probe("press-box-ok", TITLE)[0], 0)
+        self.assertEqual(probe("wait-hidden", OPTIONS, "10000")[0], 0, "OK did not close")
 
 
 if __name__ == "__main__":
