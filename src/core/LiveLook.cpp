@@ -36,8 +36,26 @@ bool LiveLook::SetHotkey(std::uint16_t code) {
   return registered;
 }
 
+ToolbarLook LiveLook::InForce() const {
+  if (!highContrast_) return options_.look;
+  ToolbarLook system = options_.look;
+  system.colour.reset();
+  system.menuStyle = MenuStyle::Classic;
+  return system;
+}
+
+void LiveLook::SetHighContrast(bool on) {
+  if (on == highContrast_) return;
+  highContrast_ = on;
+  Show(opacity_);
+}
+
+void LiveLook::Show(std::optional<std::uint8_t> opacity) {
+  window_.ShowLook(InForce(), highContrast_ ? std::nullopt : opacity);
+}
+
 std::optional<std::uint8_t> LiveLook::OpacityAtPaint() {
-  if (toolbar_.State() == ToolbarState::LentToDialog) return std::nullopt;
+  if (highContrast_ || toolbar_.State() == ToolbarState::LentToDialog) return std::nullopt;
   // Nothing is undone here: a strip made translucent in the dialog and left so stays.
   const auto stored = StoredOpacity();
   if (stored) opacity_ = stored;
@@ -50,7 +68,7 @@ void LiveLook::ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> op
   options_.look.bevel.width = FittingBevelWidth(look.bevel.width);
   layout_.SetBevel(options_.look.bevel.raised, options_.look.bevel.width);
   toolbar_.LayoutChanged();
-  window_.ShowLook(options_.look, opacity);
+  Show(opacity);
 }
 
 void LiveLook::SetListOptions(bool showFileExtensions, bool sortWhileEditing) {
@@ -63,7 +81,7 @@ void LiveLook::ScreenChanged(int screenWidth, int dpi) {
   layout_.SetDpi(dpi);
   toolbar_.LayoutChanged();
   // The look in force stays, whatever the registry holds.
-  window_.ShowLook(options_.look, opacity_);
+  Show(opacity_);
 }
 
 void LiveLook::MonitorChosen(const Monitor& monitor) {

@@ -28,6 +28,7 @@ class LiveLook : public LiveOptions {
   // LiveOptions: the strip repaints in the new look and the next menu opens in its
   // style; the list flags hold for every menu built and organizer refreshed from now on.
   const ToolbarLook& Look() const override { return options_.look; }
+  ToolbarLook InForce() const override;
   std::optional<std::uint8_t> Opacity() const override { return opacity_; }
   void ApplyLook(const ToolbarLook& look, std::optional<std::uint8_t> opacity) override;
   void SetListOptions(bool showFileExtensions, bool sortWhileEditing) override;
@@ -36,10 +37,16 @@ class LiveLook : public LiveOptions {
   // Registers the stored combination; answers it when another program holds it.
   std::optional<std::uint16_t> RegisterStoredHotkey();
 
+  // The system's high-contrast mode, as the platform finds it at start and after a
+  // change of the system's settings: while it is on the strip is opaque in the system's
+  // colours and the menus are the system's own, so that they read as the user needs.
+  void SetHighContrast(bool on);
+  bool HighContrast() const { return highContrast_; }
+
   // The stored opacity, read from the registry at every paint so a value changed
   // meanwhile shows at once: what the paint applies, or nothing to apply when
   // translucency is stored as off or while a dialog has the toolbar, since the options
-  // dialog's live values win while the user works them.
+  // dialog's live values win while the user works them, and while high contrast is on.
   std::optional<std::uint8_t> OpacityAtPaint();
 
   // The screen took another size or the strip's monitor another DPI: the layout follows
@@ -52,6 +59,7 @@ class LiveLook : public LiveOptions {
 
  private:
   std::optional<std::uint8_t> StoredOpacity() const;
+  void Show(std::optional<std::uint8_t> opacity);
 
   StartupOptions& options_;
   ToolbarLayout& layout_;
@@ -60,6 +68,7 @@ class LiveLook : public LiveOptions {
   Registry& registry_;
   std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
   std::uint16_t hotkey_ = 0;              // the one registered
+  bool highContrast_ = false;
 };
 
 }  // namespace kromelik

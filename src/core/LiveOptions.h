@@ -16,6 +16,9 @@ class LiveOptions {
 
   // The look the strip shows now; a colour of none is the system's button face.
   virtual const ToolbarLook& Look() const = 0;
+  // What the strip and every menu show now: Look(), or while the system's high contrast
+  // is on, the system's colours with menus the system draws, over a Look() kept as it is.
+  virtual ToolbarLook InForce() const = 0;
   // The strip's opacity now; nothing when it is opaque.
   virtual std::optional<std::uint8_t> Opacity() const = 0;
   // The strip repaints in `look`, translucent with `opacity` or opaque, and the next

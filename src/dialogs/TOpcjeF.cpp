@@ -1,5 +1,6 @@
 #include "dialogs/TOpcjeF.h"
 
+#include "core/Hotkey.h"
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
 
@@ -215,8 +216,11 @@ void TOpcjeF::CloseSBClick() {
     store.PutNumber(layout::kHotkey, controls_.hotkey);
   }
   store.CloseKey();
-  // At once, whether or not the registry took it.
-  services_.live.SetHotkey(controls_.hotkey);
+  // At once, whether or not the registry took it. One another program holds calls
+  // nothing, so the user hears of it now, as at a start, and finds the field empty next.
+  if (!services_.live.SetHotkey(controls_.hotkey))
+    services_.messages.Show(HotkeyTakenText(controls_.hotkey), kApplicationTitle,
+                            MessageIcon::Warning);
   // The flags hold for this run whether or not the registry took them.
   services_.live.SetListOptions(controls_.extensions.ticked, controls_.sort.ticked);
 

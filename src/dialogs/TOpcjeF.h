@@ -14,6 +14,7 @@
 #include "core/Settings.h"
 #include "core/Toolbar.h"
 #include "core/ports/DialogWindow.h"
+#include "core/ports/MessageBoxes.h"
 #include "core/ports/ProgramFile.h"
 #include "core/ports/Registry.h"
 #include "core/ports/SystemColours.h"
@@ -119,6 +120,7 @@ struct OptionsServices {
   const ProgramFile& program;  // for the autostart entry
   const SystemColours& colours;
   LiveOptions& live;  // the running toolbar's look and list flags
+  MessageBoxes& messages;  // owned by the dialog
   DialogWindow& dialog;
   Toolbar& toolbar;
 };
@@ -150,7 +152,8 @@ class TOpcjeF {
   void cb_SortujClick(bool ticked) { controls_.sort.ticked = ticked; }
   void HotkeyChange(std::uint16_t code) { controls_.hotkey = code; }
 
-  // Stores every option and the autostart entry, sets the list flags, and closes.
+  // Stores every option and the autostart entry, sets the list flags and the hotkey, and
+  // closes; a hotkey another program holds is told first.
   void CloseSBClick();
   // From the form or any of its controls: Escape closes storing nothing, Enter is OK.
   void FormKeyDown(DialogKey key);

@@ -96,7 +96,7 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   const ScreenPoint origin = base_.toolbar.Origin();
   at.x += origin.x;
   at.y += origin.y;
-  return PopupMenu{*menu, menus_.ImagesOf(*menu), base_.look.Look().menuStyle, at};
+  return PopupMenu{*menu, menus_.ImagesOf(*menu), base_.look.InForce().menuStyle, at};
 }
 
 void ToolbarController::Choose(const MenuItem& item) {

@@ -29,13 +29,16 @@ OptionsWindow::OptionsWindow(const DialogPorts& ports, LiveOptions& live)
     : ModelessDialog(ports.toolbar),
       ports_(ports),
       options_(OptionsServices{ports.platform.registry, ports.platform.text, ports.platform.program,
-                               colours_, live, *this, ports.toolbar}) {}
+                               colours_, live, messages_, *this, ports.toolbar}) {}
 
 OptionsWindow::~OptionsWindow() { DestroyHandle(); }
 
 bool OptionsWindow::Create(HINSTANCE instance, HWND owner) {
-  return ModelessDialog::Create(instance, owner, std::string(options_texts::kCaption),
-                                kClientWidth, kClientHeight, DialogFrame::Tool);
+  if (!ModelessDialog::Create(instance, owner, std::string(options_texts::kCaption),
+                              kClientWidth, kClientHeight, DialogFrame::Tool))
+    return false;
+  messages_.SetOwner(Handle());
+  return true;
 }
 
 void OptionsWindow::AddBar(int id, const OptionsBar& bar, Rect96 at) {

@@ -13,6 +13,7 @@
 #include "win32/OrganizerWindow.h"
 #include "win32/Tooltips.h"
 #include "win32/Win32SystemColours.h"
+#include "win32/Win32ToolbarPorts.h"
 
 namespace kromelik {
 
@@ -67,6 +68,7 @@ class OptionsWindow : public ModelessDialog {
 
   DialogPorts ports_;
   Win32SystemColours colours_;
+  Win32MessageBoxes messages_;
   TOpcjeF options_;
   Tooltips tips_;
   UniqueIcon titleIcon_;

@@ -75,7 +75,7 @@ void SearchWindow::ChooseService() {
   GetWindowRect(GetDlgItem(Handle(), kServices), &button);
   // Just below the arrow, wherever the frame and the DPI put it.
   const MenuItem* chosen = renderer_.Popup(Handle(), search_.ServiceMenu(), noPictures_,
-                                           live_.Look().menuStyle, POINT{button.left, button.bottom});
+                                           live_.InForce().menuStyle, POINT{button.left, button.bottom});
   if (chosen != nullptr && chosen->OnClick) chosen->OnClick(*chosen);
   FocusPhrase();
 }

@@ -36,9 +36,9 @@ constexpr UINT kFinishStart = WM_APP + 10;
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
 
-// While the system's high-contrast mode is on, the strip shows the system's colours,
-// opaque, over whatever the user stored, which comes back when it is off.
-bool HighContrast() {
+// Asked once at start and after a change of the system's settings, never at a paint: the
+// look in force follows it (LiveLook).
+bool SystemHighContrast() {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;
   return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
@@ -129,6 +129,7 @@ void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& bac
   base_->toolbar.SetMonitors(DesktopMonitors());
   background.SetWindow(Handle());
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  base_->look.SetHighContrast(SystemHighContrast());
   // The toolbar starts its timers as it starts.
   controller.Start();
   PostMessageW(Handle(), kFinishStart, 0, 0);
@@ -257,9 +258,8 @@ void TForm1::OnSessionBack() {
 }
 
 COLORREF TForm1::PanelColour() const {
-  const ToolbarLook& look = base_->look.Look();
-  return look.colour && !HighContrast() ? static_cast<COLORREF>(*look.colour)
-                                        : GetSysColor(COLOR_BTNFACE);
+  const std::optional<std::uint32_t> colour = base_->look.InForce().colour;
+  return colour ? static_cast<COLORREF>(*colour) : GetSysColor(COLOR_BTNFACE);
 }
 
 void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
@@ -343,7 +343,8 @@ void TForm1::Paint(HDC dc) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, logo.left, logo.top, logo.right, logo.bottom);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, HighContrast() ? GetSysColor(COLOR_CAPTIONTEXT) : RGB(255, 255, 255));
+    SetTextColor(dc, base_->look.HighContrast() ? GetSysColor(COLOR_CAPTIONTEXT)
+                                                : RGB(255, 255, 255));
     // Two letters, the second overlapping the first.
     TextOutW(dc, logo.left + layout.Scaled(1), logo.top + layout.Scaled(8), L"K", 1);
     TextOutW(dc, logo.left + layout.Scaled(6), logo.top + layout.Scaled(16), L"B", 1);
@@ -363,7 +364,6 @@ void TForm1::ApplyTransparency() {
 }
 
 void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
-  if (HighContrast()) opacity.reset();
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   if (opacity) {
     if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
@@ -515,6 +515,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // force, which follows the system's colours, is cheap enough for all.
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
+      if (controller_ != nullptr && !withdrawn_) base_->look.SetHighContrast(SystemHighContrast());
       OnSessionBack();
       return 0;
     case WM_TIMER:

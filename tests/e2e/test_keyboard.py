@@ -16,8 +16,10 @@ ABOUT_CENTRE = (28 + 19, 24)
 CTRL_ALT_K = (0x06 << 8) | ord("K")
 CTRL_SHIFT_J = (0x03 << 8) | ord("J")
 MIDDLE = (512, 384)
+MOD_ALT, MOD_CONTROL, MOD_SHIFT = 1, 2, 4
 ROLE_SYSTEM_PUSHBUTTON = 0x2B
 FIRST_BUTTON_ID = 100  # AboutSB; the ids follow the buttons' order along the strip
+LAST_BUTTON_ID = 112  # CloseSB
 
 # Each visible button's tip, by control id: what a screen reader names the button by.
 HINTS = {
@@ -72,6 +74,17 @@ class Keyboard(ProgramTestCase):
         return program
 
     def test_the_strip_is_reached_walked_and_left_from_the_keyboard(self):
+        # A window kept on top, not in front: when the strip hides by itself, the system
+        # would hand it the keyboard instead of the editor.
+        on_top = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "show-window", "topmost",
+                                   "120000"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def end_on_top():
+            on_top.kill()
+            on_top.wait()
+
+        self.addCleanup(end_on_top)
+        self.assertEqual(probe("wait-foreground", "Probe topmost", "30000")[0], 0)
         program = self.start_behind_editor()
 
         keys("ctrl+alt+k")
@@ -93,6 +106,14 @@ class Keyboard(ProgramTestCase):
         for control, hint in HINTS.items():
             self.assertEqual(probe("accessible", TITLE, str(control))[1].strip(),
                              f"{ROLE_SYSTEM_PUSHBUTTON} {hint}")
+
+        # Tab and Shift+Tab go round the ends of the strip.
+        keys("shift+Tab")
+        self.assertEqual(probe("wait-focus-id", TITLE, str(LAST_BUTTON_ID), "5000")[0], 0,
+                         "Shift+Tab on the first button does not reach the last")
+        keys("Tab")
+        self.assertEqual(probe("wait-focus-id", TITLE, str(FIRST_BUTTON_ID), "5000")[0], 0,
+                         "Tab on the last button does not come back to the first")
 
         keys("Right", "Right")
         self.assertEqual(probe("wait-focus-id", TITLE, str(FIRST_BUTTON_ID + 2), "5000")[0], 0,
@@ -120,6 +141,11 @@ class Keyboard(ProgramTestCase):
         self.assertEqual(probe("wait-focus-id", TITLE, str(FIRST_BUTTON_ID + 2), "5000")[0], 0,
                          "the button lost the focus with its menu")
         self.assertTrue(program.wait_shown(0), "the strip went with the menu")
+        keys("space")
+        self.assertTrue(wait_until(lambda: menu_left() == USLUGI_LEFT),
+                        f"Space opens no menu under the button: {wait_menu(0)}")
+        keys("Escape")
+        self.assertEqual(probe("wait-no-menu", "5000")[0], 0)
 
         keys("Escape")
         self.assertTrue(program.wait_hidden(), "Escape with no menu open leaves the strip")
@@ -150,9 +176,10 @@ class Keyboard(ProgramTestCase):
         keys("ctrl+alt+k")
         self.assertTrue(program.wait_shown(3000))
         self.assertEqual(probe("wait-focus-id", TITLE, str(FIRST_BUTTON_ID), "5000")[0], 0)
-        # The about menu opens with its first item, Pomoc, selected: four more reach Opcje.
-        keys("Return")
-        self.assertIsNotNone(wait_menu(), "Enter opens no menu")
+        # Down opens the about menu with its first item, Pomoc, selected: four more reach
+        # Opcje.
+        keys("Down")
+        self.assertIsNotNone(wait_menu(), "Down opens no menu")
         keys("Down", "Down", "Down", "Down", "Return")
         self.assertEqual(probe("wait-visible", OPTIONS, "10000")[0], 0, "Opcje did not open")
         self.assertEqual(probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip(),
@@ -181,19 +208,22 @@ class Keyboard(ProgramTestCase):
         keys("ctrl+shift+j")
         self.assertTrue(program.wait_shown(5000), "the new combination does not call the strip")
 
-    def test_a_combination_another_program_holds_is_told_once_and_the_strip_starts_anyway(self):
-        # MOD_ALT | MOD_CONTROL and K, as RegisterHotKey takes them.
-        holder = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "hold-hotkey", "3",
-                                   str(ord("K")), "600000"], stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL)
+    def hold_combination(self, modifiers, key):
+        """Another program takes the combination (modifiers as RegisterHotKey takes them)."""
+        holder = subprocess.Popen([WINE, os.environ["KROMELIK_PROBE"], "hold-hotkey",
+                                   str(modifiers), str(ord(key)), "600000"],
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
         def end_holder():
             holder.kill()
             holder.wait()
+            holder.stdout.close()
 
         self.addCleanup(end_holder)
         self.assertEqual(holder.stdout.readline().strip(), b"held")
 
+    def test_a_combination_another_program_holds_is_told_once_and_the_strip_starts_anyway(self):
+        self.hold_combination(MOD_ALT | MOD_CONTROL, "K")
         program = self.start()
         code, texts = probe("wait-box", TITLE, "30000")
         self.assertEqual(code, 0, "no message tells that the combination is taken")
@@ -209,6 +239,21 @@ class Keyboard(ProgramTestCase):
         self.assertEqual(probe("wait-visible", OPTIONS, "10000")[0], 0, "Opcje did not open")
         self.assertEqual(probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip(), "0",
                          "the field shows a combination that does nothing")
+
+        # One taken after it was typed in the field is told at OK, in the same words.
+        left, top, right, bottom = (int(part) for part in
+                                    probe("child-rect", OPTIONS, str(HOTKEY_FIELD))[1].split())
+        click_at((left + right) // 2, (top + bottom) // 2)
+        keys("ctrl+shift+j")
+        self.assertTrue(wait_until(lambda: probe("hotkey-of", OPTIONS, str(HOTKEY_FIELD))[1].strip()
+                                   == str(CTRL_SHIFT_J)), "the field did not take the keys")
+        self.hold_combination(MOD_CONTROL | MOD_SHIFT, "J")
+        probe("click", OPTIONS, "1")  # OK
+        code, texts = probe("wait-box", TITLE, "10000")
+        self.assertEqual(code, 0, "OK does not tell that the combination is taken")
+        self.assertIn("Skrót Ctrl+Shift+J jest zajęty przez inny program.", texts)
+        self.assertEqual(probe("press-box-ok", TITLE)[0], 0)
+        self.assertEqual(probe("wait-hidden", OPTIONS, "10000")[0], 0, "OK did not close")
 
 
 if __name__ == "__main__":

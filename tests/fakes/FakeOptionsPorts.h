@@ -28,6 +28,7 @@ class FakeLiveOptions : public LiveOptions {
   };
 
   const ToolbarLook& Look() const override { return look; }
+  ToolbarLook InForce() const override { return look; }
   void ApplyLook(const ToolbarLook& newLook, std::optional<std::uint8_t> opacity) override {
     look = newLook;
     shownOpacity = opacity;

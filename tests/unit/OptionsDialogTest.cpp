@@ -44,9 +44,10 @@ class OptionsDialogTest : public ::testing::Test {
   fakes::FakeProgramFile program;
   fakes::FakeSystemColours colours;
   fakes::FakeLiveOptions live;
+  fakes::FakeMessageBoxes messages;
   fakes::FakeDialogWindow dialog;
   fakes::FakeToolbar toolbar;
-  TOpcjeF options{{registry, text, program, colours, live, dialog, toolbar.toolbar}};
+  TOpcjeF options{{registry, text, program, colours, live, messages, dialog, toolbar.toolbar}};
   const OptionsControls& shown = options.Controls();
 };
 

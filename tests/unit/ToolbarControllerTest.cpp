@@ -5,6 +5,9 @@
 #include "core/Hotkey.h"
 #include "core/RegistryLayout.h"
 #include "core/SettingsStore.h"
+#include "dialogs/TOpcjeF.h"
+#include "fakes/FakeDialogPorts.h"
+#include "fakes/FakeOptionsPorts.h"
 #include "unit/ToolbarFixture.h"
 
 namespace kromelik {
@@ -74,6 +77,52 @@ TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMe
   controller.Behaviour().Resume();
   EXPECT_EQ(controller.Look().OpacityAtPaint(), std::optional<std::uint8_t>(200));
   EXPECT_EQ(controller.Look().Opacity(), std::optional<std::uint8_t>(200));
+}
+
+// High contrast puts the system's colours over the stored look without touching it: a
+// look the options dialog applies meanwhile is kept for later, and all of it is back when
+// high contrast goes.
+TEST_F(ToolbarControllerTest, HighContrastShowsTheSystemsColoursAndTheStoredLookComesBack) {
+  {
+    SettingsStore store(registry);
+    ASSERT_TRUE(store.OpenKey(registry_layout::kMainKey, true));
+    store.PutText(registry_layout::kXPMenu, "yes");
+    store.PutFlag(registry_layout::kChangeTransparent, true);
+    store.PutNumber(registry_layout::kTransparent, 200);
+    store.PutFlag(registry_layout::kChangeColor, true);
+    for (const auto name : {registry_layout::kColorR, registry_layout::kColorG,
+                            registry_layout::kColorB, registry_layout::kColorGS})
+      store.PutNumber(name, 100);
+  }
+  controller.Create();
+  controller.Start();
+  LiveLook& live = controller.Look();
+  const ToolbarLook stored = live.Look();
+  ASSERT_TRUE(stored.colour);
+  live.SetHighContrast(true);
+  ToolbarLook system = stored;
+  system.colour.reset();
+  system.menuStyle = MenuStyle::Classic;
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{system, std::nullopt}));
+  EXPECT_EQ(live.Look(), stored) << "the stored look is kept";
+  EXPECT_EQ(live.OpacityAtPaint(), std::nullopt) << "no paint makes it translucent";
+  const auto underContrast = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(underContrast);
+  EXPECT_EQ(underContrast->style, MenuStyle::Classic) << "the system draws the menus";
+  controller.Behaviour().ReleaseButtons();
+
+  ToolbarLook chosen = stored;
+  chosen.colour = 0x00336699u;
+  live.ApplyLook(chosen, 150);
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{system, std::nullopt}));
+  EXPECT_EQ(live.Look(), chosen);
+
+  live.SetHighContrast(false);
+  EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{chosen, 150}));
+  const auto after = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->style, MenuStyle::Pastel);
+  EXPECT_EQ(live.OpacityAtPaint(), std::optional<std::uint8_t>(200));
 }
 
 // Two monitors side by side and a third below the first: each top edge brings the strip
@@ -146,6 +195,25 @@ TEST_F(ToolbarControllerTest, TheStoredHotkeyIsRegisteredAndOneTakenElsewhereIsT
   EXPECT_EQ(window.hotkey, ((kHotkeyControl | kHotkeyShift) << 8) | 0x74);
   EXPECT_EQ(controller.Look().Hotkey(), window.hotkey);
   EXPECT_EQ(HotkeyTakenText(window.hotkey), "Skrót Ctrl+Shift+F5 jest zajęty przez inny program.");
+
+  // Chosen in the options while another program holds it: told as at a start, and the
+  // field shows none at the next opening.
+  fakes::FakeSystemColours colours;
+  fakes::FakeDialogWindow dialog;
+  TOpcjeF options{{registry, text, program, colours, controller.Look(), messages, dialog,
+                   controller.Behaviour()}};
+  dialog.onClose = [&options] { options.FormClose(); };
+  controller.Behaviour().OpenDialog({});
+  options.FormShow();
+  EXPECT_EQ(options.Controls().hotkey, window.hotkey);
+  options.HotkeyChange(kDefaultHotkey);
+  options.CloseSBClick();
+  EXPECT_EQ(messages.shown, (std::vector<fakes::FakeMessageBoxes::Shown>{
+                                {"Skrót Ctrl+Alt+K jest zajęty przez inny program.", "Kromelik",
+                                 MessageIcon::Warning}}));
+  controller.Behaviour().OpenDialog({});
+  options.FormShow();
+  EXPECT_EQ(options.Controls().hotkey, 0);
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {

@@ -59,8 +59,9 @@
 //   winprobe show-window KIND MS      shows a window in front for MS milliseconds, or
 //                                     until it is closed: KIND "fullscreen" is a bare
 //                                     window over the whole screen, as games and videos
-//                                     show, "normal" a captioned one of ordinary size;
-//                                     its title is "Probe " and the kind
+//                                     show, "normal" a captioned one of ordinary size,
+//                                     "topmost" a small captioned one kept over other
+//                                     windows; its title is "Probe " and the kind
 //   winprobe measure-open TITLE ID DIALOG ROWS
 //                                     clicks the window's child ID, waits for its menu,
 //                                     chooses the menu's first item with the keyboard and
@@ -215,13 +216,17 @@ int ShowWindowFor(const std::wstring& kind, DWORD ms) {
   windowClass.lpszClassName = L"KromelikProbeWindow";
   RegisterClassW(&windowClass);
   const bool full = kind == L"fullscreen";
+  // Kept over other windows, in the lower right, clear of the screen's middle.
+  const bool topmost = kind == L"topmost";
   const std::wstring title = L"Probe " + kind;
   HWND window = full ? CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, title.c_str(),
                                        WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                                        windowClass.hInstance, nullptr)
-                     : CreateWindowExW(0, windowClass.lpszClassName, title.c_str(),
-                                       WS_OVERLAPPEDWINDOW, 100, 100, 400, 300, nullptr, nullptr,
+                     : CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, windowClass.lpszClassName,
+                                       title.c_str(), WS_OVERLAPPEDWINDOW, topmost ? 700 : 100,
+                                       topmost ? 500 : 100, topmost ? 250 : 400,
+                                       topmost ? 150 : 300, nullptr, nullptr,
                                        windowClass.hInstance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, SW_SHOW);
