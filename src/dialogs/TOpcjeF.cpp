@@ -39,8 +39,10 @@ void TOpcjeF::Show(const ToolbarLook& look) { services_.live.ApplyLook(look, opa
 void TOpcjeF::FormShow() {
   // The one in force: a combination another program holds shows as none.
   controls_.hotkey = services_.live.Hotkey();
+  hotkeyShownAsTaken_ = false;
   SettingsStore store(services_.registry);
   if (store.OpenKey(layout::kMainKey, true)) {
+    hotkeyShownAsTaken_ = controls_.hotkey == 0 && ReadHotkey(store) != 0;
     // As the strip shows it now, so the menu style, shown first, changes nothing else:
     // what the dialog last set may have been painted over since.
     opacity_ = services_.live.Opacity();
@@ -199,6 +201,9 @@ void TOpcjeF::ScrollBar2Scroll(int position) {
 }
 
 void TOpcjeF::CloseSBClick() {
+  // A combination shown as none because another program held it, and left so, stays
+  // stored for the next start: an OK pressed for the colour must not lose the hotkey.
+  const bool keepStoredHotkey = hotkeyShownAsTaken_ && controls_.hotkey == 0;
   SettingsStore store(services_.registry);
   if (store.OpenKey(layout::kMainKey, true)) {
     store.PutText(layout::kXPMenu, controls_.menuStyle == MenuStyle::Classic ? "NO" : "YES");
@@ -213,12 +218,12 @@ void TOpcjeF::CloseSBClick() {
     store.PutNumber(layout::kFlatSize, controls_.bevelWidth.position);
     store.PutFlag(layout::kExt, controls_.extensions.ticked);
     store.PutFlag(layout::kSort, controls_.sort.ticked);
-    store.PutNumber(layout::kHotkey, controls_.hotkey);
+    if (!keepStoredHotkey) store.PutNumber(layout::kHotkey, controls_.hotkey);
   }
   store.CloseKey();
   // At once, whether or not the registry took it. One another program holds calls
   // nothing, so the user hears of it now, as at a start, and finds the field empty next.
-  if (!services_.live.SetHotkey(controls_.hotkey))
+  if (!keepStoredHotkey && !services_.live.SetHotkey(controls_.hotkey))
     services_.messages.Show(HotkeyTakenText(controls_.hotkey), kApplicationTitle,
                             MessageIcon::Warning);
   // The flags hold for this run whether or not the registry took them.

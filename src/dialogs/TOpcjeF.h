@@ -173,6 +173,9 @@ class TOpcjeF {
   // The strip's opacity as the dialog last left it; every look it shows keeps it. Before
   // the first show it is whatever the toolbar's paint takes from the store.
   std::optional<std::uint8_t> opacity_;
+  // The stored combination was held by another program when the dialog opened, so the
+  // field showed none.
+  bool hotkeyShownAsTaken_ = false;
 };
 
 }  // namespace kromelik

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/Hotkey.h"
 #include "core/LiveOptions.h"
 #include "core/ports/SystemColours.h"
 
@@ -51,7 +52,8 @@ class FakeLiveOptions : public LiveOptions {
   std::vector<Applied> applied;
   std::optional<bool> showFileExtensions;
   std::optional<bool> sortWhileEditing;
-  std::uint16_t hotkey = 0;
+  // As the toolbar holds it after a start with none stored.
+  std::uint16_t hotkey = kDefaultHotkey;
 };
 
 }  // namespace kromelik::fakes

@@ -214,6 +214,14 @@ TEST_F(ToolbarControllerTest, TheStoredHotkeyIsRegisteredAndOneTakenElsewhereIsT
   controller.Behaviour().OpenDialog({});
   options.FormShow();
   EXPECT_EQ(options.Controls().hotkey, 0);
+
+  // Left empty, with OK pressed for something else, it stays stored for the next start.
+  messages.shown.clear();
+  options.CloseSBClick();
+  EXPECT_TRUE(messages.shown.empty());
+  SettingsStore store(registry);
+  ASSERT_TRUE(store.OpenKey(registry_layout::kMainKey, false));
+  EXPECT_EQ(ReadHotkey(store), kDefaultHotkey);
 }
 
 TEST_F(ToolbarControllerTest, TheCloseButtonClosesTheWindowAndOpensNoMenu) {
