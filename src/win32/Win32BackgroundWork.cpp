@@ -28,9 +28,10 @@ void Win32BackgroundWork::Post(std::function<void(std::stop_token)> work, Done d
   if (thread_.get_stop_token().stop_requested()) return;
   waiting_.emplace_back(std::move(work), std::move(done));
   if (!running_) {
-    // A thread that ended for want of work has decided so under the lock and needs it
-    // no more: the wait for it is short.
-    if (thread_.joinable()) thread_.join();
+    // A thread that ended for want of work decided so under the lock, and reaches
+    // nothing of this object since: it is let finish on its own, as its exit may wait
+    // for the system's loader behind a drive that stopped answering.
+    if (thread_.joinable()) thread_.detach();
     running_ = true;
     thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
   }
