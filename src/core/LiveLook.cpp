@@ -37,16 +37,17 @@ bool LiveLook::SetHotkey(std::uint16_t code) {
 }
 
 ToolbarLook LiveLook::InForce() const {
-  if (!highContrast_) return options_.look;
-  ToolbarLook system = options_.look;
-  system.colour.reset();
-  system.menuStyle = MenuStyle::Classic;
-  return system;
+  ToolbarLook inForce = options_.look;
+  if (highContrast_) inForce.colour.reset();
+  // A screen reader reads the system's own menus best.
+  if (highContrast_ || screenReader_) inForce.menuStyle = MenuStyle::Classic;
+  return inForce;
 }
 
-void LiveLook::SetHighContrast(bool on) {
-  if (on == highContrast_) return;
-  highContrast_ = on;
+void LiveLook::SetSystemAids(bool highContrast, bool screenReader) {
+  screenReader_ = screenReader;
+  if (highContrast == highContrast_) return;
+  highContrast_ = highContrast;
   Show(opacity_);
 }
 

@@ -37,10 +37,11 @@ class LiveLook : public LiveOptions {
   // Registers the stored combination; answers it when another program holds it.
   std::optional<std::uint16_t> RegisterStoredHotkey();
 
-  // The system's high-contrast mode, as the platform finds it at start and after a
-  // change of the system's settings: while it is on the strip is opaque in the system's
-  // colours and the menus are the system's own, so that they read as the user needs.
-  void SetHighContrast(bool on);
+  // The system's high-contrast mode and whether a screen reader runs, as the platform
+  // finds them at start and after a change of the system's settings. While high contrast
+  // is on the strip is opaque in the system's colours; while either is, the menus are the
+  // system's own, so that they read as the user needs.
+  void SetSystemAids(bool highContrast, bool screenReader);
   bool HighContrast() const { return highContrast_; }
 
   // The stored opacity, read from the registry at every paint so a value changed
@@ -69,6 +70,7 @@ class LiveLook : public LiveOptions {
   std::optional<std::uint8_t> opacity_;  // the strip's, as last applied
   std::uint16_t hotkey_ = 0;              // the one registered
   bool highContrast_ = false;
+  bool screenReader_ = false;
 };
 
 }  // namespace kromelik

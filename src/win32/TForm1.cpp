@@ -36,13 +36,17 @@ constexpr UINT kFinishStart = WM_APP + 10;
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
 
-// Asked once at start and after a change of the system's settings, never at a paint: the
-// look in force follows it (LiveLook).
-bool SystemHighContrast() {
+// Asked once at start and after a change of the system's settings, never at a paint or a
+// click: the look in force follows them (LiveLook).
+void TellSystemAids(LiveLook& look) {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  const bool highContrast =
+      SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  BOOL screenReader = FALSE;
+  SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
+  look.SetSystemAids(highContrast, screenReader != FALSE);
 }
 
 // Sent by a second start to the running copy.
@@ -129,7 +133,7 @@ void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& bac
   base_->toolbar.SetMonitors(DesktopMonitors());
   background.SetWindow(Handle());
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  base_->look.SetHighContrast(SystemHighContrast());
+  TellSystemAids(base_->look);
   // The toolbar starts its timers as it starts.
   controller.Start();
   PostMessageW(Handle(), kFinishStart, 0, 0);
@@ -291,15 +295,11 @@ void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
     // Opened from the keyboard, the menu starts with its first item selected, as the
     // menu's own Down would select it: the key waits in the queue for the menu's loop.
     if (byKeyboard) PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
-    // A screen reader reads the system's own menus best.
-    BOOL screenReader = FALSE;
-    SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
-    const MenuStyle style = screenReader ? MenuStyle::Classic : popup->style;
     int step = 0;
     const MenuItem* chosen = nullptr;
     {
       const MenuBarKeys keys;
-      chosen = renderer_.Popup(Handle(), popup->menu, popup->images, style,
+      chosen = renderer_.Popup(Handle(), popup->menu, popup->images, popup->style,
                                POINT{popup->at.x, popup->at.y});
       step = keys.Step();
     }
@@ -515,7 +515,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // force, which follows the system's colours, is cheap enough for all.
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
-      if (controller_ != nullptr && !withdrawn_) base_->look.SetHighContrast(SystemHighContrast());
+      if (controller_ != nullptr && !withdrawn_) TellSystemAids(base_->look);
       OnSessionBack();
       return 0;
     case WM_TIMER:

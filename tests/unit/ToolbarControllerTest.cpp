@@ -99,7 +99,7 @@ TEST_F(ToolbarControllerTest, HighContrastShowsTheSystemsColoursAndTheStoredLook
   LiveLook& live = controller.Look();
   const ToolbarLook stored = live.Look();
   ASSERT_TRUE(stored.colour);
-  live.SetHighContrast(true);
+  live.SetSystemAids(true, false);
   ToolbarLook system = stored;
   system.colour.reset();
   system.menuStyle = MenuStyle::Classic;
@@ -117,12 +117,20 @@ TEST_F(ToolbarControllerTest, HighContrastShowsTheSystemsColoursAndTheStoredLook
   EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{system, std::nullopt}));
   EXPECT_EQ(live.Look(), chosen);
 
-  live.SetHighContrast(false);
+  live.SetSystemAids(false, false);
   EXPECT_EQ(window.looks.back(), (fakes::FakeToolbarWindow::Look{chosen, 150}));
   const auto after = controller.PressButton(ToolbarButton::Programy);
   ASSERT_TRUE(after);
   EXPECT_EQ(after->style, MenuStyle::Pastel);
   EXPECT_EQ(live.OpacityAtPaint(), std::optional<std::uint8_t>(200));
+  controller.Behaviour().ReleaseButtons();
+
+  // A screen reader takes the system's menus, and nothing else of the look.
+  live.SetSystemAids(false, true);
+  const auto read = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->style, MenuStyle::Classic);
+  EXPECT_EQ(live.InForce().colour, chosen.colour);
 }
 
 // Two monitors side by side and a third below the first: each top edge brings the strip
