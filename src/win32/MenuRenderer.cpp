@@ -178,10 +178,9 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
     entry.barColumn = barColumn;
     if (!entry.separator) {
       entry.text = Utf8ToWide(item.Caption);
-      // Bitmaps are made when an item is drawn (OnDrawItem): a first opening of a long
-      // menu draws few of its items.
-      if (item.ImageIndex >= 0) entry.icon = pictures_.Icon(images, item.ImageIndex);
-      entry.pictureOnly = !pastel && entry.icon != nullptr;
+      // Icons and bitmaps are made when an item is drawn (OnDrawItem): a first opening of
+      // a long menu draws few of its items.
+      entry.pictureOnly = !pastel && pictures_.HasIcon(images, item.ImageIndex);
     }
     const bool separator = entry.separator;
     const bool submenu = entry.submenu;
@@ -226,10 +225,12 @@ bool MenuRenderer::AddItems(HMENU target, const MenuItem& parent, const ImageLis
   return true;
 }
 
-void MenuRenderer::PrepareFixed(const ImageList& images) {
-  for (std::size_t index = 0; index < images.Count(); ++index)
-    if (!std::holds_alternative<IconOfFile>(images.Pictures()[index]))
-      pictures_.Icon(images, static_cast<int>(index));
+int MenuRenderer::PrepareFixed(const ImageList& images, int first, int count) {
+  const int end = std::min(first + count, static_cast<int>(images.Count()));
+  for (int index = first; index < end; ++index)
+    if (!std::holds_alternative<IconOfFile>(images.Pictures()[static_cast<std::size_t>(index)]))
+      pictures_.Icon(images, index);
+  return end >= static_cast<int>(images.Count()) ? -1 : end;
 }
 
 int MenuRenderer::Warm(const ImageList& images, int first, int count) {
@@ -247,20 +248,28 @@ void MenuRenderer::IconsArrived() noexcept {
     for (std::size_t index = 0; index < entries_.size(); ++index) {
       Entry& entry = entries_[index];
       if (entry.separator || entry.item->ImageIndex < 0) continue;
-      const HICON icon = pictures_.Icon(*shownImages_, entry.item->ImageIndex);
-      if (icon == entry.icon) continue;
-      entry.icon = icon;
-      entry.bitmap = nullptr;  // made when the item is drawn
-      entry.grey = nullptr;
-      if (shownStyle_ == MenuStyle::Classic && !entry.pictureOnly && icon != nullptr) {
+      bool hasIcon = false;
+      if (entry.iconMade) {
+        const HICON icon = pictures_.Icon(*shownImages_, entry.item->ImageIndex);
+        if (icon == entry.icon) continue;
+        entry.icon = icon;
+        entry.bitmap = nullptr;  // made when the item is drawn
+        entry.grey = nullptr;
+        hasIcon = icon != nullptr;
+        changed = true;
+      } else {
+        // Not drawn yet: it makes its icon when it is.
+        hasIcon = pictures_.HasIcon(*shownImages_, entry.item->ImageIndex);
+      }
+      if (shownStyle_ == MenuStyle::Classic && !entry.pictureOnly && hasIcon) {
         entry.pictureOnly = true;
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_BITMAP;
         info.hbmpItem = HBMMENU_CALLBACK;
         SetMenuItemInfoW(shownMenu_, static_cast<UINT>(index + 1), FALSE, &info);
+        changed = true;
       }
-      changed = true;
     }
     if (!changed) return;
     // The open menus are the system's windows on this thread; they draw the new
@@ -279,6 +288,19 @@ void MenuRenderer::IconsArrived() noexcept {
     // The menu keeps the pictures it shows.
     ReportSwallowed(nullptr, L"icons", error.what());
   }
+}
+
+HICON MenuRenderer::IconOf(Entry& entry) noexcept {
+  if (!entry.iconMade && builtImages_ != nullptr && entry.item != nullptr &&
+      entry.item->ImageIndex >= 0) {
+    try {
+      entry.icon = pictures_.Icon(*builtImages_, entry.item->ImageIndex);
+    } catch (const std::exception&) {
+      // Without memory for the picture the item shows none.
+    }
+  }
+  entry.iconMade = true;
+  return entry.icon;
 }
 
 const MenuItem* MenuRenderer::ItemOfCommand(UINT_PTR id) const noexcept {
@@ -371,6 +393,7 @@ void MenuRenderer::DrawIcon(HDC dc, const Entry& entry, const RECT& column, bool
 }
 
 void MenuRenderer::DrawPictureOnly(const DRAWITEMSTRUCT& draw, Entry& entry) noexcept {
+  const HICON icon = IconOf(entry);
   const int size = pictures_.IconSize();
   const RECT& cell = draw.rcItem;
   const int x = cell.left + (cell.right - cell.left - size) / 2;
@@ -384,7 +407,7 @@ void MenuRenderer::DrawPictureOnly(const DRAWITEMSTRUCT& draw, Entry& entry) noe
     }
     if (entry.grey != nullptr && Blend(draw.hDC, x, y, size, entry.grey, 255)) return;
   }
-  DrawIconEx(draw.hDC, x, y, entry.icon, size, size, 0, nullptr, DI_NORMAL);
+  DrawIconEx(draw.hDC, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
 }
 
 bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
@@ -396,7 +419,7 @@ bool MenuRenderer::OnDrawItem(const DRAWITEMSTRUCT& draw) noexcept {
     DrawPictureOnly(draw, *entry);
     return true;
   }
-  if (entry->icon != nullptr && builtImages_ != nullptr) {
+  if (!entry->separator && IconOf(*entry) != nullptr && builtImages_ != nullptr) {
     const bool greyed = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     try {
       if (greyed && entry->grey == nullptr)

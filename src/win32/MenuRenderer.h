@@ -53,10 +53,13 @@ class MenuRenderer {
   // The window the menus are shown for: it is posted IconFetcher::IconsArrivedMessage()
   // when files' icons come, and hands it to IconsArrived.
   void SetOwner(HWND owner) noexcept { pictures_.SetWindow(owner); }
-  // Makes now every picture of the list that is no file's own icon. Under Wine every icon
-  // call of the process waits while one file's icon is taken from a share that stopped
-  // answering, so these are made before any file is asked for, and never at a click.
-  void PrepareFixed(const ImageList& images);
+  // Makes the pictures of the list that are no file's own icon, from `first` on, up to
+  // `count` of them; answers where to go on, or -1 when the list is done. Under Wine every
+  // icon call of the process waits while one file's icon is taken from a share that
+  // stopped answering, so files' icons are held back (HoldFetches) until these are made.
+  int PrepareFixed(const ImageList& images, int first, int count);
+  void HoldFetches() noexcept { pictures_.HoldFetches(); }
+  void ReleaseFetches() { pictures_.ReleaseFetches(); }
   // Starts fetching the files' own icons of the list, ahead of the menus that show them.
   void Prefetch(const ImageList& images) { pictures_.Prefetch(images); }
   // Makes ahead of time the icons a menu makes of the list's pictures from `first` on, up
@@ -80,7 +83,8 @@ class MenuRenderer {
   struct Entry {
     const MenuItem* item = nullptr;
     std::wstring text;  // the caption as it is drawn, without escapes
-    HICON icon = nullptr;
+    HICON icon = nullptr;  // made when the item is first drawn
+    bool iconMade = false;
     HBITMAP bitmap = nullptr;  // premultiplied, for the dimmed drawing
     HBITMAP grey = nullptr;
     // The system draws the item and asks the program for its picture alone (classic
@@ -96,6 +100,8 @@ class MenuRenderer {
   bool AddItems(HMENU target, const MenuItem& parent, const ImageList& images, MenuStyle style,
                 int depth);
   const Entry* EntryOf(ULONG_PTR data) const noexcept;
+  // The entry's icon, made at its first call.
+  HICON IconOf(Entry& entry) noexcept;
   HFONT TextFont() noexcept;
   // Pixels at 96 DPI, at the DPI the menus are shown at.
   int Scaled(int pixels) const noexcept { return MulDiv(pixels, dpi_, USER_DEFAULT_SCREEN_DPI); }

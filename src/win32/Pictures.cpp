@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
@@ -333,7 +334,7 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
       entry.icon = fetched->Get();  // the fetcher's, shared by every list that shows it
     } else {
       if (fetched == nullptr) {
-        fetcher_.Request(key, window_);
+        if (!fetchesHeld_) fetcher_.Request(key, window_);
         waiting_[key].emplace_back(&images, static_cast<std::size_t>(index));
       }
       entry.waiting = fetched == nullptr;
@@ -352,9 +353,15 @@ PictureCache::Entry* PictureCache::Find(const ImageList& images, int index) {
 }
 
 void PictureCache::Prefetch(const ImageList& images) {
+  if (fetchesHeld_) return;
   for (const Picture& picture : images.Pictures())
     if (const auto* file = std::get_if<IconOfFile>(&picture))
       fetcher_.Request(IconKey{file->path, file->kind}, window_);
+}
+
+void PictureCache::ReleaseFetches() {
+  if (!std::exchange(fetchesHeld_, false)) return;
+  for (const auto& waiting : waiting_) fetcher_.Request(waiting.first, window_);
 }
 
 bool PictureCache::Refresh() {
@@ -385,6 +392,17 @@ bool PictureCache::Refresh() {
     waiting_.erase(places);
   }
   return changed;
+}
+
+bool PictureCache::HasIcon(const ImageList& images, int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= images.Count()) return false;
+  const Picture& picture = images.Pictures()[static_cast<std::size_t>(index)];
+  if (const auto* handle = std::get_if<IconHandle>(&picture)) return *handle != IconHandle{};
+  const auto* file = std::get_if<IconOfFile>(&picture);
+  if (file == nullptr) return true;  // a stock or file picture has its fallbacks
+  const UniqueIcon* fetched = fetcher_.Find(IconKey{file->path, file->kind});
+  if (fetched != nullptr && *fetched) return true;
+  return file->standBy >= 0 && file->standBy < index && HasIcon(images, file->standBy);
 }
 
 HICON PictureCache::Icon(const ImageList& images, int index) {

@@ -33,6 +33,9 @@ class PictureCache {
   // at that index, Refresh or SetDpi replaced it, or the cache goes; callers must not
   // destroy it.
   HICON Icon(const ImageList& images, int index);
+  // Whether Icon would give an icon now, told without making any: a menu of a thousand
+  // items makes the pictures of those it draws.
+  bool HasIcon(const ImageList& images, int index) const;
   // The same picture as a top-down 32-bit DIB section of premultiplied ARGB, the kind
   // of bitmap a menu item blends onto its background; nullptr where Icon gives none.
   HBITMAP Bitmap(const ImageList& images, int index);
@@ -44,6 +47,12 @@ class PictureCache {
   void SetWindow(HWND window) noexcept { window_ = window; }
   // Asks for every file icon of the list at once, so a menu about to be shown finds them.
   void Prefetch(const ImageList& images);
+  // While held, no file's icon is asked for: a file's picture shows its stand-by and
+  // waits, and is asked for at the release. Under Wine every icon call of the process
+  // waits while one file's icon is taken from a share that stopped answering, so the
+  // fixed pictures are all made before the first file is asked for.
+  void HoldFetches() noexcept { fetchesHeld_ = true; }
+  void ReleaseFetches();
   // Takes in the icons that came: a picture that stood by for one is looked up anew at
   // the next Icon or Bitmap. True when any such picture has its icon now.
   bool Refresh();
@@ -99,6 +108,7 @@ class PictureCache {
   // every entry: a thousand icons come one by one at a start.
   std::map<IconKey, std::vector<std::pair<const ImageList*, std::size_t>>> waiting_;
   std::size_t arrivalsSeen_ = 0;  // of the fetcher's Arrivals
+  bool fetchesHeld_ = false;
   std::vector<Retired> retired_;
 };
 

@@ -35,6 +35,9 @@ constexpr UINT kFinishStart = WM_APP + 10;
 // timer's ticks come after any input and painting, so a click never waits behind them.
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
+// A fixed picture is a look at a file and an icon taken from it: fewer at a tick, as they
+// are also made while a menu is open.
+constexpr int kFixedPicturesPerWarmStep = 12;
 
 // Asked once at start and after a change of the system's settings, never at a paint or a
 // click: the look in force follows them (LiveLook).
@@ -91,6 +94,7 @@ void TForm1::RevealRunningCopy() {
 
 void TForm1::OnCreate() {
   renderer_.SetOwner(Handle());
+  renderer_.HoldFetches();
   // Without the notifications (no terminal services) an unlock still finds the strip
   // as it was; nothing else depends on them.
   WTSRegisterSessionNotification(Handle(), NOTIFY_FOR_THIS_SESSION);
@@ -132,6 +136,7 @@ void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& bac
   background_ = &background;
   base_->toolbar.SetMonitors(DesktopMonitors());
   background.SetWindow(Handle());
+  background.Hold();
   ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   TellSystemAids(base_->look);
   // The toolbar starts its timers as it starts.
@@ -146,22 +151,29 @@ void TForm1::Withdraw() {
   ShowWindow(Handle(), SW_HIDE);
 }
 
-// The strip is still above the screen here, so nobody sees it without tips, pictures or
-// menus; a click that comes before it (only a program can click the strip there) runs it
-// first.
+// The strip is still above the screen here, so nobody sees it without menus; a click
+// that comes before it (only a program can click the strip there) runs it first. What
+// no click waits for follows (CompleteStart).
 void TForm1::FinishStart() {
   if (withdrawn_ || menusBuilt_) return;
+  controller_->BuildMenus();
+  menusBuilt_ = true;
+  StartWarming();
+}
+
+// The buttons' pictures and tips, and the reading in the background, which shares the
+// wine server with the menus: at the warming's first tick, after any click and painting,
+// or as the strip slides in.
+void TForm1::CompleteStart() {
+  if (withdrawn_ || picturesLoaded_) return;
+  if (background_ != nullptr) background_->Release();
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                               nullptr, nullptr, nullptr);
-  SetTips(true);
+  // Not over a menu a click opened before this.
+  SetTips(!renderer_.MenuShown());
   LoadPictures();
-  controller_->BuildMenus();
-  menusBuilt_ = true;
-  for (const ImageList* images : MenuImages()) renderer_.PrepareFixed(*images);
-  for (const ImageList* images : MenuImages()) renderer_.Prefetch(*images);
-  StartWarming();
 }
 
 std::array<const ImageList*, 4> TForm1::MenuImages() const {
@@ -178,18 +190,38 @@ void TForm1::StartWarming() {
     warmAgain_ = true;
     return;
   }
-  warming_ = WarmPlace{};
+  warming_ = WarmPlace{.fixed = !fixedPrepared_};
   SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
 }
 
 void TForm1::WarmSome() {
   if (!warming_) return;
+  const auto lists = MenuImages();
+  if (!picturesLoaded_) {
+    CompleteStart();
+    return;
+  }
+  if (warming_->fixed) {
+    // Also while a menu is open: the files' icons it waits for are asked for after these.
+    const int next =
+        renderer_.PrepareFixed(*lists[warming_->list], warming_->next, kFixedPicturesPerWarmStep);
+    if (next >= 0) {
+      warming_->next = next;
+    } else if (++warming_->list < lists.size()) {
+      warming_->next = 0;
+    } else {
+      fixedPrepared_ = true;
+      renderer_.ReleaseFetches();
+      for (const ImageList* images : lists) renderer_.Prefetch(*images);
+      warming_ = WarmPlace{};
+    }
+    return;
+  }
   if (renderer_.MenuShown()) {
     // Asked for by icons that came while a menu is open: it goes on once that closes.
     KillTimer(Handle(), kWarmTimerId);
     return;
   }
-  const auto lists = MenuImages();
   const int next = renderer_.Warm(*lists[warming_->list], warming_->next, kPicturesPerWarmStep);
   if (next >= 0) {
     warming_->next = next;
@@ -291,7 +323,7 @@ void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
     // items: none shows while a menu is open.
     SetTips(false);
     // The menu makes what it shows itself; warming goes on once it has closed.
-    KillTimer(Handle(), kWarmTimerId);
+    if (warming_ && !warming_->fixed) KillTimer(Handle(), kWarmTimerId);
     // Opened from the keyboard, the menu starts with its first item selected, as the
     // menu's own Down would select it: the key waits in the queue for the menu's loop.
     if (byKeyboard) PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
@@ -374,6 +406,7 @@ void TForm1::SetOpacity(std::optional<std::uint8_t> opacity) {
 }
 
 void TForm1::Show() {
+  CompleteStart();
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }

@@ -67,6 +67,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   void CreateButtons();
   void FinishStart();
   std::array<const ImageList*, 4> MenuImages() const;
+  void CompleteStart();
   void StartWarming();
   void WarmSome();
   void ShowFinishedWork();
@@ -96,11 +97,13 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button
   UniqueFont logoFont_;
   struct WarmPlace {
+    bool fixed = false;  // the fixed pictures, made before any file's icon is asked for
     std::size_t list = 0;
     int next = 0;
   };
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
   bool warmAgain_ = false;  // icons came during a pass
+  bool fixedPrepared_ = false;  // and the files' icons asked for
   bool menusBuilt_ = false;
   bool finishedWaiting_ = false;  // work finished while a menu was open
   bool withdrawn_ = false;

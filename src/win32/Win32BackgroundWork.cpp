@@ -27,6 +27,22 @@ void Win32BackgroundWork::Post(std::function<void(std::stop_token)> work, Done d
   const std::lock_guard lock(mutex_);
   if (thread_.get_stop_token().stop_requested()) return;
   waiting_.emplace_back(std::move(work), std::move(done));
+  StartIfDue();
+}
+
+void Win32BackgroundWork::Hold() {
+  const std::lock_guard lock(mutex_);
+  held_ = true;
+}
+
+void Win32BackgroundWork::Release() {
+  const std::lock_guard lock(mutex_);
+  held_ = false;
+  if (!waiting_.empty()) StartIfDue();
+}
+
+void Win32BackgroundWork::StartIfDue() {
+  if (held_ || thread_.get_stop_token().stop_requested()) return;
   if (!running_) {
     // A thread that ended for want of work decided so under the lock, and reaches
     // nothing of this object since: it is let finish on its own, as its exit may wait

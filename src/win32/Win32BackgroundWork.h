@@ -15,7 +15,7 @@
 
 namespace kromelik {
 
-// One thread, made at the first post, does the work in order, and ends once it has had
+// One thread, made at the first post (or at the release of a hold), does the work in order, and ends once it has had
 // nothing to do for JobThread::kIdleMs (the next post makes another); the window given to
 // SetWindow is posted FinishedMessage() when work has finished, and calls RunFinished on
 // its own thread when it is ready to show what the work found (not while a menu is open).
@@ -33,6 +33,10 @@ class Win32BackgroundWork : public BackgroundWork {
 
   void Post(std::function<void(std::stop_token)> work, std::function<void()> done) override;
 
+  // While held, work posted waits; the release starts it. The start holds it back until
+  // the menus are built: under Wine both threads wait on one server.
+  void Hold();
+  void Release();
   // Finished work waits until a window is given; its messages come to that window.
   void SetWindow(HWND window);
   // Runs the done of every work finished so far, in the order they were posted.
@@ -56,6 +60,7 @@ class Win32BackgroundWork : public BackgroundWork {
   using Done = std::function<void()>;
   void Run(std::stop_token stop);
   void Announce();  // with mutex_ held
+  void StartIfDue();  // with mutex_ held
 
   std::mutex mutex_;
   std::condition_variable_any wake_;
@@ -63,6 +68,7 @@ class Win32BackgroundWork : public BackgroundWork {
   std::vector<Done> finished_;
   HWND window_ = nullptr;
   bool announced_ = false;  // a message is on its way for what finished
+  bool held_ = false;
   bool running_ = false;    // thread_ serves the queue; else it has ended or is ending
   std::jthread thread_;     // last: it ends first, while the rest is still there
 };
