@@ -4,6 +4,8 @@
 
 #include <new>
 
+#include "win32/SystemLibrary.h"
+
 namespace kromelik {
 
 namespace {
@@ -82,7 +84,9 @@ class ButtonAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override { return standard_->get_accSelection(selection); }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     if (!IsSelf(child) || action == nullptr) return standard_->get_accDefaultAction(child, action);
-    *action = SysAllocString(L"Naciśnij");
+    static const auto allocate =
+        SystemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+    *action = allocate != nullptr ? allocate(L"Naciśnij") : nullptr;
     return *action != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { return standard_->accSelect(flags, child); }
@@ -113,17 +117,23 @@ class ButtonAccessible final : public IAccessible {
 
 }  // namespace
 
+// The accessibility library is loaded when a screen reader first asks, not at every start.
 LRESULT AnswerAsPushButton(HWND button, WPARAM wParam) noexcept {
+  static const auto createStandard = SystemFunction<decltype(&CreateStdAccessibleObject)>(
+      L"oleacc.dll", "CreateStdAccessibleObject");
+  static const auto fromObject =
+      SystemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+  if (createStandard == nullptr || fromObject == nullptr) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(button, OBJID_CLIENT, __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(&standard))))
+  if (FAILED(createStandard(button, OBJID_CLIENT, __uuidof(IAccessible),
+                            reinterpret_cast<void**>(&standard))))
     return 0;
   auto* accessible = new (std::nothrow) ButtonAccessible(button, standard);
   if (accessible == nullptr) {
     standard->Release();
     return 0;
   }
-  const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, accessible);
+  const LRESULT result = fromObject(__uuidof(IAccessible), wParam, accessible);
   accessible->Release();
   return result > 0 ? result : 0;
 }

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 
 namespace kromelik {
@@ -17,13 +18,17 @@ void Win32Clock::Sleep(int milliseconds) {
   ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds));
 }
 
+// The multimedia library, with the audio libraries it brings, is loaded at the first
+// slide rather than at every start: a strip that waits never needs it.
 void Win32Clock::RaiseResolution() {
-  if (timeBeginPeriod(1) == TIMERR_NOERROR) ++raised_;
+  static const auto begin = SystemFunction<decltype(&timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+  if (begin != nullptr && begin(1) == TIMERR_NOERROR) ++raised_;
 }
 
 void Win32Clock::RestoreResolution() {
   if (raised_ == 0) return;
-  timeEndPeriod(1);
+  static const auto end = SystemFunction<decltype(&timeEndPeriod)>(L"winmm.dll", "timeEndPeriod");
+  if (end != nullptr) end(1);
   --raised_;
 }
 
