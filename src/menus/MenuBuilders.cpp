@@ -35,14 +35,69 @@ std::optional<std::string> ProgramOfCommandLine(std::string_view upperCaseComman
 }
 
 void MenuBuilders::BuildAtStart() {
-  BuildDrivesMenu();
-  BuildQuickLaunchMenu();
-  BuildInternetMenu();
-  ScanRecentFolder();
-  BuildProgramsMenu();
-  BuildDocumentsMenu();
-  BuildUserGames();
-  LoadCustomMenuFile();
+  while (BuildNextAtStart()) {
+  }
+}
+
+bool MenuBuilders::BuildNextAtStart() {
+  for (std::size_t index = 0; index < startBuilt_.size(); ++index) {
+    if (startBuilt_[index]) continue;
+    RunStartBuild(static_cast<StartBuild>(index));
+    return true;
+  }
+  return false;
+}
+
+void MenuBuilders::BuildAtStartFor(const MenuItem& menu) {
+  for (std::size_t index = 0; index < startBuilt_.size(); ++index)
+    if (!startBuilt_[index] && Fills(static_cast<StartBuild>(index), menu))
+      RunStartBuild(static_cast<StartBuild>(index));
+}
+
+void MenuBuilders::RunStartBuild(StartBuild build) {
+  startBuilt_[static_cast<std::size_t>(build)] = true;
+  switch (build) {
+    case StartBuild::Drives: BuildDrivesMenu(); break;
+    case StartBuild::QuickLaunch: BuildQuickLaunchMenu(); break;
+    case StartBuild::Internet: BuildInternetMenu(); break;
+    case StartBuild::Recent: ScanRecentFolder(); break;
+    case StartBuild::Programs: BuildProgramsMenu(); break;
+    case StartBuild::Documents: BuildDocumentsMenu(); break;
+    case StartBuild::UserGames: BuildUserGames(); break;
+    case StartBuild::CustomMenu: LoadCustomMenuFile(); break;
+    case StartBuild::Count: break;
+  }
+}
+
+namespace {
+
+bool Holds(const MenuItem& menu, const MenuItem& item) {
+  if (&menu == &item) return true;
+  for (const auto& child : menu.Items())
+    if (Holds(*child, item)) return true;
+  return false;
+}
+
+}  // namespace
+
+bool MenuBuilders::Fills(StartBuild build, const MenuItem& menu) const {
+  const ToolbarMenus::Places& places = menus_.Fixed();
+  switch (build) {
+    case StartBuild::Drives: return &menu == &menus_.DyskiPM;
+    case StartBuild::QuickLaunch: return &menu == &menus_.UlubionePM;
+    // The custom menu file adds to the Internet menu after its own build.
+    case StartBuild::Internet:
+      return Holds(menu, places.favourites) || Fills(StartBuild::CustomMenu, menu);
+    // It only sets the reading going, for the programs, documents and folders menus.
+    case StartBuild::Recent: return true;
+    case StartBuild::Programs:
+      return Holds(menu, places.ownPrograms) || Holds(menu, places.registeredPrograms);
+    case StartBuild::Documents: return Holds(menu, *places.documents.front());
+    case StartBuild::UserGames: return &menu == &menus_.GryPM;
+    case StartBuild::CustomMenu: return &menu == &menus_.InternetPM || Holds(menu, places.inne);
+    case StartBuild::Count: break;
+  }
+  return false;
 }
 
 void MenuBuilders::LoadCustomMenuFile() {

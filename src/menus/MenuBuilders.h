@@ -6,6 +6,7 @@
 // made, and gives the items it makes their click actions; the recency lists are moved
 // on here too when such an item is opened.
 
+#include <array>
 #include <optional>
 #include <stop_token>
 #include <string>
@@ -59,10 +60,15 @@ class MenuBuilders {
   MenuBuilders(const MenuBuilders&) = delete;
   MenuBuilders& operator=(const MenuBuilders&) = delete;
 
-  // Everything that is built once, at the toolbar's creation, in the order the menus
-  // depend on each other: the Recent-folder scan puts programs into ImageListPM before
-  // the programs builder does, and the games come last.
+  // Everything that is built once, at the toolbar's creation, in this order: the
+  // Recent-folder scan puts programs into ImageListPM before the programs builder does,
+  // and the games come last. The start runs them one at a time (BuildNextAtStart), and a
+  // click that comes meanwhile runs first those its menu shows (BuildAtStartFor).
   void BuildAtStart();
+  // Runs the next of the start's builds that has not run; false when none is left.
+  bool BuildNextAtStart();
+  // Runs those of the start's builds that fill `menu` and have not run, in their order.
+  void BuildAtStartFor(const MenuItem& menu);
   // The lists' part of what the button table says a button's menu needs before it pops
   // up (quick launch, documents, the maker's programs); RefreshBeforePopup does the
   // fixed menus' part.
@@ -123,9 +129,16 @@ class MenuBuilders {
   MenuAction WebItemAction();
   MenuAction DocumentItemAction();
 
+  enum class StartBuild {
+    Drives, QuickLaunch, Internet, Recent, Programs, Documents, UserGames, CustomMenu, Count
+  };
+  void RunStartBuild(StartBuild build);
+  bool Fills(StartBuild build, const MenuItem& menu) const;
+
   ToolbarMenus& menus_;
   MenuSources sources_;
   std::optional<std::size_t> fixedDriveItems_;  // the drives menu's own items, before the drives
+  std::array<bool, static_cast<std::size_t>(StartBuild::Count)> startBuilt_{};
 };
 
 // The file's own icon appended to `images`, to be fetched when it is first shown, with

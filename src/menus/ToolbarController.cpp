@@ -58,10 +58,22 @@ ToolbarController::ToolbarController(Platform platform, ToolbarPorts ports,
 }
 
 void ToolbarController::BuildMenus() {
-  ShowBuiltInGames(menus_, platform_.files, commandContext_.systemDirectory);
-  builders_.BuildAtStart();
+  while (BuildMenusStep()) {
+  }
+}
+
+bool ToolbarController::BuildMenusStep() {
+  if (menusBuilt_) return false;
+  ShowBuiltInGamesOnce();
+  if (builders_.BuildNextAtStart()) return true;
   menusBuilt_ = true;
   TellTakenHotkey();
+  return false;
+}
+
+void ToolbarController::ShowBuiltInGamesOnce() {
+  if (std::exchange(builtInGamesShown_, true)) return;
+  ShowBuiltInGames(menus_, platform_.files, commandContext_.systemDirectory);
 }
 
 void ToolbarController::Start() {
@@ -89,6 +101,10 @@ std::optional<PopupMenu> ToolbarController::PressButton(ToolbarButton button) {
   MenuItem* menu = menus_.FindMenu(ButtonInfoOf(button).menu);
   if (menu == nullptr) return std::nullopt;
   base_.toolbar.Press(button);
+  if (!menusBuilt_) {
+    ShowBuiltInGamesOnce();
+    builders_.BuildAtStartFor(*menu);
+  }
   RefreshBeforePopup(button, menus_, commandContext_);
   builders_.BeforePopup(button);
   NormaliseSeparators(*menu);

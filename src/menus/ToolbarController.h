@@ -81,9 +81,11 @@ class ToolbarController {
 
   // The menus built from the machine and the user's lists. A heavy user's take far
   // longer than the strip to appear, and the strip waits above the screen until the
-  // cursor has once left its area anyway, so the window may show first and build them
-  // as the first thing it does; a click that comes meanwhile waits behind them.
+  // cursor has once left its area anyway, so the window shows first and builds them one
+  // step at a time (true while steps remain); a button pressed meanwhile gets its own
+  // menu built first.
   void BuildMenus();
+  bool BuildMenusStep();
   // The window is up: it takes the stored look and the stored hotkey and the strip
   // starts waiting. A hotkey another program holds is told once the menus are built.
   void Start();
@@ -108,9 +110,11 @@ class ToolbarController {
   CommandContext commandContext_;
   MenuBuilders builders_;
   void TellTakenHotkey();
+  void ShowBuiltInGamesOnce();
 
   std::optional<std::uint16_t> takenHotkey_;  // to be told, once
   bool menusBuilt_ = false;
+  bool builtInGamesShown_ = false;
 };
 
 }  // namespace kromelik

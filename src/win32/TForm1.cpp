@@ -151,13 +151,13 @@ void TForm1::Withdraw() {
   ShowWindow(Handle(), SW_HIDE);
 }
 
-// The strip is still above the screen here, so nobody sees it without menus; a click
-// that comes before it (only a program can click the strip there) runs it first. What
-// no click waits for follows (CompleteStart).
+// The strip is still above the screen here: its menus are built at the warming's ticks,
+// which come after any input, and a button clicked meanwhile (only a program can click
+// the strip there) gets its own menu built first. What no click waits for comes at the
+// first tick (CompleteStart).
 void TForm1::FinishStart() {
-  if (withdrawn_ || menusBuilt_) return;
-  controller_->BuildMenus();
-  menusBuilt_ = true;
+  if (withdrawn_ || startBegun_) return;
+  startBegun_ = true;
   StartWarming();
 }
 
@@ -184,13 +184,15 @@ std::array<const ImageList*, 4> TForm1::MenuImages() const {
 // What a menu makes of its pictures at its first opening is made beforehand, while the
 // strip waits: the menus of a thousand programs open at once the first time too.
 void TForm1::StartWarming() {
-  if (!menusBuilt_) return;
+  if (!startBegun_) return;
   // Icons come one by one at a start: a pass under way goes on, and one more follows it.
   if (warming_) {
     warmAgain_ = true;
     return;
   }
-  warming_ = WarmPlace{.fixed = !fixedPrepared_};
+  warming_ = WarmPlace{.phase = !menusBuilt_     ? WarmPlace::Phase::Build
+                                : !fixedPrepared_ ? WarmPlace::Phase::Fixed
+                                                  : WarmPlace::Phase::Warm};
   SetTimer(Handle(), kWarmTimerId, USER_TIMER_MINIMUM, nullptr);
 }
 
@@ -201,7 +203,18 @@ void TForm1::WarmSome() {
     CompleteStart();
     return;
   }
-  if (warming_->fixed) {
+  if (warming_->phase == WarmPlace::Phase::Build) {
+    // Not under an open menu, whose items may be among those a build changes.
+    if (renderer_.MenuShown()) {
+      KillTimer(Handle(), kWarmTimerId);
+      return;
+    }
+    if (controller_->BuildMenusStep()) return;
+    menusBuilt_ = true;
+    warming_ = WarmPlace{.phase = fixedPrepared_ ? WarmPlace::Phase::Warm : WarmPlace::Phase::Fixed};
+    return;
+  }
+  if (warming_->phase == WarmPlace::Phase::Fixed) {
     // Also while a menu is open: the files' icons it waits for are asked for after these.
     const int next =
         renderer_.PrepareFixed(*lists[warming_->list], warming_->next, kFixedPicturesPerWarmStep);
@@ -213,7 +226,7 @@ void TForm1::WarmSome() {
       fixedPrepared_ = true;
       renderer_.ReleaseFetches();
       for (const ImageList* images : lists) renderer_.Prefetch(*images);
-      warming_ = WarmPlace{};
+      warming_ = WarmPlace{.phase = WarmPlace::Phase::Warm};
     }
     return;
   }
@@ -228,7 +241,7 @@ void TForm1::WarmSome() {
   } else if (++warming_->list < lists.size()) {
     warming_->next = 0;
   } else if (std::exchange(warmAgain_, false)) {
-    warming_ = WarmPlace{};
+    warming_ = WarmPlace{.phase = WarmPlace::Phase::Warm};
   } else {
     warming_.reset();
     KillTimer(Handle(), kWarmTimerId);
@@ -312,8 +325,6 @@ void TForm1::ShowLook(const ToolbarLook&, std::optional<std::uint8_t> opacity) {
 void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
   // The buttons answer once the start has completed; the window is hidden until then.
   if (controller_ == nullptr) return;
-  // A click that came before the rest of the start shows the menus as they will be.
-  FinishStart();
   // Left or Right in a menu opens the neighbour's, as in a menu bar, until one closes
   // without a step.
   for (;;) {
@@ -323,7 +334,7 @@ void TForm1::OnButtonClick(ToolbarButton button, bool byKeyboard) {
     // items: none shows while a menu is open.
     SetTips(false);
     // The menu makes what it shows itself; warming goes on once it has closed.
-    if (warming_ && !warming_->fixed) KillTimer(Handle(), kWarmTimerId);
+    if (warming_ && warming_->phase != WarmPlace::Phase::Fixed) KillTimer(Handle(), kWarmTimerId);
     // Opened from the keyboard, the menu starts with its first item selected, as the
     // menu's own Down would select it: the key waits in the queue for the menu's loop.
     if (byKeyboard) PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);

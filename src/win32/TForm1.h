@@ -97,13 +97,16 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   std::array<std::wstring, kToolbarButtonCount> hints_;  // the tooltip text of each button
   UniqueFont logoFont_;
   struct WarmPlace {
-    bool fixed = false;  // the fixed pictures, made before any file's icon is asked for
+    // The menus built, then the fixed pictures made before any file's icon is asked
+    // for, then what the menus make of the pictures at their first opening.
+    enum class Phase { Build, Fixed, Warm } phase = Phase::Warm;
     std::size_t list = 0;
     int next = 0;
   };
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
   bool warmAgain_ = false;  // icons came during a pass
   bool fixedPrepared_ = false;  // and the files' icons asked for
+  bool startBegun_ = false;
   bool menusBuilt_ = false;
   bool finishedWaiting_ = false;  // work finished while a menu was open
   bool withdrawn_ = false;

@@ -59,17 +59,22 @@ class StartedToolbar {
   StartedToolbar(FakeMachine& machine, int screenWidth)
       : machine_(machine), screenWidth_(screenWidth) {}
 
-  void Create() {
+  void Create() { Create(true); }
+  // As Create, the menus left for the steps the window takes once it shows.
+  void CreateUnbuilt() { Create(false); }
+  void Create(bool buildMenus) {
     controller_.reset();
     base_.reset();
     start_ = ReadStartupValues(machine_.PlatformPorts());
     base_.emplace(start_->options, machine_.registry, machine_.ToolbarSide(), screenWidth_);
     controller_.emplace(machine_.PlatformPorts(), machine_.ToolbarSide(), *start_, *base_,
                         machine_.dialogs);
+    if (!buildMenus) return;
     controller_->BuildMenus();
     // What the start reads in the background has come by the time anyone clicks.
     machine_.background.Finish();
   }
+  bool BuildMenusStep() { return controller_->BuildMenusStep(); }
   void Start() { controller_->Start(); }
   std::optional<PopupMenu> PressButton(ToolbarButton button) {
     return controller_->PressButton(button);

@@ -1,5 +1,7 @@
 #include "menus/ToolbarController.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "core/Hotkey.h"
@@ -42,6 +44,35 @@ TEST_F(ToolbarControllerTest, APressedButtonGetsItsTidiedMenuAndAChoiceRunsAndRe
   EXPECT_EQ(shell.ran, (std::vector<fakes::FakeShellLauncher::Ran>{
                            {"Control.exe timedate.cpl", ShowCommand::ShowNormal}}));
   EXPECT_EQ(window.shownDown.back(), ToolbarButton::Kromelik) << "released after the launch";
+}
+
+// The menus are built a step at a time after the strip shows; a button pressed before
+// the last step gets what its menu shows built at once, and nothing is built twice.
+TEST_F(ToolbarControllerTest, AButtonPressedBeforeTheMenusAreBuiltGetsItsOwnFirst) {
+  PlantListText("ProgramyMRU", "Edytor", "C:\\Edytor\\edytor.exe");
+  PlantListText("UlubioneMRU", "Nowa", "http://nowa.pl");
+  PlantListText("GryMRU", "Szachy", "C:\\Gry\\szachy.exe");
+  controller.CreateUnbuilt();
+  controller.Start();
+  const ToolbarMenus::Places& places = controller.Menus().Fixed();
+  const auto count = [](const MenuItem& menu, const std::string& caption) {
+    const std::vector<std::string> shown = Shown(menu);
+    return std::count(shown.begin(), shown.end(), caption);
+  };
+
+  const auto popup = controller.PressButton(ToolbarButton::Programy);
+  ASSERT_TRUE(popup);
+  EXPECT_EQ(count(places.ownPrograms, "Edytor"), 1);
+  EXPECT_EQ(count(places.favourites, "Nowa"), 0) << "another button's menu waits for its step";
+  controller.Behaviour().ReleaseButtons();
+
+  int steps = 0;
+  while (controller.BuildMenusStep()) ASSERT_LT(++steps, 20);
+  EXPECT_EQ(count(places.ownPrograms, "Edytor"), 1);
+  EXPECT_EQ(count(places.favourites, "Nowa"), 1);
+  const auto games = controller.PressButton(ToolbarButton::Gry);
+  ASSERT_TRUE(games);
+  EXPECT_EQ(count(games->menu, "Szachy"), 1);
 }
 
 TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMenus) {
