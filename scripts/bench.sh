@@ -223,6 +223,15 @@ prefix_server() {
   return 1
 }
 
+# Voluntary context switches of each of the process's threads, as "thread count" lines.
+thread_switches() {
+  local status
+  for status in /proc/"$1"/task/*/status; do
+    awk -v t="$(basename "$(dirname "$status")")" '/^voluntary_ctxt_switches/ {print t, $2}' \
+      "$status" 2>/dev/null
+  done
+}
+
 idle_figures() {
   local label=$1 title=$2 exe=$3 arg=${4:-} pid server c0 c1 t0 t1 w0 w1 rss
   xdotool mousemove 600 300
@@ -231,14 +240,16 @@ idle_figures() {
   "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$label: no window" >&2; exit 1; }
   kromelik_wait_settled "$pid"
   server=$(prefix_server) || { echo "$label: no wine server of the prefix" >&2; exit 1; }
-  c0=$(cat /proc/$pid/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
+  c0=$(thread_switches "$pid")
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(awk '{print $14 + $15}' "/proc/$server/stat")
   sleep 30
-  c1=$(cat /proc/$pid/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
+  c1=$(thread_switches "$pid")
   t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w1=$(awk '{print $14 + $15}' "/proc/$server/stat")
   rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
   idle_cpu_ms=$(( (t1 - t0 + w1 - w0) * 1000 / $(getconf CLK_TCK) ))
-  idle_wakeups=$(( (c1 - c0) / 30 ))
+  # Thread by thread: a worker that ends meanwhile takes its count with it.
+  idle_wakeups=$(awk 'NR == FNR {before[$1] = $2; next} {s += $2 - before[$1]} END {print int(s / 30)}' \
+    <(printf '%s\n' "$c0") <(printf '%s\n' "$c1"))
   idle_rss=$rss
   printf '%s: %d ms of processor over 30 s, %d wake-ups a second, %d KiB resident\n' \
     "$label" "$idle_cpu_ms" "$idle_wakeups" "$rss"

@@ -211,7 +211,8 @@ void TForm1::WarmSome() {
     }
     if (controller_->BuildMenusStep()) return;
     menusBuilt_ = true;
-    warming_ = WarmPlace{.phase = fixedPrepared_ ? WarmPlace::Phase::Warm : WarmPlace::Phase::Fixed};
+    warming_ =
+        WarmPlace{.phase = fixedPrepared_ ? WarmPlace::Phase::Warm : WarmPlace::Phase::Fixed};
     return;
   }
   if (warming_->phase == WarmPlace::Phase::Fixed) {

@@ -15,10 +15,11 @@
 
 namespace kromelik {
 
-// One thread, made at the first post (or at the release of a hold), does the work in order, and ends once it has had
-// nothing to do for JobThread::kIdleMs (the next post makes another); the window given to
-// SetWindow is posted FinishedMessage() when work has finished, and calls RunFinished on
-// its own thread when it is ready to show what the work found (not while a menu is open).
+// One thread, made at the first post (or at the release of a hold), does the work in
+// order, and ends once it has had nothing to do for JobThread::kIdleMs (the next post
+// makes another); the window given to SetWindow is posted FinishedMessage() when work
+// has finished, and calls RunFinished on its own thread when it is ready to show what
+// the work found (not while a menu is open).
 // The end of the program asks the work under way to stop and waits for it: it reaches
 // objects that end with the program.
 class Win32BackgroundWork : public BackgroundWork {

@@ -21,7 +21,8 @@ void Win32Clock::Sleep(int milliseconds) {
 // The multimedia library, with the audio libraries it brings, is loaded at the first
 // slide rather than at every start: a strip that waits never needs it.
 void Win32Clock::RaiseResolution() {
-  static const auto begin = SystemFunction<decltype(&timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+  static const auto begin =
+      SystemFunction<decltype(&timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
   if (begin != nullptr && begin(1) == TIMERR_NOERROR) ++raised_;
 }
 
