@@ -31,8 +31,9 @@ constexpr int kFirstButtonId = 100;
 constexpr int kHotkeyId = 1;
 // Posted by ShowAtStart: it comes out of the queue before any input that follows it.
 constexpr UINT kFinishStart = WM_APP + 10;
-// Runs while the menus' pictures are made ahead of their openings, a few at a tick: a
-// timer's ticks come after any input and painting, so a click never waits behind them.
+// Runs while the start goes on after the strip shows (the menus built, their pictures
+// made ahead of their openings), a step at a tick: a timer's ticks come after any input
+// and painting, so a click never waits behind them.
 constexpr UINT_PTR kWarmTimerId = 3;
 constexpr int kPicturesPerWarmStep = 32;
 // A fixed picture is a look at a file and an icon taken from it: fewer at a tick, as they
