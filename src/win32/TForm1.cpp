@@ -198,7 +198,14 @@ void TForm1::StartWarming() {
 }
 
 void TForm1::WarmSome() {
-  if (!warming_) return;
+  // A step may show a message box (a custom menu file that cannot be read, a hotkey
+  // taken), whose loop brings the next ticks: they wait for it, so boxes come one by one.
+  if (!warming_ || warmingStep_) return;
+  warmingStep_ = true;
+  struct StepEnd {
+    bool& running;
+    ~StepEnd() { running = false; }
+  } stepEnd{warmingStep_};
   const auto lists = MenuImages();
   if (!picturesLoaded_) {
     CompleteStart();

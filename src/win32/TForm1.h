@@ -105,6 +105,7 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   };
   std::optional<WarmPlace> warming_;  // while pictures are made ahead of the menus
   bool warmAgain_ = false;  // icons came during a pass
+  bool warmingStep_ = false;  // a step runs, perhaps under a message box it shows
   bool fixedPrepared_ = false;  // and the files' icons asked for
   bool startBegun_ = false;
   bool menusBuilt_ = false;
