@@ -6,7 +6,8 @@ import os
 import shutil
 import unittest
 
-from kromelik_e2e import (MAIN_KEY, click_at, keys, probe, text_values, wait_menu,
+import test_keyboard
+from kromelik_e2e import (MAIN_KEY, TITLE, click_at, keys, probe, text_values, wait_menu,
                           windows_path)
 from launch_probe import HandlerTestCase
 from test_lists import INTERNET, remove_if_there, wait_until
@@ -100,6 +101,23 @@ class CustomMenu(HandlerTestCase):
         # "Inne" above the search, and the link its first entry.
         keys("Up", "Up", "Right", "Return")
         self.assert_opened_once()
+
+    def test_a_file_cut_short_and_a_taken_hotkey_are_told_one_after_the_other(self):
+        # Both found at the start, while the menus are built step by step: the second box
+        # waits until the first has closed.
+        test_keyboard.Keyboard.hold_combination(
+            self, test_keyboard.MOD_ALT | test_keyboard.MOD_CONTROL, "K")
+        self.write_menu("".join(f"<menu>Podmenu {n}\r\n</menu>\r\n" for n in range(40000)))
+        self.start()
+        self.assertEqual(probe("wait-box", FILE_ERROR, "30000")[0], 0, "the file is not told")
+        # Shown over it, the hotkey's box would come within a few of the start's ticks.
+        self.assertNotEqual(probe("wait-box", TITLE, "2000")[0], 0,
+                            "the taken hotkey is told while the file's box is open")
+        self.assertEqual(probe("click", FILE_ERROR, "1")[0], 0)  # IDOK
+        code, texts = probe("wait-box", TITLE, "30000")
+        self.assertEqual(code, 0, "the taken hotkey is not told after the file")
+        self.assertIn("Skrót Ctrl+Alt+K jest zajęty przez inny program.", texts)
+        self.assertEqual(probe("press-box-ok", TITLE)[0], 0)
 
 
 if __name__ == "__main__":
