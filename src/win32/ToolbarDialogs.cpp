@@ -1,5 +1,10 @@
 #include "win32/ToolbarDialogs.h"
 
+#include <string>
+
+#include "core/Settings.h"
+#include "win32/WideText.h"
+
 namespace kromelik {
 
 ToolbarDialogs::ToolbarDialogs(const DialogPorts& ports, LiveOptions& live)
@@ -9,7 +14,6 @@ ToolbarDialogs::ToolbarDialogs(const DialogPorts& ports, LiveOptions& live)
       programs_(ports, kProgramsDialog, ToolbarButton::Programy),
       games_(ports, kGamesDialog, ToolbarButton::Gry),
       search_(ports, live),
-      rss_(ports.toolbar),
       about_(ports) {}
 
 void ToolbarDialogs::SetOwner(HINSTANCE instance, HWND toolbar) {
@@ -17,25 +21,17 @@ void ToolbarDialogs::SetOwner(HINSTANCE instance, HWND toolbar) {
   toolbar_ = toolbar;
 }
 
-bool ToolbarDialogs::MakeDialog(std::size_t index) {
-  switch (index) {
-    case 0: return quickLaunch_.Create(instance_, toolbar_);
-    case 1: return favourites_.Create(instance_, toolbar_);
-    case 2: return options_.Create(instance_, toolbar_);
-    case 3: return programs_.Create(instance_, toolbar_);
-    case 4: return games_.Create(instance_, toolbar_);
-    case 5: return search_.Create(instance_, toolbar_);
-    case 6: return rss_.Create(instance_, toolbar_, "RSS", 320, 240);
-    case 7: return about_.Create(instance_, toolbar_);
+bool ToolbarDialogs::Make(ToolbarDialog dialog) {
+  switch (dialog) {
+    case ToolbarDialog::QuickLaunch: return quickLaunch_.Create(instance_, toolbar_);
+    case ToolbarDialog::Favourites: return favourites_.Create(instance_, toolbar_);
+    case ToolbarDialog::Options: return options_.Create(instance_, toolbar_);
+    case ToolbarDialog::Programs: return programs_.Create(instance_, toolbar_);
+    case ToolbarDialog::Games: return games_.Create(instance_, toolbar_);
+    case ToolbarDialog::Search: return search_.Create(instance_, toolbar_);
+    case ToolbarDialog::About: return about_.Create(instance_, toolbar_);
   }
   return false;
-}
-
-bool ToolbarDialogs::CreateNext() {
-  if (AllCreated()) return true;
-  if (!MakeDialog(created_)) return false;
-  ++created_;
-  return true;
 }
 
 ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
@@ -54,10 +50,13 @@ ModelessDialog* ToolbarDialogs::Find(ToolbarDialog dialog) {
 void ToolbarDialogs::Open(ToolbarDialog dialog) {
   ModelessDialog* window = Find(dialog);
   if (window == nullptr) return;
-  // The earlier ones too, so they keep the order they have always been made in.
-  while (window->Handle() == nullptr && !AllCreated())
-    if (!CreateNext()) return;
-  if (window->Handle() != nullptr) window->Open();
+  if (window->Handle() == nullptr && !Make(dialog)) {
+    // Nothing was lent yet: the strip goes on as it was.
+    const std::wstring title = Utf8ToWide(kApplicationTitle);
+    MessageBoxW(toolbar_, L"Nie udało się utworzyć okna.", title.c_str(), MB_OK | MB_ICONERROR);
+    return;
+  }
+  window->Open();
 }
 
 }  // namespace kromelik

@@ -1,9 +1,8 @@
 #pragma once
 
-// The dialogs the toolbar's menus open: each made once, hidden, in the order the program
-// has always made them, and shown on request while the toolbar is lent. They are made
-// one by one while the program has nothing else to do once the strip is up, which they
-// would otherwise hold back; one asked for before its turn is made then.
+// The dialogs the toolbar's menus open: each made once, when it is first asked for, then
+// kept and shown on request while the toolbar is lent. Made at start, the seven cost a
+// settled strip about a megabyte that most days no one opens.
 
 #include <windows.h>
 
@@ -23,21 +22,17 @@ class ToolbarDialogs : public Dialogs {
 
   // Where the dialogs are made, before any is.
   void SetOwner(HINSTANCE instance, HWND toolbar);
-  // Makes the next dialog not yet made. False when it could not be made; those made so
-  // far stay usable.
-  bool CreateNext();
-  bool AllCreated() const { return created_ == kDialogCount; }
 
+  // Makes the dialog first when it has not been made; one that cannot be made is told
+  // in a message box, and is tried again at the next request.
   void Open(ToolbarDialog dialog) override;
 
  private:
   ModelessDialog* Find(ToolbarDialog dialog);
-  bool MakeDialog(std::size_t index);
+  bool Make(ToolbarDialog dialog);
 
-  static constexpr std::size_t kDialogCount = 8;
   HINSTANCE instance_ = nullptr;
   HWND toolbar_ = nullptr;
-  std::size_t created_ = 0;  // the dialogs are made in their order: this many so far
 
   QuickLaunchWindow quickLaunch_;
   FavouritesWindow favourites_;
@@ -45,9 +40,6 @@ class ToolbarDialogs : public Dialogs {
   ProgramsWindow programs_;
   ProgramsWindow games_;
   SearchWindow search_;
-  // A window for feeds that nothing ever shows, kept so the program has the windows it
-  // has always had.
-  ModelessDialog rss_;
   AboutWindow about_;
 };
 

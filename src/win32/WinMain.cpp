@@ -106,18 +106,7 @@ int RunToolbar(HINSTANCE instance) {
   window.ShowAtStart(controller, platform.background);
 
   MSG message;
-  for (;;) {
-    // The dialogs, hidden until asked for, are made one by one while no message waits:
-    // made at once, they held the strip's first click back by more than its own start
-    // takes.
-    if (!dialogs.AllCreated() && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-      if (!dialogs.CreateNext()) {
-        window.Withdraw();
-        return StartFailed("Nie udało się utworzyć okien programu.");
-      }
-      continue;
-    }
-    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (ModelessDialog::PreTranslate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -105,7 +105,7 @@ TEST_F(ModelessDialogTest, DestroyingTheObjectOfAnOpenDialogGivesTheToolbarBack)
   EXPECT_TRUE(timers.slide && timers.buttonWatch);
 }
 
-// The dialogs are made at start, hidden, while another window may be in front.
+// A dialog is made hidden when first asked for, while another window may be in front.
 TEST_F(ModelessDialogTest, MakingADialogLeavesTheActivationWhereItWas) {
   HWND front = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
