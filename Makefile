@@ -28,10 +28,12 @@ native-sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DKROMELIK_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 
-# kromelik.exe and the Windows tests, cross-compiled for 64-bit Windows.
+# kromelik.exe and the Windows tests, cross-compiled for 64-bit Windows. Optimised for
+# size: a waiting strip keeps all of its code resident, and under Wine the time of a
+# click goes to the system's calls, not to the program's own code.
 build: deps
 	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	       -DCMAKE_BUILD_TYPE=Release -DKROMELIK_DIST_DIR=$(abspath $(DIST_DIR)) >/dev/null
+	       -DCMAKE_BUILD_TYPE=MinSizeRel -DKROMELIK_DIST_DIR=$(abspath $(DIST_DIR)) >/dev/null
 	@cmake --build $(WINDOWS_DIR) -j$(JOBS)
 
 # What a Windows user downloads, in build/dist: the per-user installer (NSIS) and the

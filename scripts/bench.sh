@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The benchmarks: the core's micro-benchmarks natively, then the real program under Wine
 # on a virtual display: time from its start to its main window shown next to a bare Win32
-# window program's, empty and with a heavy user's lists and Recent folder, its peak
-# memory, and the slide in from the cursor touching the top edge to the strip fully shown.
+# window program's, empty and with a heavy user's lists and Recent folder, its peak and
+# settled memory (next to the bare window's, and one's that asks the shell for a file's
+# icon), and the slide in from the cursor touching the top edge to the strip fully shown.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 export WINEPREFIX="$PWD/build/wine/bench-prefix"
@@ -90,9 +91,9 @@ slide_ms=$(printf '%s\n' "${slides[@]}" | sort -n | sed -n 3p)
 # Resident memory once the start has settled (menus built, icons in, the processor quiet
 # for a second), the cursor below the strip: leaves it in `settled`.
 settled_memory() {
-  local title=$1 exe=$2 pid
+  local title=$1 exe=$2 arg=${3:-} pid
   xdotool mousemove 600 300
-  "$WINE" "$exe" &
+  "$WINE" "$exe" $arg &
   pid=$!
   "$WINE" "$probe" wait-window "$title" 30000 >/dev/null || { echo "$title: no window" >&2; exit 1; }
   kromelik_wait_settled "$pid"
@@ -105,7 +106,13 @@ settled_memory Bare "$tools/barewindow.exe"
 bare_settled=$settled
 settled_memory Kromelik "$program"
 empty_settled=$settled
-printf 'bare window %d KiB, Kromelik without lists %d KiB resident\n' "$bare_settled" "$empty_settled"
+# What the menus' file icons cost before the program holds any of its own: Wine's shell
+# answers the first icon question for the whole process, with the common controls and
+# five lists of every icon it gives, one of them at 256 pixels.
+settled_memory BareIcon "$tools/barewindow.exe" /shellicon
+icon_settled=$settled
+printf 'bare window %d KiB, Kromelik without lists %d KiB, bare window with one shell icon %d KiB resident\n' \
+  "$bare_settled" "$empty_settled" "$icon_settled"
 
 # The heavy user's machine is a prefix of its own, so the one above stays empty. Filling
 # it takes a while, so it is filled again only when the tool that fills it has changed.
@@ -283,7 +290,8 @@ echo "== Summary"
 awk -v bare="$bare_ms" -v empty="$empty_ms" -v full="$full_ms" -v ready="$ready_ms" \
     -v barePeak="$bare_peak" -v emptyPeak="$empty_peak" -v organizer="$open_ms" \
     -v menu="$slowest_menu" -v yard="$yardstick_menu" -v kRss="$kromelik_rss" \
-    -v bRss="$bare_idle_rss" -v eSettled="$empty_settled" -v bSettled="$bare_settled" -v kCpu="$kromelik_cpu" -v tCpu="$cursor_cpu" \
+    -v bRss="$bare_idle_rss" -v eSettled="$empty_settled" -v bSettled="$bare_settled" \
+    -v iSettled="$icon_settled" -v kCpu="$kromelik_cpu" -v tCpu="$cursor_cpu" \
     -v kWake="$kromelik_wakeups" -v tWake="$cursor_wakeups" -v slide="$slide_ms" '
   function row(name, value, goal, met) {
     printf "%-52s %-24s %-30s %s\n", name, value, goal, (met == "" ? "" : met ? "met" : "NOT MET")
@@ -307,6 +315,7 @@ awk -v bare="$bare_ms" -v empty="$empty_ms" -v full="$full_ms" -v ready="$ready_
         "at most 8 MiB", (eSettled - bSettled) / 1024 <= 8)
     row("settled memory, full lists, beyond bare", sprintf("%.1f MiB", (kRss - bRss) / 1024),
         "at most 12 MiB", (kRss - bRss) / 1024 <= 12)
+    row("(for comparison) one shell icon, beyond bare", sprintf("%.1f MiB", (iSettled - bSettled) / 1024), "", "")
     row("idle processor over 30 s, strip waiting", sprintf("%+d ms (%d/%d)", kCpu - tCpu, kCpu, tCpu),
         "timer program + 60 ms at most", kCpu - tCpu <= 60)
     row("idle wake-ups a second, strip waiting", sprintf("%.2fx (%d/%d)", (tWake > 0 ? kWake / tWake : 0), kWake, tWake),
