@@ -163,7 +163,7 @@ bool IconFetcher::Collect() {
     shared_->told.clear();
   }
   for (Shared::Arrival& arrival : arrived) {
-    arrivals_.push_back(arrival.key);
+    for (std::vector<IconKey>* queue : readers_) queue->push_back(arrival.key);
     std::shared_ptr<const UniqueIcon> icon;
     // The icon it is alike to came before it and, being an icon, was never forgotten.
     if (arrival.alikeTo) {
@@ -174,6 +174,12 @@ bool IconFetcher::Collect() {
     fetched_[std::move(arrival.key)] = std::move(icon);
   }
   return !arrived.empty();
+}
+
+void IconFetcher::AddReader(std::vector<IconKey>& queue) { readers_.push_back(&queue); }
+
+void IconFetcher::RemoveReader(std::vector<IconKey>& queue) {
+  readers_.erase(std::remove(readers_.begin(), readers_.end(), &queue), readers_.end());
 }
 
 void IconFetcher::Forget(const IconKey& key) {

@@ -366,10 +366,8 @@ void PictureCache::ReleaseFetches() {
 
 bool PictureCache::Refresh() {
   fetcher_.Collect();
-  const std::vector<IconKey>& arrivals = fetcher_.Arrivals();
   bool changed = false;
-  for (; arrivalsSeen_ < arrivals.size(); ++arrivalsSeen_) {
-    const IconKey& key = arrivals[arrivalsSeen_];
+  for (const IconKey& key : std::exchange(arrivals_, {})) {
     const auto places = waiting_.find(key);
     if (places == waiting_.end()) continue;
     const UniqueIcon* fetched = fetcher_.Find(key);

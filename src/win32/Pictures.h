@@ -22,7 +22,10 @@ namespace kromelik {
 
 class PictureCache {
  public:
-  explicit PictureCache(IconFetcher& fetcher = IconFetcher::Process()) : fetcher_(fetcher) {}
+  explicit PictureCache(IconFetcher& fetcher = IconFetcher::Process()) : fetcher_(fetcher) {
+    fetcher_.AddReader(arrivals_);
+  }
+  ~PictureCache() { fetcher_.RemoveReader(arrivals_); }
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
 
@@ -107,7 +110,7 @@ class PictureCache {
   // Where each file's icon stands by, so an arrival finds its entries without a look at
   // every entry: a thousand icons come one by one at a start.
   std::map<IconKey, std::vector<std::pair<const ImageList*, std::size_t>>> waiting_;
-  std::size_t arrivalsSeen_ = 0;  // of the fetcher's Arrivals
+  std::vector<IconKey> arrivals_;  // what came since the last Refresh
   bool fetchesHeld_ = false;
   std::vector<Retired> retired_;
 };

@@ -103,7 +103,7 @@ TEST(PictureCache, FilePicturesComeFromTheSystemFoldersOrTheirFallback) {
 
 // A file's own icon comes from another thread, one for every cache of the program: its
 // stand-by shows until it is taken in, a file without one keeps its stand-by, and with
-// none to stand by nothing shows.
+// none to stand by nothing shows. What one cache takes in reaches every other.
 TEST(PictureCache, FileIconsFollowTheirStandBys) {
   wchar_t windows[MAX_PATH] = {};
   ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
@@ -122,6 +122,7 @@ TEST(PictureCache, FileIconsFollowTheirStandBys) {
   ImageList others("others");
   others.Add(IconOfFile{WideToUtf8(windows) + "\\regedit.exe", FileIconKind::Stored, -1});
   another.Prefetch(others);
+  EXPECT_EQ(another.Icon(others, 0), nullptr) << "nothing stands by for it";
   const HICON folder = cache.Icon(images, 0);
   EXPECT_TRUE(SamePicture(cache.Icon(images, 1), folder)) << "standing by before it is taken in";
 
@@ -135,6 +136,8 @@ TEST(PictureCache, FileIconsFollowTheirStandBys) {
   EXPECT_TRUE(SamePicture(cache.Icon(images, 2), folder));
   EXPECT_EQ(cache.Icon(images, 3), nullptr);
   EXPECT_NE(cache.Bitmap(images, 1), nullptr);
+  EXPECT_TRUE(another.Refresh()) << "taken in by the first cache";
+  EXPECT_NE(another.Icon(others, 0), nullptr) << "regedit's own icon";
 }
 
 TEST(PictureCache, KeepsIconsUntilTheListChangesAndNeverOwnsRunTimeIcons) {
