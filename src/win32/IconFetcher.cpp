@@ -163,7 +163,7 @@ bool IconFetcher::Collect() {
     shared_->told.clear();
   }
   for (Shared::Arrival& arrival : arrived) {
-    for (std::vector<IconKey>* queue : readers_) queue->push_back(arrival.key);
+    for (Reader* reader : readers_) reader->Arrived(arrival.key);
     std::shared_ptr<const UniqueIcon> icon;
     // The icon it is alike to came before it and, being an icon, was never forgotten.
     if (arrival.alikeTo) {
@@ -176,10 +176,10 @@ bool IconFetcher::Collect() {
   return !arrived.empty();
 }
 
-void IconFetcher::AddReader(std::vector<IconKey>& queue) { readers_.push_back(&queue); }
+void IconFetcher::AddReader(Reader& reader) { readers_.push_back(&reader); }
 
-void IconFetcher::RemoveReader(std::vector<IconKey>& queue) {
-  readers_.erase(std::remove(readers_.begin(), readers_.end(), &queue), readers_.end());
+void IconFetcher::RemoveReader(Reader& reader) {
+  readers_.erase(std::remove(readers_.begin(), readers_.end(), &reader), readers_.end());
 }
 
 void IconFetcher::Forget(const IconKey& key) {

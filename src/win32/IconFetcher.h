@@ -53,12 +53,17 @@ class IconFetcher {
   const UniqueIcon* Find(const IconKey& key) const;
   // Takes in the icons that came since the last call; true when any did.
   bool Collect();
-  // A reader of what comes: each icon taken in is added to the queue of every reader
-  // registered, since any window's Collect takes in what came for all. The reader
-  // empties its queue as it reads, so a file asked again at every opening of its menu
-  // adds nothing that stays. A reader is removed before it goes.
-  void AddReader(std::vector<IconKey>& queue);
-  void RemoveReader(std::vector<IconKey>& queue);
+  // Told of each icon taken in, whichever window's Collect takes it in. A reader is
+  // removed before it goes.
+  class Reader {
+   public:
+    virtual void Arrived(const IconKey& key) = 0;
+
+   protected:
+    ~Reader() = default;
+  };
+  void AddReader(Reader& reader);
+  void RemoveReader(Reader& reader);
   // A file that gave no icon is asked again at the next request: it may have one by now.
   void Forget(const IconKey& key);
   // Whether a request is still on its way.
@@ -71,7 +76,7 @@ class IconFetcher {
   std::shared_ptr<Shared> shared_;
   JobThread thread_;  // after shared_: let go first
   std::map<IconKey, std::shared_ptr<const UniqueIcon>> fetched_;
-  std::vector<std::vector<IconKey>*> readers_;
+  std::vector<Reader*> readers_;
 };
 
 }  // namespace kromelik

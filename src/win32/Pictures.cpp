@@ -364,6 +364,10 @@ void PictureCache::ReleaseFetches() {
   for (const auto& waiting : waiting_) fetcher_.Request(waiting.first, window_);
 }
 
+void PictureCache::Arrived(const IconKey& key) {
+  if (waiting_.contains(key)) arrivals_.push_back(key);
+}
+
 bool PictureCache::Refresh() {
   fetcher_.Collect();
   bool changed = false;

@@ -20,12 +20,12 @@
 
 namespace kromelik {
 
-class PictureCache {
+class PictureCache final : private IconFetcher::Reader {
  public:
   explicit PictureCache(IconFetcher& fetcher = IconFetcher::Process()) : fetcher_(fetcher) {
-    fetcher_.AddReader(arrivals_);
+    fetcher_.AddReader(*this);
   }
-  ~PictureCache() { fetcher_.RemoveReader(arrivals_); }
+  ~PictureCache() { fetcher_.RemoveReader(*this); }
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
 
@@ -71,6 +71,8 @@ class PictureCache {
   void SetDpi(int dpi) noexcept;
 
  private:
+  void Arrived(const IconKey& key) override;
+
   struct Entry {
     bool resolved = false;
     Picture picture;  // what was resolved, to tell whether the list still shows it
@@ -110,7 +112,9 @@ class PictureCache {
   // Where each file's icon stands by, so an arrival finds its entries without a look at
   // every entry: a thousand icons come one by one at a start.
   std::map<IconKey, std::vector<std::pair<const ImageList*, std::size_t>>> waiting_;
-  std::vector<IconKey> arrivals_;  // what came since the last Refresh
+  // What came since the last Refresh of the files it waits for: a cache that shows none
+  // of them, as a dialog's before it is first opened, keeps nothing.
+  std::vector<IconKey> arrivals_;
   bool fetchesHeld_ = false;
   std::vector<Retired> retired_;
 };
