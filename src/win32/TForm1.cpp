@@ -145,19 +145,12 @@ void TForm1::ShowAtStart(ToolbarController& controller, Win32BackgroundWork& bac
   PostMessageW(Handle(), kFinishStart, 0, 0);
 }
 
-void TForm1::Withdraw() {
-  withdrawn_ = true;
-  for (const UINT_PTR timer : {kSlideTimerId, kButtonWatchTimerId, kWarmTimerId})
-    KillTimer(Handle(), timer);
-  ShowWindow(Handle(), SW_HIDE);
-}
-
 // The strip is still above the screen here: its menus are built at the warming's ticks,
 // which come after any input, and a button clicked meanwhile (only a program can click
 // the strip there) gets its own menu built first. What no click waits for comes at the
 // first tick (CompleteStart).
 void TForm1::FinishStart() {
-  if (withdrawn_ || startBegun_) return;
+  if (startBegun_) return;
   startBegun_ = true;
   StartWarming();
 }
@@ -166,7 +159,7 @@ void TForm1::FinishStart() {
 // wine server with the menus: at the warming's first tick, after any click and painting,
 // or as the strip slides in.
 void TForm1::CompleteStart() {
-  if (withdrawn_ || picturesLoaded_) return;
+  if (picturesLoaded_) return;
   if (background_ != nullptr) background_->Release();
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -310,7 +303,7 @@ void TForm1::OnScreenChanged() { base_->toolbar.SetMonitors(DesktopMonitors()); 
 // and the colours or the work area may have: it is placed and painted anew from what
 // the system says now.
 void TForm1::OnSessionBack() {
-  if (controller_ == nullptr || withdrawn_) return;
+  if (controller_ == nullptr) return;
   OnScreenChanged();
   base_->toolbar.Renew();
 }
@@ -529,7 +522,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (message == RevealMessage()) {
-    if (controller_ != nullptr && !withdrawn_) base_->toolbar.Reveal();
+    if (controller_ != nullptr) base_->toolbar.Reveal();
     return 0;
   }
   if (message == LiveObjectsMessage()) {
@@ -568,7 +561,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // force, which follows the system's colours, is cheap enough for all.
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
-      if (controller_ != nullptr && !withdrawn_) TellSystemAids(base_->look);
+      if (controller_ != nullptr) TellSystemAids(base_->look);
       OnSessionBack();
       return 0;
     case WM_TIMER:

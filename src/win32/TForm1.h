@@ -33,9 +33,6 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   // the button pictures and the menus follow as the first thing the message loop does.
   // What the menus read in `background` is shown as it finishes.
   void ShowAtStart(ToolbarController& controller, Win32BackgroundWork& background);
-  // A start that failed after ShowAtStart: the strip goes and nothing of it runs, while
-  // the failure is told.
-  void Withdraw();
 
   // Another copy's strip, found by its class, slides in for a moment (Toolbar::Reveal).
   static void RevealRunningCopy();
@@ -110,7 +107,6 @@ class TForm1 : public Window, public ToolbarWindow, public ToolbarTimers {
   bool startBegun_ = false;
   bool menusBuilt_ = false;
   bool finishedWaiting_ = false;  // work finished while a menu was open
-  bool withdrawn_ = false;
   HWND keyboardOwner_ = nullptr;  // the window the hotkey took the keyboard from
 };
 

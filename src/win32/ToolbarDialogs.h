@@ -1,8 +1,8 @@
 #pragma once
 
 // The dialogs the toolbar's menus open: each made once, when it is first asked for, then
-// kept and shown on request while the toolbar is lent. Made at start, the seven cost a
-// settled strip about a megabyte that most days no one opens.
+// kept and shown on request while the toolbar is lent. Made at start, the seven would
+// cost a waiting strip about a megabyte, for dialogs that most days stay closed.
 
 #include <windows.h>
 
