@@ -1,6 +1,9 @@
 #include "menus/ToolbarController.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +76,43 @@ TEST_F(ToolbarControllerTest, AButtonPressedBeforeTheMenusAreBuiltGetsItsOwnFirs
   const auto games = controller.PressButton(ToolbarButton::Gry);
   ASSERT_TRUE(games);
   EXPECT_EQ(count(games->menu, "Szachy"), 1);
+}
+
+// Whichever button is pressed before the start's steps have run, its menu shows what it
+// will once they all have: every step that fills it runs first, submenus included.
+TEST_F(ToolbarControllerTest, AnyMenuPressedBeforeTheStepsShowsWhatItWillAfterThem) {
+  PlantListText("ProgramyMRU", "Edytor", "C:\\Edytor\\edytor.exe");
+  PlantListText("UlubioneMRU", "Nowa", "http://nowa.pl");
+  PlantListText("GryMRU", "Szachy", "C:\\Gry\\szachy.exe");
+  PlantListText("DokumentyMRU", "1", "C:\\Dokumenty\\plan.txt");
+  files.AddFile("C:\\Dokumenty\\plan.txt");
+  drives.Add('C', DriveType::Fixed, "System");
+  files.AddFile(program.path);
+  files.AddFile("C:\\Program Files\\Kromelik\\lista.txt", "<item>Gazeta<url>http://gazeta.pl\n");
+  const std::function<void(const MenuItem&, std::vector<std::string>&)> all =
+      [&](const MenuItem& menu, std::vector<std::string>& captions) {
+        for (const auto& item : menu.Items()) {
+          if (!item->Visible) continue;
+          captions.push_back(item->Caption);
+          all(*item, captions);
+        }
+      };
+  const auto shownAfterPress = [&](ToolbarButton button) {
+    std::vector<std::string> captions;
+    const auto popup = controller.PressButton(button);
+    if (popup) all(popup->menu, captions);
+    return captions;
+  };
+
+  for (const ButtonInfo& button : ToolbarButtons()) {
+    if (button.menu.empty()) continue;
+    controller.Create();
+    controller.Start();
+    const std::vector<std::string> built = shownAfterPress(button.button);
+    controller.CreateUnbuilt();
+    controller.Start();
+    EXPECT_EQ(shownAfterPress(button.button), built) << button.name;
+  }
 }
 
 TEST_F(ToolbarControllerTest, TheStoredLookComesFirstAndANewOneReachesStripAndMenus) {
