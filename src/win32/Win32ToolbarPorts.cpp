@@ -19,7 +19,7 @@ void Win32Clock::Sleep(int milliseconds) {
 }
 
 // The multimedia library, with the audio libraries it brings, is loaded at the first
-// slide rather than at every start: a strip that waits never needs it.
+// slide rather than before the strip shows; every start makes one, once it has shown.
 void Win32Clock::RaiseResolution() {
   static const auto begin =
       SystemFunction<decltype(&timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
