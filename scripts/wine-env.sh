@@ -93,13 +93,18 @@ kromelik_cleanup() {
   fi
 }
 
-# Until the process PID has used no processor time for a second (a program's start
-# settled: its menus built, its icons in), or 60 s have passed.
+# Until the process PID has used no processor time for a second and no icon helper of the
+# program runs (a program's start settled: its menus built, its icons in), or 60 s have
+# passed.
 kromelik_wait_settled() {
   local pid=$1 last="" now quiet=0 tries=0
   while [ "$quiet" -lt 4 ] && [ "$tries" -lt 240 ]; do
     now=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null) || return 1
-    if [ "$now" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
+    if [ "$now" = "$last" ] && ! pgrep -f 'kromelik\.exe /ikony' >/dev/null; then
+      quiet=$((quiet + 1))
+    else
+      quiet=0
+    fi
     last=$now
     tries=$((tries + 1))
     sleep 0.25

@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "win32/IconHelper.h"
 #include "win32/JobThread.h"
-#include "win32/Win32FileInformation.h"
+#include "win32/WideText.h"
+#include "win32/Win32ProgramFile.h"
 
 namespace kromelik {
 
@@ -29,55 +31,13 @@ struct IconFetcher::Shared {
   };
   std::vector<Arrival> arrived;
   // The fetches' own, one fetch at a time: the distinct icons so far by a hash of their
-  // pixels. The icons themselves are the windows' thread's, kept until the fetcher goes.
-  std::unordered_multimap<std::uint64_t, std::pair<IconKey, HICON>> distinct;
+  // pixels, with the first file that showed each.
+  std::unordered_multimap<std::uint64_t, std::pair<IconKey, std::vector<std::uint32_t>>> distinct;
   // Windows told since the last Collect: one message each is enough, however many come.
   std::set<HWND> told;
 };
 
 namespace {
-
-UniqueIcon FetchFromFile(const IconKey& key) {
-  Win32FileInformation files;
-  const IconHandle icon = key.kind == FileIconKind::Stored ? files.FileIcon(key.path, 0)
-                                                           : files.ShellIcon(key.path, IconSize::Small);
-  return UniqueIcon(reinterpret_cast<HICON>(icon));
-}
-
-// The icon's colour and mask pixels, each picture led by its size; empty where they
-// cannot be read.
-std::vector<std::uint32_t> PixelsOf(HICON icon) {
-  ICONINFO info{};
-  if (icon == nullptr || !GetIconInfo(icon, &info)) return {};
-  const UniqueBitmap colour(info.hbmColor);
-  const UniqueBitmap mask(info.hbmMask);
-  const MemoryDc dc(CreateCompatibleDC(nullptr));
-  if (!dc) return {};
-  std::vector<std::uint32_t> pixels;
-  for (const HBITMAP bitmap : {colour.Get(), mask.Get()}) {
-    if (bitmap == nullptr) continue;
-    BITMAP shape{};
-    if (GetObjectW(bitmap, sizeof(shape), &shape) == 0 || shape.bmWidth <= 0 ||
-        shape.bmHeight <= 0 || shape.bmWidth > 256 || shape.bmHeight > 512)
-      return {};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = shape.bmWidth;
-    format.bmiHeader.biHeight = -shape.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    const std::size_t start = pixels.size();
-    pixels.resize(start + 1 + static_cast<std::size_t>(shape.bmWidth) *
-                                  static_cast<std::size_t>(shape.bmHeight));
-    pixels[start] = static_cast<std::uint32_t>(shape.bmWidth) << 16 |
-                    static_cast<std::uint32_t>(shape.bmHeight);
-    if (GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), &pixels[start + 1],
-                  &format, DIB_RGB_COLORS) != shape.bmHeight)
-      return {};
-  }
-  return pixels;
-}
 
 std::uint64_t HashOf(const std::vector<std::uint32_t>& pixels) {
   std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
@@ -91,7 +51,18 @@ std::uint64_t HashOf(const std::vector<std::uint32_t>& pixels) {
 }  // namespace
 
 IconFetcher& IconFetcher::Process() {
-  static IconFetcher fetcher(FetchFromFile);
+  // One helper for the fetcher's thread, ended when it has had nothing to fetch for a
+  // moment; held by the thread's work too, which may outlast this function's statics.
+  static const auto helper = std::make_shared<IconHelper>(Utf8ToWide(Win32ProgramFile().Path()));
+  static IconFetcher fetcher(
+      [helper = helper](const IconKey& key) {
+        std::optional<std::vector<std::uint32_t>> pixels = helper->Fetch(key.path, key.kind);
+        if (!pixels) return FetchedIcon(TakeFileIcon(key.path, key.kind));
+        FetchedIcon fetched;
+        fetched.pixels = std::move(*pixels);
+        return fetched;
+      },
+      [helper = helper] { helper->Stop(); });
   return fetcher;
 }
 
@@ -100,7 +71,8 @@ UINT IconFetcher::IconsArrivedMessage() {
   return message;
 }
 
-IconFetcher::IconFetcher(FetchFunction fetch) : shared_(std::make_shared<Shared>(std::move(fetch))) {}
+IconFetcher::IconFetcher(FetchFunction fetch, std::function<void()> idle)
+    : shared_(std::make_shared<Shared>(std::move(fetch))), thread_(std::move(idle)) {}
 
 IconFetcher::~IconFetcher() = default;
 
@@ -124,18 +96,24 @@ void IconFetcher::Request(const IconKey& key, HWND window) {
 }
 
 void IconFetcher::Fetch(const std::shared_ptr<Shared>& shared, const IconKey& next) {
-  UniqueIcon icon = shared->fetch(next);
-  // Only the fetches read the distinct icons' pixels: under Wine an icon call on the
-  // windows' thread would wait behind a fetch from a share that stopped answering.
+  FetchedIcon fetched = shared->fetch(next);
+  UniqueIcon icon = std::move(fetched.icon);
+  // Only the fetches read and make icons: under Wine an icon call on the windows' thread
+  // would wait behind a fetch from a share that stopped answering.
   std::optional<IconKey> alikeTo;
-  const std::vector<std::uint32_t> pixels = PixelsOf(icon.Get());
+  std::vector<std::uint32_t> pixels =
+      fetched.pixels ? std::move(*fetched.pixels) : PixelsOf(icon.Get());
   const std::uint64_t hash = HashOf(pixels);
   if (!pixels.empty()) {
     const auto [first, last] = shared->distinct.equal_range(hash);
     for (auto candidate = first; candidate != last && !alikeTo; ++candidate)
-      if (PixelsOf(candidate->second.second) == pixels) alikeTo = candidate->second.first;
-    if (alikeTo) icon.Reset();
-    else shared->distinct.emplace(hash, std::pair(next, icon.Get()));
+      if (candidate->second.second == pixels) alikeTo = candidate->second.first;
+    if (alikeTo) {
+      icon.Reset();
+    } else {
+      if (!icon) icon = IconFromPixels(pixels);
+      if (icon) shared->distinct.emplace(hash, std::pair(next, std::move(pixels)));
+    }
   }
   const std::lock_guard lock(shared->mutex);
   // Counted off only now, so Busy tells of a fetch under way.

@@ -10,9 +10,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,17 +30,26 @@ struct IconKey {
   auto operator<=>(const IconKey&) const = default;
 };
 
+// An icon as a fetch gives it, or its pixels alone: the fetcher makes an icon of them
+// only where no file before showed one alike.
+struct FetchedIcon {
+  FetchedIcon(UniqueIcon taken = {}) : icon(std::move(taken)) {}  // NOLINT: an icon is one
+  UniqueIcon icon;
+  std::optional<std::vector<std::uint32_t>> pixels;
+};
+
 class IconFetcher {
  public:
-  using FetchFunction = std::function<UniqueIcon(const IconKey&)>;
+  using FetchFunction = std::function<FetchedIcon(const IconKey&)>;
 
   // The program's one fetcher, taking the icons from the files.
   static IconFetcher& Process();
   // The message a window that asked is posted when icons have come; no parameters.
   static UINT IconsArrivedMessage();
 
-  // `fetch` runs on the fetcher's thread (a JobThread, let go at the end).
-  explicit IconFetcher(FetchFunction fetch);
+  // `fetch` runs on the fetcher's thread (a JobThread, let go at the end), `idle` there
+  // once it has had nothing to fetch for a moment.
+  explicit IconFetcher(FetchFunction fetch, std::function<void()> idle = {});
   ~IconFetcher();
   IconFetcher(const IconFetcher&) = delete;
   IconFetcher& operator=(const IconFetcher&) = delete;

@@ -14,6 +14,9 @@
 namespace kromelik {
 
 struct JobThread::Shared {
+  explicit Shared(std::function<void()> whenIdle) : idle(std::move(whenIdle)) {}
+
+  const std::function<void()> idle;
   std::mutex mutex;
   std::condition_variable wake;
   std::deque<std::function<void()>> jobs;
@@ -21,7 +24,8 @@ struct JobThread::Shared {
   bool stop = false;
 };
 
-JobThread::JobThread() : shared_(std::make_shared<Shared>()) {}
+JobThread::JobThread(std::function<void()> idle)
+    : shared_(std::make_shared<Shared>(std::move(idle))) {}
 
 JobThread::~JobThread() {
   const std::lock_guard lock(shared_->mutex);
@@ -44,11 +48,19 @@ void JobThread::Run(const std::shared_ptr<Shared>& shared) {
   const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const QuietCriticalErrors quiet;
   std::unique_lock lock(shared->mutex);
+  bool rested = !shared->idle;  // the idle work done since the last job
   for (;;) {
-    const bool woken = shared->wake.wait_for(lock, std::chrono::milliseconds(kIdleMs), [&] {
-      return shared->stop || !shared->jobs.empty();
-    });
+    const bool woken = shared->wake.wait_for(
+        lock, std::chrono::milliseconds(rested ? kIdleMs : kRestMs),
+        [&] { return shared->stop || !shared->jobs.empty(); });
     if (!woken || shared->stop) {
+      if (!rested) {
+        lock.unlock();
+        shared->idle();
+        lock.lock();
+        rested = true;
+        if (!shared->stop) continue;
+      }
       // Decided under the lock, so a job posted from now on starts a thread of its own.
       shared->running = false;
       return;
@@ -58,6 +70,7 @@ void JobThread::Run(const std::shared_ptr<Shared>& shared) {
     lock.unlock();
     job();
     job = nullptr;  // what it holds goes on this thread, before the next wait
+    rested = !shared->idle;
     lock.lock();
   }
 }

@@ -18,8 +18,12 @@ namespace kromelik {
 class JobThread {
  public:
   static constexpr unsigned kIdleMs = 2000;
+  // How long the queue stays empty before the owner's idle work runs.
+  static constexpr unsigned kRestMs = 250;
 
-  JobThread();
+  // `idle`, if any, runs on the thread once the queue has stayed empty for kRestMs after a
+  // job, or at the owner's end; the thread ends kIdleMs after that.
+  explicit JobThread(std::function<void()> idle = {});
   ~JobThread();
   JobThread(const JobThread&) = delete;
   JobThread& operator=(const JobThread&) = delete;

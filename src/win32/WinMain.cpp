@@ -15,6 +15,7 @@
 #include "menus/ToolbarController.h"
 #include "win32/Dpi.h"
 #include "win32/Handles.h"
+#include "win32/IconHelper.h"
 #include "win32/ModelessDialog.h"
 #include "win32/TForm1.h"
 #include "win32/ToolbarDialogs.h"
@@ -117,6 +118,8 @@ int RunToolbar(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The program's own helper, started for a batch of icons: no window, no single copy.
+  if (kromelik::StartedAsIconHelper()) return kromelik::RunIconHelper();
   // Before anything shows: a second copy only lets the user see the running one.
   const SingleCopy single(StartedByRestart() ? kromelik::kRestartWaitMilliseconds : 0);
   if (!single.Owned()) {

@@ -4,6 +4,7 @@ into the windows that are open by then."""
 
 import os
 import shutil
+import subprocess
 import time
 
 from kromelik_e2e import (BARE_PANEL, BELOW_THE_STRIP, MAIN_KEY, ProgramTestCase, click_at,
@@ -21,6 +22,13 @@ MENU_BUTTONS = {"O programie": 28, "Panel Sterowania": 76, "Narzędzia": 116, "P
                 "Uruchom": 372, "Internet": 420}
 # Each look at the share takes this long; whatever waits on one waits at least as long.
 SHARE_DELAY_S = 10
+
+
+def icon_helpers():
+    """The process ids of the program's icon helpers that run."""
+    found = subprocess.run(["pgrep", "-f", r"kromelik\.exe /ikony"], capture_output=True,
+                           text=True, check=False)
+    return found.stdout.split()
 
 
 class SlowDrive(ProgramTestCase):
@@ -98,6 +106,8 @@ class SlowDrive(ProgramTestCase):
         with open(os.path.join(self.share.root, "raport.txt"), "w") as report:
             report.write("raport")
         shutil.copy(os.environ["KROMELIK_EXE"], os.path.join(self.share.root, "wolny.exe"))
+        # A program of the user's there too: its own picture is read from the file.
+        put_text(PROGRAMS_KEY, "Wolny", share + "\\wolny.exe")
         recent = folder_path(CSIDL_RECENT)
         os.makedirs(prefix_path(recent), exist_ok=True)
         shortcut = recent + "\\wolny raport.lnk"
@@ -136,3 +146,12 @@ class SlowDrive(ProgramTestCase):
         move_cursor(*BELOW_THE_STRIP)
         self.assertTrue(self.program.wait_hidden((SHARE_DELAY_S - 1) * 1000),
                         "the strip was held up on its way out")
+
+        # The program's icon helper is still reading the user's program's picture from the
+        # share; it ends with the program, at once.
+        self.assertNotEqual(icon_helpers(), [], "no icon helper at work")
+        self.assertIsNotNone(self.program.close(SHARE_DELAY_S - 1), "the program's end was held up")
+        deadline = time.monotonic() + 3
+        while icon_helpers() and time.monotonic() < deadline:
+            time.sleep(0.1)
+        self.assertEqual(icon_helpers(), [], "the icon helper outlived the program")

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "win32/Handles.h"
+#include "win32/IconHelper.h"
 
 int main(int argc, char** argv) {
+  // The picture caches fetch icons through a helper started as this program is.
+  if (kromelik::StartedAsIconHelper()) return kromelik::RunIconHelper();
   // The program reads shell links in a single-threaded apartment; so do the tests.
   const kromelik::ComApartment com(COINIT_APARTMENTTHREADED);
   if (!com.Usable()) {
