@@ -93,12 +93,12 @@ kromelik_cleanup() {
   fi
 }
 
-# Until the process PID has used no processor time for a second and no icon helper of the
-# program runs (a program's start settled: its menus built, its icons in), or 60 s have
-# passed.
+# Until the process PID has used no processor time for three seconds while no icon helper
+# of the program ran (a program's start settled: its menus built, its icons in, and the
+# threads that end after two idle seconds gone), or 60 s have passed.
 kromelik_wait_settled() {
   local pid=$1 last="" now quiet=0 tries=0
-  while [ "$quiet" -lt 4 ] && [ "$tries" -lt 240 ]; do
+  while [ "$quiet" -lt 12 ] && [ "$tries" -lt 240 ]; do
     now=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null) || return 1
     if [ "$now" = "$last" ] && ! pgrep -f 'kromelik\.exe /ikony' >/dev/null; then
       quiet=$((quiet + 1))
