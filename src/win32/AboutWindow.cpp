@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/CommonControls.h"
 #include "win32/ControlState.h"
 #include "win32/DrawnPictures.h"
 #include "win32/StoredPicture.h"
@@ -132,7 +133,7 @@ void AboutWindow::OnCreateControls() {
         window = AddControl(control == C::Ok ? ControlKind::DefaultButton : ControlKind::Button,
                             id, caption, {}, BS_OWNERDRAW);
         if (window != nullptr)
-          SetWindowSubclass(window, &AboutWindow::TrackPointer, index,
+          common_controls::SetSubclass(window, &AboutWindow::TrackPointer, index,
                             reinterpret_cast<DWORD_PTR>(this));
         break;
     }
@@ -323,11 +324,11 @@ void AboutWindow::Track(C control, UINT message, LPARAM lParam) {
 LRESULT CALLBACK AboutWindow::TrackPointer(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam, UINT_PTR control, DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &AboutWindow::TrackPointer, control);
+    common_controls::RemoveSubclass(window, &AboutWindow::TrackPointer, control);
   } else if (control < kAboutControls) {
     reinterpret_cast<AboutWindow*>(self)->Track(static_cast<C>(control), message, lParam);
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return common_controls::DefSubclass(window, message, wParam, lParam);
 }
 
 void AboutWindow::Draw(const DRAWITEMSTRUCT& draw) const {

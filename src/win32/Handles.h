@@ -13,6 +13,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "win32/CommonControls.h"
 #include "win32/LiveObjects.h"
 
 namespace kromelik {
@@ -158,7 +159,7 @@ struct ImageList {
   using Handle = HIMAGELIST;
   static constexpr std::optional<LiveKind> kKind = LiveKind::ImageList;
   static Handle Invalid() noexcept { return nullptr; }
-  static void Close(Handle handle) noexcept { ImageList_Destroy(handle); }
+  static void Close(Handle handle) noexcept { common_controls::ImageListDestroy(handle); }
 };
 
 }  // namespace handle_traits

@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "win32/CommonControls.h"
 #include "win32/Diagnostics.h"
 #include "win32/Dpi.h"
 #include "win32/SystemLibrary.h"
@@ -124,10 +125,8 @@ bool ModelessDialog::Create(HINSTANCE instance, HWND owner, const std::string& t
                             int clientWidth, int clientHeight, DialogFrame kind) {
   // The list view and the track bar belong to the common controls, which nothing else
   // is bound to have loaded.
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                ICC_HOTKEY_CLASS};
-  InitCommonControlsEx(&controls);
+  common_controls::Init(ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                        ICC_HOTKEY_CLASS);
   // Not clipping its children, as the system's dialogs do not: a group box paints only its
   // frame, and the face inside it is the dialog's to paint.
   const DWORD style =

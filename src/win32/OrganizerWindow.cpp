@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "win32/ButtonPictures.h"
+#include "win32/CommonControls.h"
 #include "win32/SystemLibrary.h"
 #include "win32/WideText.h"
 
@@ -138,10 +139,10 @@ void OrganizerWindow::MakeRowImages() {
   if (images_) {
     int width = 0;
     int height = 0;
-    if (ImageList_GetIconSize(images_.Get(), &width, &height) && width == size) return;
+    if (common_controls::ImageListGetIconSize(images_.Get(), &width, &height) && width == size) return;
   }
   UniqueImageList previous = std::move(images_);
-  images_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 16));
+  images_.Reset(common_controls::ImageListCreate(size, size, ILC_COLOR32 | ILC_MASK, 0, 16));
   ListView_SetImageList(list_, images_.Get(), LVSIL_SMALL);
   shownImages_.clear();
 }
@@ -164,7 +165,7 @@ int OrganizerWindow::Width(std::string_view text) const {
 void OrganizerWindow::FillList() {
   const auto& rows = Organizer().Frame().Rows();
   // The pictures may be other ones at the same places: they are looked up anew.
-  ImageList_RemoveAll(images_.Get());
+  common_controls::ImageListRemoveAll(images_.Get());
   shownImages_.clear();
   pictures_.ReleaseRetired();
   ListView_SetItemCountEx(list_, static_cast<int>(rows.size()), 0);
@@ -179,7 +180,7 @@ int OrganizerWindow::ImageOf(std::optional<int> picture) {
   // Nothing yet while the icon is on its way: the next look, after it came, adds it.
   HICON icon = pictures_.Icon(RowImages(), *picture);
   if (icon == nullptr) return I_IMAGENONE;
-  const int index = ImageList_AddIcon(images_.Get(), icon);
+  const int index = common_controls::ImageListAddIcon(images_.Get(), icon);
   if (index < 0) return I_IMAGENONE;
   shownImages_.emplace(*picture, index);
   return index;
@@ -343,7 +344,7 @@ std::optional<LRESULT> OrganizerWindow::HandleDialogMessage(UINT message, WPARAM
     if (pictures_.Refresh()) {
       // Only what came is new; the rows keep the places of the icons they had.
       shownImages_.clear();
-      ImageList_RemoveAll(images_.Get());
+      common_controls::ImageListRemoveAll(images_.Get());
       InvalidateRect(list_, nullptr, FALSE);
     }
     // The list keeps copies of what it shows.
@@ -357,7 +358,7 @@ std::optional<LRESULT> OrganizerWindow::HandleDialogMessage(UINT message, WPARAM
     for (std::size_t index = 0; index < shownWidths_.size(); ++index)
       ListView_SetColumnWidth(list_, static_cast<int>(index), Scale(shownWidths_[index]));
     MakeRowImages();
-    ImageList_RemoveAll(images_.Get());
+    common_controls::ImageListRemoveAll(images_.Get());
     shownImages_.clear();
     pictures_.ReleaseRetired();
     InvalidateRect(list_, nullptr, FALSE);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/Hotkey.h"
+#include "win32/CommonControls.h"
 #include "win32/Dpi.h"
 #include "win32/MenuBarKeys.h"
 #include "win32/ButtonPictures.h"
@@ -161,6 +162,7 @@ void TForm1::FinishStart() {
 void TForm1::CompleteStart() {
   if (picturesLoaded_) return;
   if (background_ != nullptr) background_->Release();
+  common_controls::Init(ICC_BAR_CLASSES);
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),

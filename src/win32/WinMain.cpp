@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <exception>
@@ -128,8 +127,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   // The shell's link and icon objects want a single-threaded apartment on this thread.
   const kromelik::ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   try {
     return RunToolbar(instance);
   } catch (const std::exception& error) {
