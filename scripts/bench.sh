@@ -106,9 +106,10 @@ settled_memory Bare "$tools/barewindow.exe"
 bare_settled=$settled
 settled_memory Kromelik "$program"
 empty_settled=$settled
-# What the menus' file icons cost before the program holds any of its own: Wine's shell
-# answers the first icon question for the whole process, with the common controls and
-# five lists of every icon it gives, one of them at 256 pixels.
+# What the menus' file icons would cost a program that asked the shell itself: Wine's
+# shell answers the first icon question for the whole process, with the common controls
+# and five lists of every icon it gives, one of them at 256 pixels. Kromelik leaves that
+# to its icon helper, which has ended by the time the start has settled.
 settled_memory BareIcon "$tools/barewindow.exe" /shellicon
 icon_settled=$settled
 printf 'bare window %d KiB, Kromelik without lists %d KiB, bare window with one shell icon %d KiB resident\n' \
