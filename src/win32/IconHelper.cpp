@@ -18,28 +18,26 @@ constexpr std::uint32_t kLongestPath = 3 * 32767;
 // A 256-pixel colour picture and its mask, the largest PixelsOf reads, each led by its size.
 constexpr std::uint32_t kMostWords = 2 + 256 * 512 + 256 * 512;
 
-bool ReadAll(HANDLE pipe, void* data, std::size_t size) {
-  auto* bytes = static_cast<char*>(data);
+// Moves all `size` bytes through the pipe, in as many pieces as it takes; false once the
+// other end has gone.
+template <class Byte, class Call>
+bool Whole(HANDLE pipe, Byte* data, std::size_t size, Call call) {
   while (size > 0) {
-    DWORD got = 0;
+    DWORD moved = 0;
     const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
-    if (!ReadFile(pipe, bytes, chunk, &got, nullptr) || got == 0) return false;
-    bytes += got;
-    size -= got;
+    if (!call(pipe, data, chunk, &moved, nullptr) || moved == 0) return false;
+    data += moved;
+    size -= moved;
   }
   return true;
 }
 
+bool ReadAll(HANDLE pipe, void* data, std::size_t size) {
+  return Whole(pipe, static_cast<char*>(data), size, ReadFile);
+}
+
 bool WriteAll(HANDLE pipe, const void* data, std::size_t size) {
-  const auto* bytes = static_cast<const char*>(data);
-  while (size > 0) {
-    DWORD put = 0;
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
-    if (!WriteFile(pipe, bytes, chunk, &put, nullptr) || put == 0) return false;
-    bytes += put;
-    size -= put;
-  }
-  return true;
+  return Whole(pipe, static_cast<const char*>(data), size, WriteFile);
 }
 
 struct PixelPicture {

@@ -356,13 +356,17 @@ TEST(IconFetcher, FilesWithIconsAlikeShareOneAndNoOther) {
 }
 
 // A fetcher left with nothing to do lets its thread go, so a waiting strip keeps none,
-// and the next file's icon starts another.
+// and the next file's icon starts another; its idle work (the program's: letting the icon
+// helper end) runs once after each batch, before the thread goes.
 TEST(IconFetcher, LetsItsThreadGoWhenIdleAndStartsAnotherForTheNextIcon) {
   std::atomic<DWORD> fetchingThread{0};
-  IconFetcher fetcher([&](const IconKey&) {
-    fetchingThread = GetCurrentThreadId();
-    return MakeIcon(16, 0xFF0000FFu);
-  });
+  std::atomic<int> idles{0};
+  IconFetcher fetcher(
+      [&](const IconKey&) {
+        fetchingThread = GetCurrentThreadId();
+        return MakeIcon(16, 0xFF0000FFu);
+      },
+      [&] { ++idles; });
   const auto fetched = [&](const IconKey& key) {
     fetcher.Request(key, nullptr);
     const ULONGLONG deadline = GetTickCount64() + 10000;
@@ -376,7 +380,11 @@ TEST(IconFetcher, LetsItsThreadGoWhenIdleAndStartsAnotherForTheNextIcon) {
   EXPECT_EQ(WaitForSingleObject(thread, JobThread::kIdleMs + 10000), WAIT_OBJECT_0)
       << "the idle thread is still there";
   CloseHandle(thread);
+  EXPECT_EQ(idles, 1);
   EXPECT_TRUE(fetched({"C:\\drugi.exe", FileIconKind::Stored}));
+  const ULONGLONG deadline = GetTickCount64() + JobThread::kRestMs + 10000;
+  while (idles < 2 && GetTickCount64() < deadline) Sleep(10);
+  EXPECT_EQ(idles, 2);
 }
 
 }  // namespace
