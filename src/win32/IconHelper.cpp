@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "win32/Pictures.h"
 #include "win32/WideText.h"
 #include "win32/Win32FileInformation.h"
 
@@ -69,13 +70,7 @@ std::vector<std::uint32_t> PixelsOf(HICON icon) {
     if (GetObjectW(bitmap, sizeof(shape), &shape) == 0 || shape.bmWidth <= 0 ||
         shape.bmHeight <= 0 || shape.bmWidth > 256 || shape.bmHeight > 512)
       return {};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = shape.bmWidth;
-    format.bmiHeader.biHeight = -shape.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32(shape.bmWidth, shape.bmHeight);
     const std::size_t start = pixels.size();
     pixels.resize(start + 1 + static_cast<std::size_t>(shape.bmWidth) *
                                   static_cast<std::size_t>(shape.bmHeight));
@@ -120,13 +115,7 @@ UniqueIcon IconFromPixels(std::span<const std::uint32_t> pixels) {
   UniqueBitmap colour;
   if (pictures.size() == 2) {
     const PixelPicture& colourPicture = pictures.front();
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = colourPicture.width;
-    format.bmiHeader.biHeight = -colourPicture.height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = TopDown32(colourPicture.width, colourPicture.height);
     void* bits = nullptr;
     colour = UniqueBitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!colour || bits == nullptr) return {};

@@ -165,6 +165,17 @@ UniqueIcon StockPicture(StockIcon stock, int size) {
   return ApplicationIcon(size);
 }
 
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
 namespace {
 
 UniqueIcon FilePicture(const FileIconPicture& picture, int size) {
@@ -191,13 +202,7 @@ struct Dib {
 };
 
 Dib MakeDib(int size) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(size, size);
   void* bits = nullptr;
   Dib dib;
   dib.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -119,6 +119,10 @@ class PictureCache final : private IconFetcher::Reader {
   std::vector<Retired> retired_;
 };
 
+// The format of 32-bit pixels in rows from the top down, as the program's pictures keep
+// them and the icon helper sends them.
+BITMAPINFO TopDown32(int width, int height);
+
 // A premultiplied 32-bit top-down DIB section of `icon` drawn at `size` × `size`.
 // Icons without an alpha channel get theirs from the mask. nullptr on failure.
 UniqueBitmap MakePremultipliedBitmap(HICON icon, int size);

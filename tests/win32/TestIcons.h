@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "win32/Handles.h"
+#include "win32/Pictures.h"
 
 namespace kromelik::test {
 
@@ -16,13 +17,7 @@ namespace kromelik::test {
 // without an alpha channel, whose transparency is its mask alone. With
 // `rightHalfTransparent` the right half is transparent (black, mask set).
 inline UniqueIcon MakeIcon(int size, std::uint32_t pixel, bool rightHalfTransparent = false) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(size, size);
   void* bits = nullptr;
   const UniqueBitmap colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!colour || bits == nullptr) return UniqueIcon();
