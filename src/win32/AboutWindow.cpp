@@ -134,7 +134,7 @@ void AboutWindow::OnCreateControls() {
                             id, caption, {}, BS_OWNERDRAW);
         if (window != nullptr)
           common_controls::SetSubclass(window, &AboutWindow::TrackPointer, index,
-                            reinterpret_cast<DWORD_PTR>(this));
+                                       reinterpret_cast<DWORD_PTR>(this));
         break;
     }
     windows_[index] = window;
