@@ -87,8 +87,8 @@ int RunToolbar(HINSTANCE instance) {
 
   // What the start reads, as values; the strip's base and the window are made from them,
   // the controller last, with everything it needs; then the strip shows, its timers run,
-  // and the rest of the start (its pictures and menus, then the dialogs) follows from the
-  // message loop. A part of it that fails withdraws the strip before the failure is told.
+  // and the rest of the start (its pictures and menus) follows from the message loop. The
+  // dialogs are made when first asked for.
   StartupValues start = ReadStartupValues(platform.Ports());
   ToolbarBase base(start.options, platform.Ports().registry, ports,
                    GetSystemMetrics(SM_CXSCREEN), SystemDpi());
