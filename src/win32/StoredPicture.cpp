@@ -1,4 +1,5 @@
 #include "win32/StoredPicture.h"
+#include "win32/Pictures.h"
 
 #include <wincodec.h>
 
@@ -46,13 +47,7 @@ UniqueBitmap DecodePicture(std::span<const std::byte> encoded, int width, int he
                                       WICBitmapPaletteTypeCustom));
   if (!decoded) return {};
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, as WIC hands the rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(width, height);  // top-down, as WIC hands the rows
   void* pixels = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (!bitmap || pixels == nullptr) return {};
